@@ -1,0 +1,64 @@
+// Loading and saving a full BW3 OB file, against the raw read of the same file as the baseline.
+
+#include "obdata/quorvantdoc.h"
+#include "platform/fileio.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using namespace quorvant;
+
+namespace {
+
+// Every slot named and every byte of the layout non-trivial, with a BW3 strength marker.
+const fs::path& FullBW3File() {
+    static const fs::path path = [] {
+        fs::path p = fs::temp_directory_path() / "quorvant_bench_full_bw3.ob";
+        std::vector<std::uint8_t> bytes(44500);
+        for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(1 + i * 7 % 200);
+        auto name = [&](std::size_t at, int slot) {
+            char text[16];
+            std::snprintf(text, sizeof text, "Slot %03d", slot);
+            for (int i = 0; i < 15; ++i) bytes[at + slot * 15 + i] = i < 8 ? text[i] : ' ';
+        };
+        for (int s = 0; s < 250; ++s) name(0, s), name(9250, s);
+        for (int s = 0; s < 200; ++s) name(32500, s);
+        std::ofstream(p, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return p;
+    }();
+    return path;
+}
+
+void BM_RawRead(benchmark::State& state) {
+    std::string error;
+    for (auto _ : state) {
+        auto bytes = ReadWholeFile(FullBW3File(), error);
+        benchmark::DoNotOptimize(bytes);
+    }
+}
+BENCHMARK(BM_RawRead);
+
+void BM_LoadBW3(benchmark::State& state) {
+    for (auto _ : state) {
+        CQuorvantDoc doc;
+        doc.OnOpenDocument(FullBW3File());
+        benchmark::DoNotOptimize(doc.Units.data());
+    }
+}
+BENCHMARK(BM_LoadBW3);
+
+void BM_SaveBW3(benchmark::State& state) {
+    CQuorvantDoc doc;
+    doc.OnOpenDocument(FullBW3File());
+    doc.Units[5].Cost = static_cast<std::uint8_t>(doc.Units[5].Cost + 1);
+    fs::path out = fs::temp_directory_path() / "quorvant_bench_save_bw3.ob";
+    std::string error;
+    for (auto _ : state) benchmark::DoNotOptimize(doc.OnSaveDocument(out, error));
+}
+BENCHMARK(BM_SaveBW3);
+
+} // namespace

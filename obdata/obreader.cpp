@@ -1,0 +1,138 @@
+#include "obdata/obreader.h"
+
+#include "obdata/oblayout.h"
+#include "obdata/quorvantdoc.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quorvant {
+namespace {
+
+// The part of the file the reader may look at: everything before 44500.
+struct Image {
+    const std::uint8_t* data;
+    std::size_t size;
+
+    std::uint8_t at(std::size_t pos) const { return pos < size ? data[pos] : 0; }
+};
+
+Image Visible(const std::vector<std::uint8_t>& bytes) {
+    return {bytes.data(), std::min(bytes.size(), layout::kLayoutEnd)};
+}
+
+class ProgressSteps {
+public:
+    explicit ProgressSteps(LoadProgress* progress) : progress_(progress) {}
+    void text(const char* text, int step) {
+        if (!progress_) return;
+        progress_->setStep(step);
+        progress_->setText(text);
+    }
+    void advance() {
+        if (progress_) progress_->stepIt();
+    }
+
+private:
+    LoadProgress* progress_;
+};
+
+// Reads consecutive 15-byte names from begin while they start before end and the image still has
+// bytes there; a partial last name counts, padded with NULs.
+template <class Rec>
+void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vector<Rec>& records,
+               std::vector<std::string>* rawNames) {
+    records.clear();
+    for (std::size_t offset = begin; offset < end && offset < image.size; offset += layout::kNameBytes) {
+        char raw[layout::kNameBytes + 1] = {};
+        std::size_t n = std::min(layout::kNameBytes, image.size - offset);
+        std::memcpy(raw, image.data + offset, n);
+        Rec record{};
+        record.Name.assignPadded(std::string_view(raw, strnlen(raw, layout::kNameBytes)));
+        records.push_back(record);
+        if (rawNames) rawNames->emplace_back(raw);
+    }
+}
+
+template <class Rec> class ColumnReader {
+public:
+    ColumnReader(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc, ProgressSteps& progress)
+        : image_(image), records_(records), doc_(doc), progress_(progress) {}
+
+    template <class A>
+    void byte(std::size_t offset, std::size_t stride, std::size_t lane, A access,
+              layout::Gate gate = layout::Gate::Always) {
+        for (std::size_t s = 0; s < records_.size(); ++s) {
+            Rec& r = records_[s];
+            bool gated = gate == layout::Gate::NamedOnly && r.Name.isBlank();
+            access(r) = gated ? 0 : image_.at(offset + s * stride + lane);
+        }
+        if (lane + 1 == stride) progress_.advance();
+    }
+
+    template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A access) {
+        for (std::size_t s = 0; s < records_.size(); ++s) {
+            std::size_t pos = offset + s * stride + lane;
+            access(records_[s]) = static_cast<std::uint16_t>(image_.at(pos) | (image_.at(pos + 1) << 8));
+        }
+        if (lane + 2 == stride) progress_.advance();
+    }
+
+    template <class A> void nation(std::size_t offset, A access) {
+        if (doc_.Generation == kBW1) {
+            byte(offset, 1, 0, access);
+            return;
+        }
+        for (Rec& r : records_) access(r) = static_cast<std::uint8_t>(doc_.FileNation);
+        progress_.advance();
+    }
+
+private:
+    const Image& image_;
+    std::vector<Rec>& records_;
+    const CQuorvantDoc& doc_;
+    ProgressSteps& progress_;
+};
+
+} // namespace
+
+int DetectGeneration(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() < layout::kLayoutEnd) return kBW1;
+    auto probe = bytes.begin() + static_cast<std::ptrdiff_t>(layout::kGenerationProbe);
+    bool allZero = std::all_of(probe, probe + layout::kGenerationProbeBytes, [](std::uint8_t b) { return b == 0; });
+    return allZero ? kBW2 : kBW3;
+}
+
+void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, LoadProgress* progress) {
+    const Image image = Visible(bytes);
+    ProgressSteps steps(progress);
+
+    doc.Generation = DetectGeneration(bytes);
+    doc.BuildLists();
+
+    steps.text("Loading Weapons", 2);
+    ReadNames(image, layout::kWeaponNames, layout::kWeaponNamesEnd, doc.Weapons, nullptr);
+    for (CWeaponRecord& w : doc.Weapons) w.Generation = doc.Generation;
+    ColumnReader<CWeaponRecord> weapons(image, doc.Weapons, doc, steps);
+    layout::VisitWeaponColumns(weapons);
+
+    steps.text("Loading Units", 1);
+    steps.advance();
+    doc.UnitNameList.clear();
+    ReadNames(image, layout::kUnitNames, layout::kUnitNamesEnd, doc.Units, &doc.UnitNameList);
+    steps.advance();
+    // BW2 and BW3 files belong to one nation, named by unit slot 1's byte.
+    doc.FileNation = doc.Generation == kBW1 ? 0 : image.at(layout::kUnitNationColumn + 1);
+    ColumnReader<CUnitRecord> units(image, doc.Units, doc, steps);
+    layout::VisitUnitColumns(units);
+
+    steps.text("Loading Formations", 3);
+    steps.advance();
+    doc.FormationNameList.clear();
+    ReadNames(image, layout::kFormationNames, layout::kFormationNamesEnd, doc.Formations,
+              &doc.FormationNameList);
+    ColumnReader<CFormationRecord> formations(image, doc.Formations, doc, steps);
+    layout::VisitFormationColumns(formations, doc.Generation);
+}
+
+} // namespace quorvant

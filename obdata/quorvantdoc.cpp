@@ -1,0 +1,116 @@
+#include "obdata/quorvantdoc.h"
+
+#include "obdata/generation.h"
+#include "obdata/obreader.h"
+#include "obdata/obwriter.h"
+#include "platform/fileio.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quorvant {
+
+CQuorvantDoc::CQuorvantDoc(int defaultGeneration)
+    : Generation(IsValidGeneration(defaultGeneration) ? defaultGeneration : kBW1) {}
+
+bool CQuorvantDoc::OnOpenDocument(const std::filesystem::path& path, LoadProgress* progress) {
+    ClearTables();
+    std::string why;
+    auto bytes = ReadWholeFile(path, why);
+    if (!bytes) {
+        lastErrorDetail_ = why;
+        ReportError("Error Opening file!");
+        return false;
+    }
+    folder_ = path.parent_path();
+    fileName_ = path.filename().string();
+    loadedFromFile_ = true;
+    ReadBytes(std::move(*bytes), progress);
+    return true;
+}
+
+void CQuorvantDoc::ReadBytes(std::vector<std::uint8_t> bytes, LoadProgress* progress) {
+    ClearTables();
+    ReadOBImage(*this, bytes, progress);
+    // The views show whatever table the document is set to; a new document shows its units.
+    original_ = std::move(bytes);
+    read_ = true;
+    TakeSnapshots();
+    UpdateAllViews(ViewMode);
+    SetModifiedFlag(false);
+    SetTitle(title_);
+}
+
+bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string& error) {
+    std::vector<std::uint8_t> image = BuildOBImage(*this);
+    if (!WriteFileAtomically(path, image, error)) return false;
+    original_ = std::move(image);
+    folder_ = path.parent_path();
+    fileName_ = path.filename().string();
+    loadedFromFile_ = true;
+    SetModifiedFlag(false);
+    SetTitle(title_);
+    return true;
+}
+
+void CQuorvantDoc::ClearTables() {
+    Weapons.clear();
+    Units.clear();
+    Formations.clear();
+    SnapshotWeapons.clear();
+    SnapshotUnits.clear();
+    SnapshotFormations.clear();
+    Lists.DateList.clear();
+    Lists.UnitClassList.clear();
+}
+
+void CQuorvantDoc::BuildLists() { Lists.build(Generation); }
+
+void CQuorvantDoc::TakeSnapshots() {
+    SnapshotWeapons = Weapons;
+    SnapshotUnits = Units;
+    SnapshotFormations = Formations;
+}
+
+void CQuorvantDoc::SetModifiedFlag(bool modified) {
+    if (modified_ == modified) return;
+    modified_ = modified;
+    for (DocObserver* o : observers_) o->onModifiedChanged(modified);
+}
+
+std::string CQuorvantDoc::ComputeTitle(const std::string& proposed) const {
+    if (!loadedFromFile_) return proposed;
+    if (Generation == kBW1) return fileName_;
+    char text[64];
+    const std::string& nation = EntryOrEmpty(Lists.NationList, NationPosition(FileNation));
+    std::snprintf(text, sizeof text, "%s%02d - ", Generation == kBW2 ? "MOB" : "KOB", FileNation);
+    return text + nation;
+}
+
+void CQuorvantDoc::SetTitle(const std::string& proposed) {
+    std::string title = ComputeTitle(proposed);
+    if (title == title_) return;
+    title_ = title;
+    for (DocObserver* o : observers_) o->onTitleChanged(title_);
+}
+
+void CQuorvantDoc::AddObserver(DocObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void CQuorvantDoc::RemoveObserver(DocObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+void CQuorvantDoc::UpdateAllViews(int hint) {
+    // A copy: an observer may unsubscribe while being told.
+    std::vector<DocObserver*> observers = observers_;
+    for (DocObserver* o : observers) o->onDocumentUpdate(hint);
+}
+
+void CQuorvantDoc::ReportError(const std::string& message) {
+    if (ErrorHandler) ErrorHandler(message);
+}
+
+} // namespace quorvant

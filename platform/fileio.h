@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvant {
+
+// Reads a whole regular file with one read. On failure returns nothing and says why in error.
+std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path, std::string& error);
+
+// Replaces path with bytes atomically: a temporary file in the same folder, flushed, then renamed
+// over the target. On failure the target is untouched, the temporary removed, and error says why.
+bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+                         std::string& error);
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& error);
+
+} // namespace quorvant

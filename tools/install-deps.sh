@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, only those missing. Uses sudo when not root.
+set -euo pipefail
+
+packages=(g++ cmake make pkg-config qt6-base-dev libzip-dev nlohmann-json3-dev libgtest-dev libgmock-dev
+          libbenchmark-dev libgl-dev)
+if [ "${1:-}" = "--display" ]; then packages+=(xvfb xauth); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
