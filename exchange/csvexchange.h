@@ -1,0 +1,36 @@
+#pragma once
+
+// CSV export and import of the three record tables. One file per table, named after the OB file
+// with "WEP.csv", "UNT.csv" or "FRM.csv" appended.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvant {
+
+class CQuorvantDoc;
+
+enum class CsvSection { Weapons = 0, Units = 1, Formations = 2 };
+
+// "WEP.csv", "UNT.csv", "FRM.csv".
+const char* CsvSuffix(CsvSection section);
+// The export file name of a section for an OB file name: "OBPZ" -> "OBPZWEP.csv".
+std::string CsvFileName(const std::string& obFileName, CsvSection section);
+
+// The whole text of one section's CSV file (heading line and one line per slot loaded, CR LF ends).
+std::string ExportCsv(const CQuorvantDoc& doc, CsvSection section);
+
+struct CsvImportResult {
+    int linesRead = 0;     // data lines stored into records
+    int slotsInTable = 0;  // slots the table holds
+};
+
+// Reads a section's CSV text into the document's records in place, by line position from slot 0.
+// Slots past the last data line stay unchanged. Leaves the snapshot tables alone; does not touch
+// the modified flag (the caller decides).
+CsvImportResult ImportCsv(CQuorvantDoc& doc, CsvSection section, std::string_view text);
+
+} // namespace quorvant
