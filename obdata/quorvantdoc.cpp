@@ -94,6 +94,11 @@ void CQuorvantDoc::SetTitle(const std::string& proposed) {
     for (DocObserver* o : observers_) o->onTitleChanged(title_);
 }
 
+void CQuorvantDoc::OnViewMode(int mode) {
+    UpdateAllViews(mode);
+    ViewMode = mode;
+}
+
 void CQuorvantDoc::AddObserver(DocObserver* observer) {
     if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
         observers_.push_back(observer);

@@ -78,6 +78,11 @@ public:
     void SetTitle(const std::string& proposed);
     const std::string& GetTitle() const { return title_; }
 
+    // The Weapons / Units / Formations commands: the views are told first, then the mode is set.
+    void OnViewMode(int mode);
+    // Their command state: a command is checked and disabled while its mode is the current one.
+    bool IsViewModeCurrent(int mode) const { return ViewMode == mode; }
+
     void AddObserver(DocObserver* observer);
     void RemoveObserver(DocObserver* observer);
     void UpdateAllViews(int hint);
