@@ -23,7 +23,7 @@ constexpr std::array<BW1Month, kBW1DateCount> MakeBW1Table() {
             ++i;
         }
     }
-    table[0].code = 0;                 //  9/39 would collide with 99
+    table[0].code = 0;                  //  9/39 would collide with 99
     table[kBW1DateCount - 1].code = 99; // 12/45 would be 125
     return table;
 }
@@ -36,8 +36,12 @@ std::string MonthName(const BW1Month& m) {
     return text;
 }
 
-int FirstYearCode(int generation) { return generation == kBW2 ? 50 : 39; }
-int YearCount(int generation) { return generation == kBW2 ? 50 : 61; }
+int FirstYearCode(int generation) {
+    return generation == kBW2 ? 50 : 39;
+}
+int YearCount(int generation) {
+    return generation == kBW2 ? 50 : 61;
+}
 
 } // namespace
 

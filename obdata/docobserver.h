@@ -16,7 +16,7 @@ enum UpdateHint : int {
 
 // How a document tells its views about changes; the user interface subscribes to it.
 class DocObserver {
-public:
+  public:
     virtual ~DocObserver() = default;
     virtual void onDocumentUpdate(int /*hint*/) {}
     virtual void onModifiedChanged(bool /*modified*/) {}
@@ -25,7 +25,7 @@ public:
 
 // Where a long load reports its progress: a line of text and a bar from 0 to 100.
 class LoadProgress {
-public:
+  public:
     virtual ~LoadProgress() = default;
     virtual void setText(const std::string& text) = 0;
     virtual void setStep(int step) = 0;

@@ -22,7 +22,7 @@ Image Visible(const std::vector<std::uint8_t>& bytes) {
 }
 
 class ProgressSteps {
-public:
+  public:
     explicit ProgressSteps(LoadProgress* progress) : progress_(progress) {}
     void text(const char* text, int step) {
         if (!progress_) return;
@@ -33,7 +33,7 @@ public:
         if (progress_) progress_->stepIt();
     }
 
-private:
+  private:
     LoadProgress* progress_;
 };
 
@@ -55,8 +55,9 @@ void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vect
 }
 
 template <class Rec> class ColumnReader {
-public:
-    ColumnReader(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc, ProgressSteps& progress)
+  public:
+    ColumnReader(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc,
+                 ProgressSteps& progress)
         : image_(image), records_(records), doc_(doc), progress_(progress) {}
 
     template <class A>
@@ -87,7 +88,7 @@ public:
         progress_.advance();
     }
 
-private:
+  private:
     const Image& image_;
     std::vector<Rec>& records_;
     const CQuorvantDoc& doc_;
@@ -99,7 +100,8 @@ private:
 int DetectGeneration(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < layout::kLayoutEnd) return kBW1;
     auto probe = bytes.begin() + static_cast<std::ptrdiff_t>(layout::kGenerationProbe);
-    bool allZero = std::all_of(probe, probe + layout::kGenerationProbeBytes, [](std::uint8_t b) { return b == 0; });
+    bool allZero =
+        std::all_of(probe, probe + layout::kGenerationProbeBytes, [](std::uint8_t b) { return b == 0; });
     return allZero ? kBW2 : kBW3;
 }
 

@@ -44,7 +44,7 @@ void WriteNames(std::vector<std::uint8_t>& out, std::size_t begin, const std::ve
 }
 
 template <class Rec> class ColumnWriter {
-public:
+  public:
     ColumnWriter(std::vector<std::uint8_t>& out, const std::vector<Rec>& records, std::size_t capacity,
                  const CQuorvantDoc& doc)
         : out_(out), records_(records), count_(std::min(records.size(), capacity)), doc_(doc) {}
@@ -81,7 +81,7 @@ public:
             out_[offset + 1] = static_cast<std::uint8_t>(doc_.FileNation);
     }
 
-private:
+  private:
     std::vector<std::uint8_t>& out_;
     const std::vector<Rec>& records_;
     std::size_t count_;

@@ -64,7 +64,9 @@ void CQuorvantDoc::ClearTables() {
     Lists.UnitClassList.clear();
 }
 
-void CQuorvantDoc::BuildLists() { Lists.build(Generation); }
+void CQuorvantDoc::BuildLists() {
+    Lists.build(Generation);
+}
 
 void CQuorvantDoc::TakeSnapshots() {
     SnapshotWeapons = Weapons;

@@ -22,7 +22,7 @@ enum ViewModeValue : int { kViewWeapons = 0, kViewUnits = 1, kViewFormations = 2
 // One open OB file: its three tables, their snapshots, the vocabulary of its generation and the
 // per-document state the views and editors share.
 class CQuorvantDoc {
-public:
+  public:
     explicit CQuorvantDoc(int defaultGeneration = 0);
     CQuorvantDoc(const CQuorvantDoc&) = delete;
     CQuorvantDoc& operator=(const CQuorvantDoc&) = delete;
@@ -93,7 +93,7 @@ public:
     // Why the last open failed, for callers that can say more than the message box does.
     const std::string& LastErrorDetail() const { return lastErrorDetail_; }
 
-private:
+  private:
     std::string ComputeTitle(const std::string& proposed) const;
 
     bool read_ = false;

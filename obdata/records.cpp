@@ -9,10 +9,14 @@ namespace quorvant {
 
 const char* GenerationLabel(int generation) {
     switch (generation) {
-    case kBW1: return "BW1";
-    case kBW2: return "BW2";
-    case kBW3: return "BW3";
-    default: return "?";
+    case kBW1:
+        return "BW1";
+    case kBW2:
+        return "BW2";
+    case kBW3:
+        return "BW3";
+    default:
+        return "?";
     }
 }
 

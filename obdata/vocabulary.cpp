@@ -19,8 +19,8 @@ NameList BuildNationList(int generation) {
     NameList list;
     AppendRange(list, 600, 644);
     if (generation == kBW3) {
-        for (int id : {645, 634, 646, 638, 605, 606, 607, 627, 628, 602, 647, 648, 649, 614, 631, 629, 641, 630,
-                       618, 650, 651})
+        for (int id : {645, 634, 646, 638, 605, 606, 607, 627, 628, 602, 647,
+                       648, 649, 614, 631, 629, 641, 630, 618, 650, 651})
             list.emplace_back(LoadString(id));
     }
     return list;
@@ -34,8 +34,8 @@ NameList BuildUnitClassList(int generation) {
     }
     NameList list;
     AppendRange(list, 500, 512);
-    for (int id : {560, 514, 515, 561, 517, 518, 562, 520, 521, 522, 563, 524, 564, 565, 527, 528, 566, 567, 531,
-                   568})
+    for (int id :
+         {560, 514, 515, 561, 517, 518, 562, 520, 521, 522, 563, 524, 564, 565, 527, 528, 566, 567, 531, 568})
         list.emplace_back(LoadString(id));
     AppendRange(list, 533, 537);
     list.emplace_back(LoadString(569));
@@ -50,9 +50,15 @@ NameList BuildUnitClassList(int generation) {
 NameList BuildWeaponClassList(int generation) {
     NameList list;
     switch (generation) {
-    case kBW1: AppendRange(list, 700, 711); break;
-    case kBW2: AppendRange(list, 750, 768); break;
-    default: AppendRange(list, 780, 798); break;
+    case kBW1:
+        AppendRange(list, 700, 711);
+        break;
+    case kBW2:
+        AppendRange(list, 750, 768);
+        break;
+    default:
+        AppendRange(list, 780, 798);
+        break;
     }
     return list;
 }
@@ -75,9 +81,13 @@ void Vocabulary::build(int generation) {
     FormationTypeList = BuildFormationTypeList(generation);
 }
 
-void Vocabulary::clear() { *this = Vocabulary{}; }
+void Vocabulary::clear() {
+    *this = Vocabulary{};
+}
 
-int NationPosition(int code) { return code >= 70 ? code - 26 : code; }
+int NationPosition(int code) {
+    return code >= 70 ? code - 26 : code;
+}
 
 const std::string& EntryOrEmpty(const NameList& list, int position) {
     static const std::string kEmpty;
@@ -86,8 +96,8 @@ const std::string& EntryOrEmpty(const NameList& list, int position) {
 }
 
 std::string FormationCategoryName(int category) {
-    static const std::array<const char*, 11> kNames = {"Default", "Armor", "Arty.", "Inf.", "Misc", "", "",
-                                                       "",        "",      "",      "HQ"};
+    static const std::array<const char*, 11> kNames = {"Default", "Armor", "Arty.", "Inf.", "Misc", "",
+                                                       "",        "",      "",      "",     "HQ"};
     if (category < 0 || category >= static_cast<int>(kNames.size())) return {};
     return kNames[static_cast<std::size_t>(category)];
 }

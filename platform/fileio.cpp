@@ -18,9 +18,13 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
-std::string Describe(const fs::path& path, const std::string& what) { return path.string() + ": " + what; }
+std::string Describe(const fs::path& path, const std::string& what) {
+    return path.string() + ": " + what;
+}
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() {
+    return std::strerror(errno);
+}
 
 struct FileCloser {
     void operator()(std::FILE* f) const {
@@ -89,7 +93,8 @@ bool WriteFileAtomically(const fs::path& path, const std::string& bytes, std::st
         error = Describe(path, "cannot create a file in its folder: " + ErrnoText());
         return false;
     }
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && SyncToDisk(file.get());
+    bool written =
+        std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size() && SyncToDisk(file.get());
     std::string writeError = written ? "" : ErrnoText();
     if (std::fclose(file.release()) != 0 && written) {
         written = false;

@@ -6,9 +6,9 @@ namespace quorvant::ui {
 namespace {
 
 class DialogFileChooser : public FileChooser {
-public:
-    QString openFile(QWidget* parent, const QString& caption, const QString& folder, const QString& nameFilter,
-                     const QString& initialName) override {
+  public:
+    QString openFile(QWidget* parent, const QString& caption, const QString& folder,
+                     const QString& nameFilter, const QString& initialName) override {
         QFileDialog dialog(parent, caption, folder, nameFilter);
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (!initialName.isEmpty()) dialog.selectFile(initialName);
@@ -33,7 +33,9 @@ FileChooser& FileChooser::current() {
     return g_installed ? *g_installed : dialogs;
 }
 
-void FileChooser::install(FileChooser* chooser) { g_installed = chooser; }
+void FileChooser::install(FileChooser* chooser) {
+    g_installed = chooser;
+}
 
 QString ScriptedFileChooser::next() {
     if (answers.empty()) return {};

@@ -10,7 +10,7 @@ namespace quorvant::ui {
 
 // The file dialogs, behind a service so tests can answer them without a modal loop.
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // An empty result means the user cancelled.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& folder,
@@ -25,10 +25,11 @@ public:
 
 // A chooser for tests: answers from a queue (empty, that is cancelled, when it runs out).
 class ScriptedFileChooser : public FileChooser {
-public:
+  public:
     ScriptedFileChooser() { install(this); }
     ~ScriptedFileChooser() override { install(nullptr); }
-    QString openFile(QWidget*, const QString&, const QString& folder, const QString&, const QString& initialName) override;
+    QString openFile(QWidget*, const QString&, const QString& folder, const QString&,
+                     const QString& initialName) override;
     QString saveFile(QWidget*, const QString&, const QString& startPath, const QString&) override;
     QString folder(QWidget*, const QString&, const QString& startFolder) override;
 
@@ -36,7 +37,7 @@ public:
     QString lastFolder;
     QString lastInitialName;
 
-private:
+  private:
     QString next();
 };
 

@@ -6,20 +6,27 @@ namespace quorvant::ui {
 namespace {
 
 class MessageBoxPrompts : public PromptService {
-public:
+  public:
     PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title) override {
         switch (kind) {
-        case PromptKind::Information: QMessageBox::information(parent, title, text); return PromptAnswer::Ok;
-        case PromptKind::Exclamation: QMessageBox::warning(parent, title, text); return PromptAnswer::Ok;
-        case PromptKind::Stop: QMessageBox::critical(parent, title, text); return PromptAnswer::Ok;
+        case PromptKind::Information:
+            QMessageBox::information(parent, title, text);
+            return PromptAnswer::Ok;
+        case PromptKind::Exclamation:
+            QMessageBox::warning(parent, title, text);
+            return PromptAnswer::Ok;
+        case PromptKind::Stop:
+            QMessageBox::critical(parent, title, text);
+            return PromptAnswer::Ok;
         case PromptKind::YesNo:
-            return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes
+            return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+                           QMessageBox::Yes
                        ? PromptAnswer::Yes
                        : PromptAnswer::No;
         case PromptKind::YesNoCancel: {
             auto b = QMessageBox::question(parent, title, text,
                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            return b == QMessageBox::Yes ? PromptAnswer::Yes
+            return b == QMessageBox::Yes  ? PromptAnswer::Yes
                    : b == QMessageBox::No ? PromptAnswer::No
                                           : PromptAnswer::Cancel;
         }
@@ -37,7 +44,9 @@ PromptService& PromptService::current() {
     return g_installed ? *g_installed : boxes;
 }
 
-void PromptService::install(PromptService* service) { g_installed = service; }
+void PromptService::install(PromptService* service) {
+    g_installed = service;
+}
 
 PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent, const QString& title) {
     return PromptService::current().ask(parent, kind, text, title);
@@ -45,8 +54,9 @@ PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent, const
 
 PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text, const QString& title) {
     asked.push_back({kind, text, title});
-    if (answers.empty()) return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ? PromptAnswer::Yes
-                                                                                              : PromptAnswer::Ok;
+    if (answers.empty())
+        return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ? PromptAnswer::Yes
+                                                                            : PromptAnswer::Ok;
     PromptAnswer a = answers.front();
     answers.pop_front();
     return a;

@@ -14,7 +14,7 @@ enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // Every message box of the program goes through here, so tests can answer them.
 class PromptService {
-public:
+  public:
     virtual ~PromptService() = default;
     virtual PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title) = 0;
 
@@ -30,7 +30,7 @@ PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent = null
 
 // A service for tests: records every text asked and answers from a queue (Ok/Yes when empty).
 class ScriptedPrompts : public PromptService {
-public:
+  public:
     ScriptedPrompts() { install(this); }
     ~ScriptedPrompts() override { install(nullptr); }
 
