@@ -63,10 +63,21 @@ template <class Rec> class ColumnReader {
     template <class A>
     void byte(std::size_t offset, std::size_t stride, std::size_t lane, A access,
               layout::Gate gate = layout::Gate::Always) {
-        for (std::size_t s = 0; s < records_.size(); ++s) {
-            Rec& r = records_[s];
-            bool gated = gate == layout::Gate::NamedOnly && r.Name.isBlank();
-            access(r) = gated ? 0 : image_.at(offset + s * stride + lane);
+        // Local copies: byte stores may alias anything, so members would be reloaded on every entry.
+        Rec* records = records_.data();
+        const std::size_t count = records_.size();
+        const std::size_t first = offset + lane;
+        if (count > 0 && first + (count - 1) * stride < image_.size) {
+            // The whole column is inside the image: no per-entry bounds check.
+            const std::uint8_t* entry = image_.data + first;
+            for (std::size_t s = 0; s < count; ++s) access(records[s]) = entry[s * stride];
+        } else {
+            const Image image = image_;
+            for (std::size_t s = 0; s < count; ++s) access(records[s]) = image.at(first + s * stride);
+        }
+        if (gate == layout::Gate::NamedOnly) {
+            for (std::size_t s = 0; s < count; ++s)
+                if (records[s].Name.isBlank()) access(records[s]) = 0;
         }
         if (lane + 1 == stride) progress_.advance();
     }
