@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/appsettings.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace quorvant {
+
+// "brass.exe", "brass2.exe", "brass3.exe": the file whose presence proves an install folder.
+const char* GameExecutableName(int generation);
+
+// The folder the Set Paths dialog proposes when nothing better is known: the game's default folder
+// on Windows, the same folder inside the default Wine prefix elsewhere.
+std::string ProposedInstallFolder(int generation);
+
+// Whether folder holds the generation's executable (any case) and it can be read.
+bool HasGameExecutable(const std::filesystem::path& folder, int generation);
+
+// What a Set Paths field shows at first: the known install folder, else the current folder when the
+// executable sits there, else the proposal.
+std::string InitialInstallField(int generation, const AppSettings& settings,
+                                const std::filesystem::path& currentFolder);
+
+std::string StripTrailingWhitespace(std::string text);
+
+// Set Paths confirmed: every field that names a folder holding its executable becomes the install
+// folder and is written with "PathSet" = 1; the others empty the application's folder and leave the
+// profile's value as it was.
+void ApplySetPaths(const std::array<std::string, 3>& fields, AppSettings& settings, Profile& profile);
+
+} // namespace quorvant
