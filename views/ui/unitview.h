@@ -4,17 +4,26 @@
 
 #include <QWidget>
 
+#include <array>
+
+class QListView;
+class QStackedWidget;
+class QTableView;
+class QAbstractItemView;
+
 namespace quorvant {
 class CQuorvantDoc;
 }
 
 namespace quorvant::ui {
 
+class RecordTableModel;
+
 // The list of one of a document's three tables, shown as a report (columns with headings) or a plain
 // list. One per child frame.
 class CUnitView : public QWidget, public DocObserver {
     Q_OBJECT
-public:
+  public:
     explicit CUnitView(CQuorvantDoc& doc, QWidget* parent = nullptr);
     ~CUnitView() override;
 
@@ -36,14 +45,40 @@ public:
 
     void onDocumentUpdate(int hint) override;
 
-signals:
+    // The selected row of the table shown, -1 when none.
+    int SelectedRow() const;
+    // The remembered row of a table (0 weapons, 1 units, 2 formations); null for any other number.
+    int* RowOf(int table);
+    // The model of a table, kept for the view's life; null for any other number.
+    RecordTableModel* model(int table) const;
+    QTableView* reportView() const { return report_; }
+    QListView* listView() const { return list_; }
+    // The report or the list, whichever is shown.
+    QAbstractItemView* activeView() const;
+
+  signals:
     // A row was double-clicked: the editor of that record kind opens on slot row + 1.
     void editRequested(int kind, int slot);
 
-private:
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Rebuild(int table);
+    void RefreshRow(int table, int row);
+    void SelectRow(int row);
+    void ShowModel(RecordTableModel* model);
+    void ApplyColumnWidths();
+    void OnRowClicked();
+    void OnRowDoubleClicked();
+
     CQuorvantDoc& doc_;
     int currentKind_ = 1;
     bool reportStyle_ = true;
+    std::array<RecordTableModel*, 3> models_{};
+    QStackedWidget* stack_ = nullptr;
+    QTableView* report_ = nullptr;
+    QListView* list_ = nullptr;
 };
 
 } // namespace quorvant::ui

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvant {
+
+class CQuorvantDoc;
+
+// The record tables a list shows; the same numbers as the document's view mode.
+enum RecordTable : int { kWeaponTable = 0, kUnitTable = 1, kFormationTable = 2 };
+
+constexpr bool IsRecordTable(int table) {
+    return table >= kWeaponTable && table <= kFormationTable;
+}
+
+enum class ColumnAlign { Left, Center };
+
+// Text of one cell of a named slot; index picks the weapon, facing or formation entry a column shows.
+// Rules check the slot against their table, so a slot past the end gives the empty string.
+using CellRule = std::string (*)(const CQuorvantDoc& doc, int slot, int index);
+
+struct ColumnSpec {
+    std::string heading;
+    int width = 0;
+    ColumnAlign align = ColumnAlign::Center;
+    CellRule rule = nullptr; // null for column 0, the row label
+    int index = 0;
+};
+
+// The columns of a table as a document of the generation lists them. An unknown table gives none;
+// an unknown generation is listed as BW1.
+const std::vector<ColumnSpec>& ColumnSet(int table, int generation);
+
+} // namespace quorvant

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "views/columnsets.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace quorvant {
+class CQuorvantDoc;
+}
+
+namespace quorvant::ui {
+
+// One record table of a document as rows and columns; texts are read from the document when asked for.
+class RecordTableModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    RecordTableModel(const CQuorvantDoc& doc, int table, QObject* parent = nullptr);
+
+    int table() const { return table_; }
+    const std::vector<ColumnSpec>& columns() const { return *columns_; }
+
+    // Takes the column set and row count from the document as it is now.
+    void rebuild();
+    // Re-reads the texts (and icon) of one row.
+    void refreshRow(int row);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+  private:
+    const CQuorvantDoc& doc_;
+    int table_;
+    const std::vector<ColumnSpec>* columns_;
+    int rows_ = 0;
+    int generation_ = 0;
+};
+
+} // namespace quorvant::ui
