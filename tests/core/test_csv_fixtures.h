@@ -82,7 +82,8 @@ inline std::unique_ptr<CQuorvantDoc> RandomDoc(int generation, unsigned seed) {
     std::mt19937 random(seed);
     std::vector<std::uint8_t> bytes(generation == kBW1 ? 38500 : 44500);
     for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
-    for (std::size_t at = 42500; at < 42515; ++at) bytes[at] = generation == kBW3 ? 9 : 0;
+    if (generation != kBW1)
+        for (std::size_t at = 42500; at < 42515; ++at) bytes[at] = generation == kBW3 ? 9 : 0;
     for (int slot : {0, 7, 199}) {
         bytes[0 + slot * 15] = 0;     // weapon
         bytes[9250 + slot * 15] = 0;  // unit
