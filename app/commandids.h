@@ -43,6 +43,9 @@ enum CommandId : int {
     ID_GAME_MANAGER = 40031,
 };
 
+// The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).
+int ViewModeCommand(int mode);
+
 // The prompt of a command: the status bar text, "\n", the tool tip. Empty when it has none.
 const char* CommandPrompt(int command);
 

@@ -2,6 +2,10 @@
 
 namespace quorvant {
 
+int ViewModeCommand(int mode) {
+    return mode == 0 ? ID_WEAPON_EDITOR : mode == 1 ? ID_UNIT_EDITOR : ID_FORMATION_EDITOR;
+}
+
 const char* CommandPrompt(int command) {
     switch (command) {
     case ID_FILE_NEW:
@@ -15,9 +19,9 @@ const char* CommandPrompt(int command) {
     case ID_FILE_SAVE_AS:
         return "Save the active document with a new name\nSave As";
     case ID_FILE_EXPORT:
-        return "Export the weapons, units and formations to CSV files\nExport";
+        return "Export to file\nExport";
     case ID_FILE_IMPORT:
-        return "Import the weapons, units and formations from CSV files\nImport";
+        return "Import File\nImport";
     case ID_EDIT_CUT:
         return "Cut the selection and put it on the Clipboard\nCut";
     case ID_EDIT_COPY:

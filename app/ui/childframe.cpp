@@ -1,0 +1,86 @@
+#include "app/ui/childframe.h"
+
+#include "app/opencommand.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/ui/filechooser.h"
+#include "platform/ui/promptservice.h"
+#include "views/ui/unitview.h"
+
+#include <QCloseEvent>
+#include <QDir>
+
+namespace quorvant::ui {
+
+CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(std::move(doc)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    view_ = new CUnitView(*doc_, this);
+    setWidget(view_);
+    doc_->AddObserver(this);
+    doc_->SetTitle(doc_->FileName());
+    onTitleChanged(doc_->GetTitle());
+    setWindowModified(doc_->IsModified());
+    view_->OnInitialUpdate();
+}
+
+CChildFrame::~CChildFrame() {
+    doc_->RemoveObserver(this);
+    // The view watches the document, so it must go before the document does.
+    delete view_;
+    view_ = nullptr;
+}
+
+void CChildFrame::onModifiedChanged(bool modified) {
+    setWindowModified(modified);
+}
+
+void CChildFrame::onTitleChanged(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title) + QStringLiteral("[*]"));
+}
+
+bool CChildFrame::Save() {
+    if (!doc_->LoadedFromFile()) return SaveAs();
+    return SaveTo(QString::fromStdString(doc_->PathName().string()));
+}
+
+bool CChildFrame::SaveAs() {
+    QString start =
+        doc_->LoadedFromFile() ? QString::fromStdString(doc_->PathName().string()) : QDir::homePath();
+    QString path =
+        FileChooser::current().saveFile(this, tr("Save As"), start, QString::fromLatin1(kOBFileFilter));
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+bool CChildFrame::SaveTo(const QString& path) {
+    std::string error;
+    if (!doc_->OnSaveDocument(path.toStdString(), error)) {
+        Prompt(PromptKind::Exclamation,
+               tr("%1 could not be saved; the file on disk is unchanged.\n\n%2")
+                   .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),
+               this);
+        return false;
+    }
+    emit saved(path);
+    return true;
+}
+
+bool CChildFrame::SaveModified() {
+    if (!doc_->IsModified()) return true;
+    PromptAnswer answer =
+        Prompt(PromptKind::YesNoCancel,
+               tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
+    if (answer == PromptAnswer::Cancel) return false;
+    if (answer == PromptAnswer::No) return true;
+    return Save();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace quorvant::ui

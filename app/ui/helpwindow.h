@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QTextBrowser>
+
+namespace quorvant::ui {
+
+// "Help Topics": the help page shipped inside the program, in a window of its own.
+class HelpWindow : public QTextBrowser {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+};
+
+} // namespace quorvant::ui

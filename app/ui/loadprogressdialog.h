@@ -1,0 +1,38 @@
+#pragma once
+
+#include "obdata/docobserver.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+namespace quorvant::ui {
+
+// The small untitled window shown while a document loads: a line naming the table being read above
+// a bar. The window it belongs to is disabled while it shows, and pending events are handled before
+// every step so the program keeps repainting.
+class LoadProgressDialog : public QWidget, public LoadProgress {
+    Q_OBJECT
+  public:
+    explicit LoadProgressDialog(QWidget* owner);
+    ~LoadProgressDialog() override;
+
+    void setText(const std::string& text) override;
+    void setStep(int step) override;
+    void stepIt() override;
+
+    QString text() const;
+    int value() const;
+
+  private:
+    void pumpEvents();
+
+    QPointer<QWidget> owner_;
+    QLabel* label_;
+    QProgressBar* bar_;
+    int step_ = 10;
+};
+
+} // namespace quorvant::ui

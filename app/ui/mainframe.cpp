@@ -1,0 +1,114 @@
+#include "app/ui/mainframe.h"
+
+#include "app/commandids.h"
+#include "app/ui/childframe.h"
+#include "app/ui/helpwindow.h"
+#include "app/ui/programart.h"
+#include "app/ui/qtsettingsdialogs.h"
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+#include "views/ui/unitview.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+
+namespace quorvant::ui {
+
+CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& recent, QWidget* parent)
+    : QMainWindow(parent), settings_(settings), profile_(profile), recent_(recent),
+      ownDialogs_(std::make_unique<QtSettingsDialogs>(profile, this)), dialogs_(ownDialogs_.get()) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    setWindowTitle(QStringLiteral("Quorvant"));
+    setWindowIcon(ProgramIcon());
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setObjectName(QStringLiteral("MdiArea"));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandStates);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    RebuildRecentFiles();
+    UpdateGenerationMenus();
+    UpdateCommandStates();
+
+    QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                    : QRect(0, 0, 1280, 800);
+    resize(qMin(1100, screen.width() * 9 / 10), qMin(720, screen.height() * 9 / 10));
+    move(screen.center() - rect().center());
+}
+
+CMainFrame::~CMainFrame() {
+    // Children go first: their documents report through this frame.
+    for (CChildFrame* child : std::vector<CChildFrame*>(children_)) delete child;
+}
+
+QAction* CMainFrame::action(int command) const {
+    auto it = actions_.find(command);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* CMainFrame::generationMenu(int generation) const {
+    return IsValidGeneration(generation) ? generationMenus_[generation] : nullptr;
+}
+
+QMenuBar* CMainFrame::currentMenuBar() const {
+    return qobject_cast<QMenuBar*>(menuBars_->currentWidget());
+}
+
+CChildFrame* CMainFrame::activeChild() const {
+    return qobject_cast<CChildFrame*>(mdi_->currentSubWindow());
+}
+
+void CMainFrame::setSettingsDialogs(SettingsDialogs* dialogs) {
+    dialogs_ = dialogs ? dialogs : ownDialogs_.get();
+}
+
+void CMainFrame::UpdateGenerationMenus() {
+    for (int generation : {kBW1, kBW2, kBW3})
+        generationMenus_[generation]->setEnabled(settings_.HasInstallFolder(generation));
+}
+
+void CMainFrame::UpdateCommandStates() {
+    bool anyDocument = !children_.empty();
+    menuBars_->setCurrentWidget(anyDocument ? documentMenu_ : noDocumentMenu_);
+
+    CChildFrame* child = activeChild();
+    for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_VIEW_REPORT, ID_VIEW_LIST})
+        action(command)->setEnabled(child != nullptr);
+    for (int command :
+         {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_NEXT_PANE, ID_PREV_PANE})
+        action(command)->setEnabled(anyDocument);
+
+    for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
+        bool current = child && child->document().IsViewModeCurrent(mode);
+        action(ViewModeCommand(mode))->setChecked(current);
+        action(ViewModeCommand(mode))->setEnabled(child && !current);
+    }
+    bool report = child && child->view()->ReportStyle();
+    action(ID_VIEW_REPORT)->setChecked(child && report);
+    action(ID_VIEW_LIST)->setChecked(child && !report);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    for (CChildFrame* child : std::vector<CChildFrame*>(children_)) {
+        mdi_->setActiveSubWindow(child);
+        if (!child->SaveModified()) {
+            event->ignore();
+            return;
+        }
+    }
+    if (help_) help_->close();
+    event->accept();
+}
+
+} // namespace quorvant::ui

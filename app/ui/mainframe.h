@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "app/recentfiles.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+class QMdiArea;
+class QMenu;
+class QMenuBar;
+class QStackedWidget;
+class QToolBar;
+
+namespace quorvant {
+class SettingsDialogs;
+struct OBSubmenu;
+} // namespace quorvant
+
+namespace quorvant::ui {
+
+class CChildFrame;
+class HelpWindow;
+class LockIndicators;
+
+// The main window: a multiple-document area with the menus, toolbar and status bar, and the
+// commands that open, save and close OB files.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& recent, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The command numbered command (its object name); nullptr when there is none.
+    QAction* action(int command) const;
+    // "BW&1 Files", "BW&2 Files", "BW&3 Files".
+    QMenu* generationMenu(int generation) const;
+    // Menu 111 while no document is open, 113 while one is.
+    QMenuBar* currentMenuBar() const;
+    QToolBar* toolBar() const { return toolBar_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+
+    CChildFrame* activeChild() const;
+    const std::vector<CChildFrame*>& childFrames() const { return children_; }
+
+    // Replaces the dialogs the Options commands run (not owned); nullptr restores the real ones.
+    void setSettingsDialogs(SettingsDialogs* dialogs);
+
+    // Opens path as a document and shows it, or brings forward the window already showing it.
+    // Returns that window, or nullptr when the file could not be opened (the user was told why).
+    CChildFrame* OpenDocumentFile(const QString& path);
+    void OnOpenByMenu(int command);
+    void OnFileOpen();
+
+    // Greys each generation's submenu while its install folder is unknown.
+    void UpdateGenerationMenus();
+    // Menu state, enabled and checked states of the commands, after anything that may change them.
+    void UpdateCommandStates();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // mainframemenus.cpp
+    void CreateActions();
+    QAction* AddCommand(int command, const QString& text, const QList<QKeySequence>& shortcuts = {});
+    QMenu* BuildSubmenu(const OBSubmenu& menu);
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void FillWindowMenu();
+    void RebuildRecentFiles();
+
+    // mainframedocuments.cpp
+    CChildFrame* FindOpenDocument(const QString& path) const;
+    void AddChild(CChildFrame* child);
+    void RememberRecent(const QString& path);
+    void OnSave(bool askForName);
+    void OnCloseDocument();
+    void OnViewMode(int mode);
+    void OnReportStyle(bool report);
+    void OnDirectories();
+    void OnStartup();
+    void OnAbout();
+    void OnHelpTopics();
+
+    AppSettings& settings_;
+    Profile& profile_;
+    RecentFileList& recent_;
+    std::unique_ptr<SettingsDialogs> ownDialogs_;
+    SettingsDialogs* dialogs_ = nullptr;
+
+    QMdiArea* mdi_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QStackedWidget* menuBars_ = nullptr;
+    QMenuBar* noDocumentMenu_ = nullptr;
+    QMenuBar* documentMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    std::map<int, QAction*> actions_;
+    QMenu* generationMenus_[3] = {};
+    std::vector<QAction*> recentActions_;
+    QAction* recentPlaceholder_ = nullptr;
+    LockIndicators* indicators_ = nullptr;
+    QPointer<HelpWindow> help_;
+    std::vector<CChildFrame*> children_;
+};
+
+} // namespace quorvant::ui

@@ -1,0 +1,293 @@
+// The main frame's commands, menus, toolbar and status bar.
+
+#include "app/commandids.h"
+#include "app/obmenu.h"
+#include "app/ui/childframe.h"
+#include "app/ui/lockindicators.h"
+#include "app/ui/mainframe.h"
+#include "app/ui/programart.h"
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWhatsThis>
+
+namespace quorvant::ui {
+namespace {
+
+QKeySequence Keys(const char* text) {
+    return QKeySequence(QString::fromLatin1(text));
+}
+
+// Lines the minimized windows up along the bottom of the area, left to right, row above row.
+void ArrangeMinimizedWindows(QMdiArea* area) {
+    const QSize room = area->viewport()->size();
+    int x = 0;
+    int bottom = room.height();
+    for (QMdiSubWindow* w : area->subWindowList()) {
+        if (!w->isMinimized()) continue;
+        QSize size = w->size();
+        if (x > 0 && x + size.width() > room.width()) {
+            x = 0;
+            bottom -= size.height();
+        }
+        w->move(x, bottom - size.height());
+        x += size.width();
+    }
+}
+
+} // namespace
+
+QAction* CMainFrame::AddCommand(int command, const QString& text, const QList<QKeySequence>& shortcuts) {
+    auto* a = new QAction(text, this);
+    a->setObjectName(QString::number(command));
+    QString prompt = QString::fromLatin1(CommandPrompt(command));
+    int split = prompt.indexOf(QLatin1Char('\n'));
+    a->setStatusTip(split < 0 ? prompt : prompt.left(split));
+    if (split >= 0) a->setToolTip(prompt.mid(split + 1));
+    a->setWhatsThis(a->statusTip());
+    a->setIcon(CommandIcon(command));
+    a->setIconVisibleInMenu(false);
+    a->setShortcuts(shortcuts);
+    // Shortcuts work whichever menu bar is showing.
+    addAction(a);
+    actions_[command] = a;
+    return a;
+}
+
+void CMainFrame::CreateActions() {
+    connect(AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), {Keys("Ctrl+O")}), &QAction::triggered, this,
+            &CMainFrame::OnFileOpen);
+    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close")), &QAction::triggered, this,
+            &CMainFrame::OnCloseDocument);
+    connect(AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), {Keys("Ctrl+S")}), &QAction::triggered, this,
+            [this] { OnSave(false); });
+    connect(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As...")), &QAction::triggered, this,
+            [this] { OnSave(true); });
+    AddCommand(ID_FILE_EXPORT, QStringLiteral("&Export"))->setEnabled(false);
+    AddCommand(ID_FILE_IMPORT, QStringLiteral("&Import"))->setEnabled(false);
+    connect(AddCommand(ID_APP_EXIT, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+
+    // Commands of features still to come: present, greyed.
+    AddCommand(ID_FILE_NEW, QStringLiteral("&New"), {Keys("Ctrl+N")})->setEnabled(false);
+    AddCommand(ID_EDIT_UNDO, QStringLiteral("&Undo"), {Keys("Ctrl+Z"), Keys("Alt+Backspace")})
+        ->setEnabled(false);
+    AddCommand(ID_EDIT_CUT, QStringLiteral("Cu&t"), {Keys("Ctrl+X"), Keys("Shift+Del")})->setEnabled(false);
+    AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")})->setEnabled(false);
+    AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")})
+        ->setEnabled(false);
+    AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference..."))
+        ->setEnabled(false);
+    AddCommand(ID_GAME_MANAGER, QStringLiteral("&Game Manager..."))->setEnabled(false);
+    AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
+
+    QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));
+    toolbar->setCheckable(true);
+    toolbar->setChecked(true);
+    QAction* status = AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"));
+    status->setCheckable(true);
+    status->setChecked(true);
+    connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
+    connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+    connect(AddCommand(ID_OPTIONS_STARTUP, QStringLiteral("&Startup")), &QAction::triggered, this,
+            &CMainFrame::OnStartup);
+    connect(AddCommand(ID_OPTIONS_DIRECTORIES, QStringLiteral("&Directories")), &QAction::triggered, this,
+            &CMainFrame::OnDirectories);
+
+    connect(AddCommand(ID_WINDOW_CASCADE, QStringLiteral("&Cascade")), &QAction::triggered, mdi_,
+            &QMdiArea::cascadeSubWindows);
+    connect(AddCommand(ID_WINDOW_TILE_HORZ, QStringLiteral("&Tile")), &QAction::triggered, mdi_,
+            &QMdiArea::tileSubWindows);
+    connect(AddCommand(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons")), &QAction::triggered, this,
+            [this] { ArrangeMinimizedWindows(mdi_); });
+    connect(AddCommand(ID_NEXT_PANE, QStringLiteral("Next Window"), {Keys("F6")}), &QAction::triggered, mdi_,
+            &QMdiArea::activateNextSubWindow);
+    connect(AddCommand(ID_PREV_PANE, QStringLiteral("Previous Window"), {Keys("Shift+F6")}),
+            &QAction::triggered, mdi_, &QMdiArea::activatePreviousSubWindow);
+
+    connect(AddCommand(ID_HELP_FINDER, QStringLiteral("&Help Topics")), &QAction::triggered, this,
+            &CMainFrame::OnHelpTopics);
+    connect(AddCommand(ID_HELP, QStringLiteral("Help"), {Keys("F1")}), &QAction::triggered, this,
+            &CMainFrame::OnHelpTopics);
+    connect(AddCommand(ID_CONTEXT_HELP, QStringLiteral("What's This?"), {Keys("Shift+F1")}),
+            &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    connect(AddCommand(ID_APP_ABOUT, QStringLiteral("&About Quorvant...")), &QAction::triggered, this,
+            &CMainFrame::OnAbout);
+
+    static const char* const kModeTexts[] = {"&Weapons", "&Units", "&Formations"};
+    for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
+        QAction* a = AddCommand(ViewModeCommand(mode), QString::fromLatin1(kModeTexts[mode]));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, mode] { OnViewMode(mode); });
+    }
+    QAction* list = AddCommand(ID_VIEW_LIST, QStringLiteral("&List"));
+    QAction* report = AddCommand(ID_VIEW_REPORT, QStringLiteral("&Report"));
+    for (QAction* a : {list, report}) a->setCheckable(true);
+    connect(list, &QAction::triggered, this, [this] { OnReportStyle(false); });
+    connect(report, &QAction::triggered, this, [this] { OnReportStyle(true); });
+
+    for (int i = 0; i < RecentFileList::kSize; ++i) {
+        QAction* a = AddCommand(ID_FILE_MRU_FILE1 + i, QString());
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (i < static_cast<int>(recent_.Entries().size()))
+                OpenDocumentFile(QString::fromStdString(recent_.Entries()[i]));
+        });
+        recentActions_.push_back(a);
+    }
+    recentPlaceholder_ = new QAction(QStringLiteral("Recent File"), this);
+    recentPlaceholder_->setEnabled(false);
+}
+
+QMenu* CMainFrame::BuildSubmenu(const OBSubmenu& source) {
+    auto* menu = new QMenu(QString::fromStdString(source.label), this);
+    for (const OBSubmenu& sub : source.submenus) menu->addMenu(BuildSubmenu(sub));
+    for (const OBMenuEntry& entry : source.entries) {
+        auto* a = new QAction(QString::fromStdString(entry.label), menu);
+        a->setObjectName(QString::number(entry.command));
+        a->setStatusTip(QStringLiteral("Open the OB file %1").arg(QString::fromStdString(entry.file)));
+        connect(a, &QAction::triggered, this, [this, command = entry.command] { OnOpenByMenu(command); });
+        menu->addAction(a);
+        actions_[entry.command] = a;
+    }
+    return menu;
+}
+
+void CMainFrame::CreateMenus() {
+    for (int generation : {kBW1, kBW2, kBW3}) {
+        generationMenus_[generation] = BuildSubmenu(OBFileMenus()[generation]);
+        generationMenus_[generation]->menuAction()->setObjectName(
+            QStringLiteral("GenerationMenu%1").arg(generation + 1));
+    }
+
+    auto shared = [this](const QString& title, std::initializer_list<int> commands) {
+        auto* menu = new QMenu(title, this);
+        for (int command : commands)
+            command ? (void)menu->addAction(action(command)) : (void)menu->addSeparator();
+        return menu;
+    };
+    QMenu* view = shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    QMenu* options = shared(QStringLiteral("&Options"),
+                            {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
+    QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
+    QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
+    QMenu* edit = shared(QStringLiteral("&Edit"), {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+    windowMenu_ =
+        shared(QStringLiteral("&Window"), {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE});
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+
+    auto fileMenu = [this](bool withDocument) {
+        auto* file = new QMenu(QStringLiteral("&File"), this);
+        for (QMenu* generation : generationMenus_) file->addMenu(generation);
+        file->addSeparator();
+        file->addAction(action(ID_FILE_OPEN));
+        if (withDocument) {
+            for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS})
+                file->addAction(action(command));
+            file->addSeparator();
+            file->addAction(action(ID_FILE_EXPORT));
+            file->addAction(action(ID_FILE_IMPORT));
+        }
+        file->addSeparator();
+        file->addAction(recentPlaceholder_);
+        for (QAction* a : recentActions_) file->addAction(a);
+        file->addSeparator();
+        file->addAction(action(ID_APP_EXIT));
+        return file;
+    };
+
+    menuBars_ = new QStackedWidget(this);
+    noDocumentMenu_ = new QMenuBar(menuBars_);
+    noDocumentMenu_->setObjectName(QStringLiteral("111"));
+    for (QMenu* menu : {fileMenu(false), view, options, tools, help}) noDocumentMenu_->addMenu(menu);
+    documentMenu_ = new QMenuBar(menuBars_);
+    documentMenu_->setObjectName(QStringLiteral("113"));
+    for (QMenu* menu : {fileMenu(true), edit, view, options, tools, windowMenu_, help})
+        documentMenu_->addMenu(menu);
+    menuBars_->addWidget(noDocumentMenu_);
+    menuBars_->addWidget(documentMenu_);
+    setMenuWidget(menuBars_);
+}
+
+void CMainFrame::FillWindowMenu() {
+    // The open windows follow the fixed entries, numbered, the active one checked.
+    for (QAction* a : windowMenu_->actions())
+        if (a->property("windowEntry").toBool()) delete a;
+    QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    if (!windows.isEmpty()) windowMenu_->addSeparator()->setProperty("windowEntry", true);
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* w = windows[i];
+        QString title = w->windowTitle().remove(QStringLiteral("[*]"));
+        QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
+        a->setProperty("windowEntry", true);
+        a->setCheckable(true);
+        a->setChecked(w == mdi_->currentSubWindow());
+        connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+    }
+}
+
+void CMainFrame::RebuildRecentFiles() {
+    const std::vector<std::string>& entries = recent_.Entries();
+    recentPlaceholder_->setVisible(entries.empty());
+    for (int i = 0; i < static_cast<int>(recentActions_.size()); ++i) {
+        QAction* a = recentActions_[i];
+        bool used = i < static_cast<int>(entries.size());
+        a->setVisible(used);
+        if (!used) continue;
+        QString path = QDir::toNativeSeparators(QString::fromStdString(entries[i]));
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        a->setStatusTip(QStringLiteral("Open %1").arg(path));
+    }
+}
+
+void CMainFrame::CreateToolBar() {
+    toolBar_ = new QToolBar(QStringLiteral("Standard"), this);
+    toolBar_->setObjectName(QStringLiteral("ToolBar"));
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    static const int kButtons[] = {ID_FILE_OPEN,
+                                   ID_FILE_SAVE,
+                                   0,
+                                   ID_EDIT_CUT,
+                                   ID_EDIT_COPY,
+                                   ID_EDIT_PASTE,
+                                   0,
+                                   ID_APP_ABOUT,
+                                   0,
+                                   ID_UNIT_EDITOR,
+                                   ID_FORMATION_EDITOR,
+                                   ID_WEAPON_EDITOR,
+                                   0,
+                                   ID_VIEW_LIST,
+                                   ID_VIEW_REPORT,
+                                   0,
+                                   ID_VIEW_LBM_CROSS_REFERENCE,
+                                   ID_GAME_MANAGER};
+    for (int command : kButtons)
+        command ? (void)toolBar_->addAction(action(command)) : (void)toolBar_->addSeparator();
+    addToolBar(Qt::TopToolBarArea, toolBar_);
+    // Closing the bar from its own context menu keeps the View menu's check mark true.
+    connect(toolBar_, &QToolBar::visibilityChanged, action(ID_VIEW_TOOLBAR), [this](bool visible) {
+        if (!isHidden()) action(ID_VIEW_TOOLBAR)->setChecked(visible);
+    });
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar"));
+    auto* ready = new QLabel(QStringLiteral("Ready"), bar);
+    ready->setObjectName(QStringLiteral("MessagePane"));
+    bar->addWidget(ready, 1);
+    indicators_ = new LockIndicators(bar);
+}
+
+} // namespace quorvant::ui

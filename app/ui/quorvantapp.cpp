@@ -1,0 +1,43 @@
+#include "app/ui/quorvantapp.h"
+
+#include "app/settingsroutine.h"
+#include "app/ui/mainframe.h"
+#include "app/ui/qtsettingsdialogs.h"
+
+#include <QCoreApplication>
+
+namespace quorvant::ui {
+
+CQuorvantApp::CQuorvantApp(Profile& profile, SettingsDialogs* dialogs)
+    : profile_(profile), dialogs_(dialogs) {
+    if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
+}
+
+CQuorvantApp::~CQuorvantApp() = default;
+
+bool CQuorvantApp::InitInstance(const QStringList& files) {
+    recent_.Load(profile_);
+    frame_ = std::make_unique<CMainFrame>(settings_, profile_, recent_);
+    if (dialogs_) frame_->setSettingsDialogs(dialogs_);
+    for (const QString& file : files) frame_->OpenDocumentFile(file);
+    frame_->show();
+    frame_->repaint();
+    RunSettingsRoutine();
+    return true;
+}
+
+void CQuorvantApp::RunSettingsRoutine() {
+    QtSettingsDialogs realDialogs(profile_, frame_.get());
+    quorvant::RunSettingsRoutine(profile_, dialogs_ ? *dialogs_ : realDialogs, settings_);
+    if (frame_) frame_->UpdateGenerationMenus();
+}
+
+bool CQuorvantApp::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == kRerunSettingsEvent && watched == QCoreApplication::instance()) {
+        RunSettingsRoutine();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quorvant::ui

@@ -1,0 +1,95 @@
+#include "app/ui/screenshotmode.h"
+
+#include "app/commandids.h"
+#include "app/settingsroutine.h"
+#include "app/ui/aboutbox.h"
+#include "app/ui/childframe.h"
+#include "app/ui/gamedefaultsdialog.h"
+#include "app/ui/mainframe.h"
+#include "app/ui/quorvantapp.h"
+#include "app/ui/setpathsdialog.h"
+#include "obdata/quorvantdoc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QTextStream>
+
+namespace quorvant::ui {
+namespace {
+
+// The pictures are taken of a set-up profile; nothing may stop to ask.
+class NoDialogs : public SettingsDialogs {
+  public:
+    bool RunSetPaths(AppSettings&) override { return false; }
+    bool RunGameDefaults(AppSettings&) override { return false; }
+};
+
+void Settle() {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget* widget, const QDir& folder, const QString& name) {
+    Settle();
+    QString path = folder.filePath(name + QStringLiteral(".png"));
+    bool ok = widget->grab().save(path);
+    QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << Qt::endl;
+    return ok;
+}
+
+} // namespace
+
+int RunScreenshotMode(Profile& profile, const QString& folderName) {
+    QDir folder(folderName);
+    if (!folder.mkpath(QStringLiteral("."))) return 1;
+    NoDialogs dialogs;
+    CQuorvantApp app(profile, &dialogs);
+    app.InitInstance({});
+    CMainFrame* frame = app.mainFrame();
+    frame->resize(1180, 760);
+    bool ok = Save(frame, folder, QStringLiteral("01-start"));
+
+    struct Shot {
+        int command;
+        int mode;
+        const char* name;
+    };
+    static const Shot kShots[] = {{32842, kViewUnits, "02-bw1-units"},
+                                  {32791 + 31, kViewWeapons, "03-bw2-weapons"},
+                                  {32822 + 70, kViewFormations, "04-bw3-formations"},
+                                  {32847 + 12, kViewUnits, "05-bw3-units"}};
+    for (const Shot& shot : kShots) {
+        frame->OnOpenByMenu(shot.command);
+        CChildFrame* child = frame->activeChild();
+        if (!child) {
+            QTextStream(stderr) << "could not open the file of command " << shot.command << Qt::endl;
+            ok = false;
+            continue;
+        }
+        child->showMaximized();
+        if (child->document().ViewMode != shot.mode) frame->action(ViewModeCommand(shot.mode))->trigger();
+        ok = Save(frame, folder, QString::fromLatin1(shot.name)) && ok;
+    }
+    frame->mdiArea()->tileSubWindows();
+    ok = Save(frame, folder, QStringLiteral("06-tiled")) && ok;
+
+    CSetPathsDlg paths(app.settings(), profile, frame);
+    paths.show();
+    ok = Save(&paths, folder, QStringLiteral("07-set-paths")) && ok;
+    paths.reject();
+    CGameDefaultsDlg defaults(app.settings(), profile, frame);
+    defaults.show();
+    ok = Save(&defaults, folder, QStringLiteral("08-game-defaults")) && ok;
+    defaults.reject();
+    CAboutDlg about(frame);
+    about.show();
+    ok = Save(&about, folder, QStringLiteral("09-about")) && ok;
+    about.reject();
+
+    // Nothing was changed, so closing asks nothing.
+    frame->close();
+    return ok ? 0 : 1;
+}
+
+} // namespace quorvant::ui
