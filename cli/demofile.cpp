@@ -1,0 +1,20 @@
+#include "cli/demofile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+namespace quorvant::cli::demo {
+
+bool WriteDemoFile(const std::filesystem::path& path, std::string_view bytes, std::string& error) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file) file.close();
+    if (!file) {
+        error = path.string() + ": cannot write: " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+} // namespace quorvant::cli::demo

@@ -1,0 +1,82 @@
+#include "cli/demogame.h"
+
+#include "cli/demofile.h"
+#include "cli/demoobfile.h"
+#include "cli/demoslots.h"
+#include "obdata/generation.h"
+#include "obdata/obwriter.h"
+#include "obdata/quorvantdoc.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::cli {
+namespace {
+
+const char* const kMarkerFile = "quorvant-demo.txt";
+const char* const kMarkerText = "A made-up game installation written by obtool demo. "
+                                "obtool demo may overwrite everything in this folder.\n";
+
+const char* ExecutableName(int generation) {
+    static const char* const names[] = {"brass.exe", "brass2.exe", "brass3.exe"};
+    return names[generation];
+}
+
+// A missing or empty folder, or one an earlier run wrote: anything else may be someone's game.
+bool MayWriteInto(const fs::path& dir, std::string& error) {
+    std::error_code ec;
+    fs::file_status status = fs::status(dir, ec);
+    if (!fs::exists(status)) return true;
+    if (!fs::is_directory(status)) {
+        error = dir.string() + ": exists and is not a folder";
+        return false;
+    }
+    if (fs::is_empty(dir, ec) || fs::is_regular_file(dir / kMarkerFile, ec)) return true;
+    error = dir.string() + ": the folder holds files that obtool demo did not write; "
+                           "name a new or empty folder";
+    return false;
+}
+
+bool WriteInstallFolder(const fs::path& dir, int generation, std::string& error) {
+    fs::path folder = DemoInstallFolder(dir, generation);
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        error = folder.string() + ": " + ec.message();
+        return false;
+    }
+    return demo::WriteDemoFile(folder / ExecutableName(generation),
+                               "Placeholder for the game program of the demo installation.\r\n", error);
+}
+
+} // namespace
+
+fs::path DemoInstallFolder(const fs::path& dir, int generation) {
+    static const char* const folders[] = {"bw1", "bw2", "bw3"};
+    return dir / folders[IsValidGeneration(generation) ? generation : kBW1];
+}
+
+bool WriteDemoGame(const fs::path& dir, std::string& error) {
+    if (!MayWriteInto(dir, error)) return false;
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec) {
+        error = dir.string() + ": " + ec.message();
+        return false;
+    }
+    if (!demo::WriteDemoFile(dir / kMarkerFile, kMarkerText, error)) return false;
+    for (int generation : {kBW1, kBW2, kBW3})
+        if (!WriteInstallFolder(dir, generation, error)) return false;
+    for (const demo::DemoOBFile& file : demo::DemoOBFiles()) {
+        CQuorvantDoc doc(file.generation);
+        demo::FillDemoDocument(doc, file);
+        std::vector<std::uint8_t> image = BuildOBImage(doc);
+        std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+        if (!demo::WriteDemoFile(DemoInstallFolder(dir, file.generation) / file.name, bytes, error))
+            return false;
+    }
+    return demo::WriteDemoSlots(dir, error);
+}
+
+} // namespace quorvant::cli

@@ -1,0 +1,82 @@
+#include "cli/demoslots.h"
+
+#include "cli/demofile.h"
+#include "cli/demogame.h"
+#include "cli/demorandom.h"
+#include "obdata/generation.h"
+
+#include <string_view>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::cli::demo {
+namespace {
+
+struct DemoSlot {
+    int generation;
+    const char* folder;
+    const char* dataFile;
+    const char* descriptionFile;
+    std::string_view description;
+};
+
+// Slots 1 and 2 of BW1 and BW2 are the live e-mail slots; a saved game there shows in their boxes.
+// Among them: a description with a byte of value 1, an empty one, one in upper-case file names as
+// copied from a CD, one longer than the 199 characters shown, and one of two lines.
+const DemoSlot kSlots[] = {
+    {kBW1, "save", "Save001.dat", "Save001.cmt", "Quick save before the river crossing"},
+    {kBW1, "save", "Save003.dat", "Save003.cmt", "Village fight, second day, turn 9"},
+    {kBW1, "save", "Save004.dat", "Save004.cmt", "Night\x01raid at the ford"},
+    {kBW1, "save", "Save007.dat", "Save007.cmt", "Armoured counterattack - campaign game 2"},
+    {kBW1, "save", "Save012.dat", "Save012.cmt", ""},
+    {kBW1, "save", "SAVE020.DAT", "SAVE020.CMT", "Old save copied from the game CD"},
+    {kBW1, "Email", "Email1.dat", "Email1.cmt", "Turn 4 to my opponent"},
+    {kBW1, "Email", "Email2.dat", "Email2.cmt", "Turn 5 from my opponent"},
+    {kBW1, "Email", "Email3.dat", "Email3.cmt", "Ladder game, round 2"},
+    {kBW1, "Email", "Email5.dat", "Email5.cmt", "Hill defence, my move"},
+    {kBW2, "save", "Save003.dat", "Save003.cmt", "Desert meeting engagement, turn 6"},
+    {kBW2, "save", "Save005.dat", "Save005.cmt", "Valley\x01ambush, first light"},
+    {kBW2, "save", "Save006.dat", "Save006.cmt", "Airmobile raid on the bridge"},
+    {kBW2, "save", "Save010.dat", "Save010.cmt", "Campaign: the northern plain, battle 3"},
+    {kBW2, "Email", "Email1.dat", "Email1.cmt", "Coastal landing, turn 2 to opponent"},
+    {kBW2, "Email", "Email4.dat", "Email4.cmt", "Tournament game 7"},
+    {kBW3, "save", "Save000.dat", "Save000.cmt", "Autumn offensive, opening moves"},
+    {kBW3, "save", "Save001.dat", "Save001.cmt", "Street fighting in the old town"},
+    {kBW3, "save", "Save002.dat", "Save002.cmt", "Rearguard at the crossroads\r\nsecond line, never shown"},
+    {kBW3, "save", "Save009.dat", "Save009.cmt",
+     "A long campaign note: the armoured group holds the ridge while the infantry clears the woods to the "
+     "south, the artillery waits for the observers, the engineers bridge the stream before dawn, and the "
+     "reserve stays behind the hill until the enemy commits"},
+    {kBW3, "save", "Save015.dat", "Save015.cmt", "Hedgerow country, turn 12"},
+};
+
+// The game's own save data, which the program only copies: a few kilobytes that differ per slot.
+std::string SlotData(const DemoSlot& slot) {
+    std::uint64_t seed = static_cast<std::uint64_t>(slot.generation) * 1000003u;
+    for (char c : std::string_view(slot.dataFile)) seed = seed * 131 + static_cast<unsigned char>(c);
+    DemoRandom random(seed);
+    std::string data(static_cast<std::size_t>(random.between(2000, 6000)), '\0');
+    for (char& c : data) c = static_cast<char>(random.next() & 0xFF);
+    return data;
+}
+
+} // namespace
+
+bool WriteDemoSlots(const fs::path& dir, std::string& error) {
+    for (const DemoSlot& slot : kSlots) {
+        fs::path folder = DemoInstallFolder(dir, slot.generation) / slot.folder;
+        std::error_code ec;
+        fs::create_directories(folder, ec);
+        if (ec) {
+            error = folder.string() + ": " + ec.message();
+            return false;
+        }
+        if (!WriteDemoFile(folder / slot.dataFile, SlotData(slot), error) ||
+            !WriteDemoFile(folder / slot.descriptionFile, slot.description, error))
+            return false;
+    }
+    return true;
+}
+
+} // namespace quorvant::cli::demo
