@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvant::cli {
+
+// An option that takes a value, with the spellings that name it ("-o", "--out").
+struct OptionSpec {
+    std::string key;
+    std::vector<std::string> spellings;
+};
+
+struct CommandLine {
+    std::vector<std::string> positionals;
+    std::map<std::string, std::string> options; // by OptionSpec::key
+
+    std::optional<std::string> option(const std::string& key) const;
+};
+
+// Splits the words after the command into positionals and options ("--table units",
+// "--table=units"); "--" ends the options. False with the reason in error for an unknown option, an
+// option without its value or an option given twice.
+bool ParseCommandLine(const std::vector<std::string>& words, const std::vector<OptionSpec>& specs,
+                      CommandLine& parsed, std::string& error);
+
+} // namespace quorvant::cli

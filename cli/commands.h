@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/cliargs.h"
+
+#include <ostream>
+
+namespace quorvant::cli {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+// Each takes the words after its command name, already checked against its options and count of
+// positionals, and returns the process exit code.
+int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunDump(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunDemo(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err);
+
+} // namespace quorvant::cli

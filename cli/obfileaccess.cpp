@@ -1,0 +1,49 @@
+#include "cli/obfileaccess.h"
+
+#include "obdata/quorvantdoc.h"
+#include "platform/pathresolve.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::cli {
+
+fs::path ResolveInputPath(const fs::path& path) {
+    if (!path.has_filename()) return path;
+    fs::path folder = path.parent_path();
+    fs::path found =
+        ResolveCaseInsensitive(folder.empty() ? fs::path(".") : folder, path.filename().string());
+    return folder.empty() ? found.filename() : found;
+}
+
+bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
+    std::error_code ec;
+    fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) {
+        err << "obtool: " << path.string() << ": no such file\n";
+        return false;
+    }
+    if (fs::is_directory(status)) {
+        err << "obtool: " << path.string() << ": is a folder, not an OB file\n";
+        return false;
+    }
+    if (!fs::is_regular_file(status)) {
+        err << "obtool: " << path.string() << ": not a regular file\n";
+        return false;
+    }
+    if (!doc.OnOpenDocument(path)) {
+        err << "obtool: " << doc.LastErrorDetail() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool SaveOBFile(CQuorvantDoc& doc, const fs::path& path, std::ostream& err) {
+    std::string error;
+    if (doc.OnSaveDocument(path, error)) return true;
+    err << "obtool: " << error << "; nothing written\n";
+    return false;
+}
+
+} // namespace quorvant::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+namespace quorvant {
+class CQuorvantDoc;
+}
+
+namespace quorvant::cli {
+
+// A path given on the command line, found the way game files are: the exact name first, else the
+// one entry of its folder that matches ignoring ASCII case.
+std::filesystem::path ResolveInputPath(const std::filesystem::path& path);
+
+// Reads an OB file into doc. Only regular files are read (a device or a pipe could be endless); on
+// failure says why on err and returns false.
+bool LoadOBFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::ostream& err);
+
+// Saves doc through the writer, atomically; on failure says why on err and returns false.
+bool SaveOBFile(CQuorvantDoc& doc, const std::filesystem::path& path, std::ostream& err);
+
+} // namespace quorvant::cli

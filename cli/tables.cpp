@@ -1,0 +1,44 @@
+#include "cli/tables.h"
+
+#include <algorithm>
+
+namespace quorvant::cli {
+
+const char* TableName(Table table) {
+    switch (table) {
+    case Table::Weapons:
+        return "weapons";
+    case Table::Units:
+        return "units";
+    default:
+        return "formations";
+    }
+}
+
+std::optional<Table> ParseTableName(std::string_view name) {
+    for (Table t : {Table::Weapons, Table::Units, Table::Formations})
+        if (name == TableName(t)) return t;
+    return std::nullopt;
+}
+
+std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, std::string& error) {
+    bool chosen[3] = {false, false, false};
+    for (std::size_t at = 0; at <= list.size();) {
+        std::size_t end = std::min(list.find(',', at), list.size());
+        std::string_view name = list.substr(at, end - at);
+        auto table = ParseTableName(name);
+        if (!table) {
+            error = "unknown section \"" + std::string(name) + "\" (weapons, units or formations)";
+            return std::nullopt;
+        }
+        chosen[static_cast<int>(*table)] = true;
+        at = end + 1;
+    }
+    std::vector<CsvSection> sections;
+    if (chosen[0]) sections.push_back(CsvSection::Weapons);
+    if (chosen[1]) sections.push_back(CsvSection::Units);
+    if (chosen[2]) sections.push_back(CsvSection::Formations);
+    return sections;
+}
+
+} // namespace quorvant::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "exchange/csvexchange.h"
+#include "obdata/quorvantdoc.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvant::cli {
+
+enum class Table { Weapons, Units, Formations };
+
+// "weapons", "units", "formations": the names the command line uses.
+const char* TableName(Table table);
+std::optional<Table> ParseTableName(std::string_view name);
+
+// A comma-separated choice of tables ("units,formations") as CSV sections in file order; nothing,
+// with the reason in error, for an unknown or empty name.
+std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, std::string& error);
+
+// Calls f with the document's record table of that kind.
+template <class Doc, class F> decltype(auto) WithTable(Doc& doc, Table table, F&& f) {
+    switch (table) {
+    case Table::Weapons:
+        return f(doc.Weapons);
+    case Table::Units:
+        return f(doc.Units);
+    default:
+        return f(doc.Formations);
+    }
+}
+
+} // namespace quorvant::cli
