@@ -83,7 +83,8 @@ void CMainFrame::UpdateCommandStates() {
     menuBars_->setCurrentWidget(anyDocument ? documentMenu_ : noDocumentMenu_);
 
     CChildFrame* child = activeChild();
-    for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_VIEW_REPORT, ID_VIEW_LIST})
+    for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT,
+                        ID_VIEW_REPORT, ID_VIEW_LIST})
         action(command)->setEnabled(child != nullptr);
     for (int command :
          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_NEXT_PANE, ID_PREV_PANE})

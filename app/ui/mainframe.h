@@ -68,7 +68,7 @@ class CMainFrame : public QMainWindow {
     // mainframemenus.cpp
     void CreateActions();
     QAction* AddCommand(int command, const QString& text, const QList<QKeySequence>& shortcuts = {});
-    QMenu* BuildSubmenu(const OBSubmenu& menu);
+    QMenu* BuildSubmenu(const OBSubmenu& menu, QWidget* parent);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -81,6 +81,7 @@ class CMainFrame : public QMainWindow {
     void RememberRecent(const QString& path);
     void OnSave(bool askForName);
     void OnCloseDocument();
+    void OnCsvCommand(bool import);
     void OnViewMode(int mode);
     void OnReportStyle(bool report);
     void OnDirectories();

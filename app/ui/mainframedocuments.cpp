@@ -9,6 +9,7 @@
 #include "app/ui/helpwindow.h"
 #include "app/ui/loadprogressdialog.h"
 #include "app/ui/mainframe.h"
+#include "exchange/ui/csvcommands.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
@@ -104,6 +105,15 @@ void CMainFrame::OnSave(bool askForName) {
 
 void CMainFrame::OnCloseDocument() {
     if (CChildFrame* child = activeChild()) child->close();
+}
+
+void CMainFrame::OnCsvCommand(bool import) {
+    CChildFrame* child = activeChild();
+    if (!child) return;
+    std::filesystem::path folder = settings_.InstallFolder(child->document().Generation);
+    import ? ImportDocumentCsv(this, child->document(), folder)
+           : ExportDocumentCsv(this, child->document(), folder);
+    UpdateCommandStates();
 }
 
 void CMainFrame::OnViewMode(int mode) {

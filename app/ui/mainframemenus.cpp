@@ -73,8 +73,10 @@ void CMainFrame::CreateActions() {
             [this] { OnSave(false); });
     connect(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As...")), &QAction::triggered, this,
             [this] { OnSave(true); });
-    AddCommand(ID_FILE_EXPORT, QStringLiteral("&Export"))->setEnabled(false);
-    AddCommand(ID_FILE_IMPORT, QStringLiteral("&Import"))->setEnabled(false);
+    connect(AddCommand(ID_FILE_EXPORT, QStringLiteral("&Export")), &QAction::triggered, this,
+            [this] { OnCsvCommand(false); });
+    connect(AddCommand(ID_FILE_IMPORT, QStringLiteral("&Import")), &QAction::triggered, this,
+            [this] { OnCsvCommand(true); });
     connect(AddCommand(ID_APP_EXIT, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
 
     // Commands of features still to come: present, greyed.
@@ -148,9 +150,9 @@ void CMainFrame::CreateActions() {
     recentPlaceholder_->setEnabled(false);
 }
 
-QMenu* CMainFrame::BuildSubmenu(const OBSubmenu& source) {
-    auto* menu = new QMenu(QString::fromStdString(source.label), this);
-    for (const OBSubmenu& sub : source.submenus) menu->addMenu(BuildSubmenu(sub));
+QMenu* CMainFrame::BuildSubmenu(const OBSubmenu& source, QWidget* parent) {
+    auto* menu = new QMenu(QString::fromStdString(source.label), parent);
+    for (const OBSubmenu& sub : source.submenus) menu->addMenu(BuildSubmenu(sub, menu));
     for (const OBMenuEntry& entry : source.entries) {
         auto* a = new QAction(QString::fromStdString(entry.label), menu);
         a->setObjectName(QString::number(entry.command));
@@ -164,7 +166,7 @@ QMenu* CMainFrame::BuildSubmenu(const OBSubmenu& source) {
 
 void CMainFrame::CreateMenus() {
     for (int generation : {kBW1, kBW2, kBW3}) {
-        generationMenus_[generation] = BuildSubmenu(OBFileMenus()[generation]);
+        generationMenus_[generation] = BuildSubmenu(OBFileMenus()[generation], this);
         generationMenus_[generation]->menuAction()->setObjectName(
             QStringLiteral("GenerationMenu%1").arg(generation + 1));
     }

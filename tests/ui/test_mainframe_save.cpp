@@ -1,4 +1,5 @@
 #include "app/commandids.h"
+#include "exchange/ui/sectiondialog.h"
 #include "test_mainframe_fixture.h"
 
 using namespace quorvant;
@@ -113,6 +114,20 @@ TEST_F(SaveDocuments, QuittingWithAModifiedDocumentAsksAndCancelKeepsTheProgram)
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(prompts.asked.size(), 2u);
     EXPECT_EQ(profile.writes, writes); // nothing is written at exit
+}
+
+TEST_F(SaveDocuments, ExportAndImportWorkOnTheActiveDocumentInItsGenerationsFolder) {
+    EXPECT_FALSE(Command(ID_FILE_EXPORT)->isEnabled());
+    ui::ScriptedSectionChooser sections;
+    fs::create_directories(bw2 / "Exports");
+    ui::CChildFrame* greece = Open(32791 + 31);
+    sections.answers = {std::vector<CsvSection>{CsvSection::Units}, std::vector<CsvSection>{CsvSection::Units}};
+    Command(ID_FILE_EXPORT)->trigger();
+    EXPECT_TRUE(fs::exists(bw2 / "Exports" / "MOB31UNT.csv"));
+    EXPECT_FALSE(greece->document().IsModified());
+    Command(ID_FILE_IMPORT)->trigger();
+    EXPECT_TRUE(greece->document().IsModified());
+    EXPECT_TRUE(greece->isWindowModified());
 }
 
 } // namespace
