@@ -4,6 +4,7 @@
 #include "platform/ui/promptservice.h"
 #include "views/columnsets.h"
 #include "views/ui/classicons.h"
+#include "views/ui/recordcelldelegate.h"
 #include "views/ui/recordtablemodel.h"
 
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ void SetUpCommon(QAbstractItemView* view) {
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setIconSize(QSize(kClassIconSize, kClassIconSize));
+    view->setItemDelegate(new RecordCellDelegate(view));
     KeepSelectionVisible(view);
 }
 
@@ -157,13 +159,14 @@ QAbstractItemView* CUnitView::activeView() const {
 
 bool CUnitView::eventFilter(QObject* watched, QEvent* event) {
     bool onList = watched == report_->viewport() || watched == list_->viewport();
-    if (onList &&
-        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick) &&
+    if (onList && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        OnRowClicked();
+    if (onList && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (event->type() == QEvent::MouseButtonRelease)
-            OnRowClicked();
-        else
-            OnRowDoubleClicked();
+        // The view selects the row under a double-click only after this filter has seen it.
+        QModelIndex under = activeView()->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        OnRowDoubleClicked(under.isValid() ? under.row() : SelectedRow());
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -224,8 +227,7 @@ void CUnitView::OnRowClicked() {
 }
 
 // With nothing selected there is no record to open: slot 0 is never listed.
-void CUnitView::OnRowDoubleClicked() {
-    int row = SelectedRow();
+void CUnitView::OnRowDoubleClicked(int row) {
     if (row < 0) return;
     *RowOf(currentKind_) = row;
     emit editRequested(currentKind_, row + 1);

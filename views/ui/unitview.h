@@ -70,7 +70,7 @@ class CUnitView : public QWidget, public DocObserver {
     void ShowModel(RecordTableModel* model);
     void ApplyColumnWidths();
     void OnRowClicked();
-    void OnRowDoubleClicked();
+    void OnRowDoubleClicked(int row);
 
     CQuorvantDoc& doc_;
     int currentKind_ = 1;

@@ -1,0 +1,112 @@
+// Rebuilding the units list of a shown view, against the core computing every cell text alone.
+
+#include "obdata/quorvantdoc.h"
+#include "views/columnsets.h"
+#include "views/listrows.h"
+#include "views/ui/unitview.h"
+
+#include <QApplication>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace quorvant;
+
+namespace {
+
+// A BW3 file with every slot named and every column holding varied values.
+std::vector<std::uint8_t> FullBW3Image() {
+    std::vector<std::uint8_t> bytes(44500);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(1 + i * 7 % 200);
+    auto name = [&](std::size_t at, int slot) {
+        char text[16];
+        std::snprintf(text, sizeof text, "Slot %03d", slot);
+        for (int i = 0; i < 15; ++i)
+            bytes[at + slot * 15 + i] = i < 8 ? static_cast<std::uint8_t>(text[i]) : ' ';
+    };
+    for (int s = 0; s < 250; ++s) name(0, s), name(9250, s);
+    for (int s = 0; s < 200; ++s) name(32500, s);
+    return bytes;
+}
+
+CQuorvantDoc& FullDoc() {
+    static CQuorvantDoc* doc = [] {
+        auto* d = new CQuorvantDoc;
+        d->ReadBytes(FullBW3Image());
+        return d;
+    }();
+    return *doc;
+}
+
+void BM_CoreCellTextsOfUnits(benchmark::State& state) {
+    const CQuorvantDoc& doc = FullDoc();
+    for (auto _ : state) {
+        std::size_t total = 0;
+        for (int row = 0; row < ListRowCount(doc, kUnitTable); ++row)
+            for (const std::string& text : RowTexts(doc, kUnitTable, row)) total += text.size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_CoreCellTextsOfUnits)->Unit(benchmark::kMillisecond);
+
+// The view is shown, so the repaint lays out and draws every visible row with its cells.
+void RebuildShown(benchmark::State& state, bool report, int size, bool rebuild = true) {
+    ui::CUnitView view(FullDoc());
+    view.resize(size, size * 3 / 4);
+    view.setReportStyle(report);
+    view.show();
+    view.OnInitialUpdate();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        if (rebuild) view.ShowDisplayType(kUnitTable);
+        view.activeView()->viewport()->repaint();
+    }
+    state.counters["rows"] = view.activeView()->model()->rowCount();
+    state.counters["columns"] = view.activeView()->model()->columnCount();
+}
+
+// Baseline: drawing the rows of an unchanged list.
+void BM_RepaintUnitsReport(benchmark::State& state) {
+    RebuildShown(state, true, static_cast<int>(state.range(0)), false);
+}
+BENCHMARK(BM_RepaintUnitsReport)->Arg(800)->Unit(benchmark::kMillisecond);
+
+void BM_RebuildUnitsReport(benchmark::State& state) {
+    RebuildShown(state, true, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_RebuildUnitsReport)->Arg(800)->Arg(1600)->Unit(benchmark::kMillisecond);
+
+void BM_RebuildUnitsList(benchmark::State& state) {
+    RebuildShown(state, false, static_cast<int>(state.range(0)));
+}
+BENCHMARK(BM_RebuildUnitsList)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// Changing tables swaps the model under both views as well.
+void BM_SwitchWeaponsToUnits(benchmark::State& state) {
+    ui::CUnitView view(FullDoc());
+    view.resize(800, 600);
+    view.show();
+    view.OnInitialUpdate();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        view.ShowDisplayType(kWeaponTable);
+        view.ShowDisplayType(kUnitTable);
+        view.activeView()->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_SwitchWeaponsToUnits)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
