@@ -49,8 +49,12 @@ TEST(ObtoolBadInput, FilesOfAnySizeNeverCrashAndKeepWhatTheyDoNotHold) {
         for (const auto& args : EveryCommandOn(file, scratch)) {
             ToolResult r = Obtool(args);
             EXPECT_TRUE(r.code == 0 || r.code == 1) << name << " " << args[0] << ": " << r.err;
-            if (r.code != 0) EXPECT_FALSE(r.err.empty());
-            if (args[0] == "dump") EXPECT_NO_THROW((void)nlohmann::json::parse(r.out)) << name;
+            if (r.code != 0) {
+                EXPECT_FALSE(r.err.empty());
+            }
+            if (args[0] == "dump") {
+                EXPECT_TRUE(nlohmann::json::accept(r.out)) << name;
+            }
         }
     }
     // Too short to hold a unit slot 1: nothing to set, the file stays as it was.
@@ -61,8 +65,13 @@ TEST(ObtoolBadInput, FilesOfAnySizeNeverCrashAndKeepWhatTheyDoNotHold) {
     auto random = RandomBytes(1 << 20);
     auto after = ReadBytes(dir / "random");
     ASSERT_EQ(after.size(), random.size());
-    for (std::size_t i = 0; i < random.size(); ++i)
-        if (i != 24750 + 1 && !(i >= 32500 + 15 && i < 32500 + 30)) ASSERT_EQ(after[i], random[i]) << i;
+    for (std::size_t i = 0; i < random.size(); ++i) {
+        bool edited =
+            i == 24750 + 1 || (i >= 32500 + 15 && i < 32500 + 30); // Cost of unit 1, formation 1's name
+        if (!edited) {
+            ASSERT_EQ(after[i], random[i]) << i;
+        }
+    }
     EXPECT_EQ(after[24750 + 1], 7);
 }
 
