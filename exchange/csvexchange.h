@@ -36,6 +36,10 @@ struct CsvImportResult {
     bool isShort() const { return linesRead < slotsInTable; }
 };
 
+// The line that tells the user a short file left slots unchanged:
+// "Units: 120 lines read for 250 slots; slots 120 to 249 were left unchanged."
+std::string CsvShortImportNote(CsvSection section, const CsvImportResult& result);
+
 // Reads a section's CSV text into the document's records in place, by line position from slot 0.
 // Slots past the last data line stay unchanged. Leaves the snapshot tables alone; does not touch
 // the modified flag (the caller decides).

@@ -51,6 +51,13 @@ CsvImportResult ImportCsv(CQuorvantDoc& doc, CsvSection section, std::string_vie
     });
 }
 
+std::string CsvShortImportNote(CsvSection section, const CsvImportResult& result) {
+    return std::string(CsvSectionName(section)) + ": " + std::to_string(result.linesRead) +
+           " lines read for " + std::to_string(result.slotsInTable) + " slots; slots " +
+           std::to_string(result.linesRead) + " to " + std::to_string(result.slotsInTable - 1) +
+           " were left unchanged.";
+}
+
 std::optional<CsvImportResult> ImportCsvFile(CQuorvantDoc& doc, CsvSection section,
                                              const std::filesystem::path& path, std::string& error) {
     if (path.empty()) {

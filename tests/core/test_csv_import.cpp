@@ -166,6 +166,8 @@ TEST(CsvImport, SlotsPastTheLastLineKeepTheirValuesAndTheShortfallIsReported) {
     EXPECT_EQ(r.linesRead, 3);
     EXPECT_EQ(r.slotsInTable, 200);
     EXPECT_TRUE(r.isShort());
+    EXPECT_EQ(CsvShortImportNote(kFormations, r),
+              "Formations: 3 lines read for 200 slots; slots 3 to 199 were left unchanged.");
     EXPECT_EQ(doc->Formations[2].Name.view(), "C");
     EXPECT_EQ(doc->Formations[3], kept);
     EXPECT_EQ(doc->Formations[199], kept);
