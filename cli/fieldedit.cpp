@@ -44,7 +44,10 @@ template <class Rec> std::string FieldNames() {
 }
 
 std::string Quoted(std::string_view latin1) {
-    return "\"" + Latin1ToUtf8(latin1) + "\"";
+    std::string quoted(1, '"');
+    quoted += Latin1ToUtf8(latin1);
+    quoted += '"';
+    return quoted;
 }
 
 bool IsControl(unsigned char c) {
