@@ -15,6 +15,15 @@ QString Native(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(QString::fromStdString(path.string()));
 }
 
+// "Cannot create PATH" and why, without the path a second time when the reason starts with it.
+void ReportFileFailure(QWidget* parent, const QString& failure, const std::filesystem::path& path,
+                       std::string reason) {
+    const std::string prefix = path.string() + ": ";
+    if (reason.compare(0, prefix.size(), prefix) == 0) reason.erase(0, prefix.size());
+    Prompt(PromptKind::Exclamation,
+           failure.arg(Native(path)) + QStringLiteral("\n") + QString::fromStdString(reason), parent);
+}
+
 // The section's file, or nothing after telling the user why there is none.
 std::optional<std::filesystem::path> SectionFile(QWidget* parent, const CQuorvantDoc& doc,
                                                  const std::filesystem::path& installFolder,
@@ -39,9 +48,7 @@ void ExportDocumentCsv(QWidget* parent, CQuorvantDoc& doc, const std::filesystem
         auto path = SectionFile(parent, doc, installFolder, section, failure);
         if (!path) continue;
         std::string error;
-        if (!ExportCsvFile(doc, section, *path, error))
-            Prompt(PromptKind::Exclamation,
-                   failure.arg(Native(*path)) + QStringLiteral("\n") + QString::fromStdString(error), parent);
+        if (!ExportCsvFile(doc, section, *path, error)) ReportFileFailure(parent, failure, *path, error);
     }
     Prompt(PromptKind::Information, QStringLiteral("Export Complete"), parent);
 }
@@ -58,17 +65,12 @@ void ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc, const std::filesystem
         std::string error;
         std::optional<CsvImportResult> result = ImportCsvFile(doc, section, *path, error);
         if (!result) {
-            Prompt(PromptKind::Exclamation,
-                   failure.arg(Native(*path)) + QStringLiteral("\n") + QString::fromStdString(error), parent);
+            ReportFileFailure(parent, failure, *path, error);
             continue;
         }
         changed = changed || result->linesRead > 0;
         if (result->isShort())
-            notes += QStringLiteral("\n%1: %2 lines read for %3 slots; slots %2 to %4 were left unchanged.")
-                         .arg(QString::fromLatin1(CsvSectionName(section)))
-                         .arg(result->linesRead)
-                         .arg(result->slotsInTable)
-                         .arg(result->slotsInTable - 1);
+            notes += QStringLiteral("\n") + QString::fromStdString(CsvShortImportNote(section, *result));
     }
     QString message = QStringLiteral("Import Complete");
     if (!notes.isEmpty()) message += QStringLiteral("\n") + notes;
