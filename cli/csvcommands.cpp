@@ -41,7 +41,7 @@ std::string ShortImportNote(CsvSection section, const CsvImportResult& result) {
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     auto sections = ChosenSections(line, err);
     if (!sections) return kExitUsage;
-    fs::path folder = line.option("out").value_or(".");
+    fs::path folder = ResolveInputPath(line.option("out").value_or("."));
     CQuorvantDoc doc;
     if (!LoadOBFile(ResolveInputPath(line.positionals[0]), doc, err)) return kExitFailure;
     if (!IsFolder(folder, err)) return kExitFailure;
@@ -64,7 +64,7 @@ int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
 int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     auto sections = ChosenSections(line, err);
     if (!sections) return kExitUsage;
-    fs::path folder = line.option("from").value_or(".");
+    fs::path folder = ResolveInputPath(line.option("from").value_or("."));
     fs::path input = ResolveInputPath(line.positionals[0]);
     CQuorvantDoc doc;
     if (!LoadOBFile(input, doc, err)) return kExitFailure;

@@ -10,14 +10,16 @@ namespace fs = std::filesystem;
 namespace quorvant::cli {
 
 fs::path ResolveInputPath(const fs::path& path) {
-    if (!path.has_filename()) return path;
-    fs::path folder = path.parent_path();
-    fs::path found =
-        ResolveCaseInsensitive(folder.empty() ? fs::path(".") : folder, path.filename().string());
-    return folder.empty() ? found.filename() : found;
+    if (path.empty()) return path;
+    if (path.is_absolute()) return ResolvePath(path.root_path(), path.relative_path());
+    return ResolvePath(".", path).lexically_relative(".");
 }
 
 bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
+    if (path.empty()) {
+        err << "obtool: no file named\n";
+        return false;
+    }
     std::error_code ec;
     fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status)) {

@@ -9,8 +9,8 @@ class CQuorvantDoc;
 
 namespace quorvant::cli {
 
-// A path given on the command line, found the way game files are: the exact name first, else the
-// one entry of its folder that matches ignoring ASCII case.
+// A path given on the command line, found the way game files and folders are: each element by its
+// exact name first, else by the one entry of its folder that matches ignoring ASCII case.
 std::filesystem::path ResolveInputPath(const std::filesystem::path& path);
 
 // Reads an OB file into doc. Only regular files are read (a device or a pipe could be endless); on

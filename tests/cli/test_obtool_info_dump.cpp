@@ -44,8 +44,10 @@ TEST(ObtoolUsage, HelpAndBadCommandLines) {
 
 TEST(ObtoolInfo, PrintsGenerationNationTitleAndCounts) {
     TempFolder dir;
-    WriteBytes(dir / "OBPZ", OBFileBuilder::BW1().unitName(1, "Pz").bytes());
-    ToolResult bw1 = Obtool({"info", (dir / "obpz").string()}); // found ignoring case, like game files
+    std::filesystem::create_directories(dir / "Game");
+    WriteBytes(dir / "Game" / "OBPZ", OBFileBuilder::BW1().unitName(1, "Pz").bytes());
+    ToolResult bw1 =
+        Obtool({"info", (dir / "GAME" / "obpz").string()}); // found ignoring case, like game files
     EXPECT_EQ(bw1.code, 0) << bw1.err;
     EXPECT_EQ(bw1.out, "generation: BW1\ntitle: OBPZ\nweapons: 250\nunits: 250\nformations: 200\n");
 
