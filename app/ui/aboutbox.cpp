@@ -23,8 +23,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     credits->setAlignment(Qt::AlignCenter);
     credits->setText(QStringLiteral("<b>Quorvant</b> version %1<br>"
                                     "Order-of-battle editor for Brass Wolves BW1, BW2 and BW3<br><br>"
+                                    "Copyright &copy; 2026 Vexmoor Software<br>"
                                     "Written by the Quorvant developers<br>"
-                                    "Settings kept under Vexmoor Software<br>"
                                     "Built with Qt %2")
                          .arg(QStringLiteral("0.1"), QString::fromLatin1(qVersion())));
 

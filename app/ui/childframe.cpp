@@ -1,6 +1,7 @@
 #include "app/ui/childframe.h"
 
 #include "app/opencommand.h"
+#include "app/ui/programart.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
@@ -14,6 +15,7 @@ namespace quorvant::ui {
 CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ProgramIcon());
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
     doc_->AddObserver(this);

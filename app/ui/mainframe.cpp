@@ -83,6 +83,10 @@ void CMainFrame::UpdateCommandStates() {
     menuBars_->setCurrentWidget(anyDocument ? documentMenu_ : noDocumentMenu_);
 
     CChildFrame* child = activeChild();
+    // The frame's title carries the active document's, the way a multiple-document window does.
+    setWindowTitle(child
+                       ? QStringLiteral("Quorvant - ") + QString::fromStdString(child->document().GetTitle())
+                       : QStringLiteral("Quorvant"));
     for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT,
                         ID_VIEW_REPORT, ID_VIEW_LIST})
         action(command)->setEnabled(child != nullptr);

@@ -70,6 +70,7 @@ void CMainFrame::AddChild(CChildFrame* child) {
         children_.erase(std::remove(children_.begin(), children_.end(), child), children_.end());
         UpdateCommandStates();
     });
+    connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateCommandStates);
     connect(child, &CChildFrame::saved, this, [this](const QString& path) {
         RememberRecent(QFileInfo(path).absoluteFilePath());
         UpdateCommandStates();

@@ -33,6 +33,7 @@ TEST_F(SaveDocuments, TitleFollowsTheDocumentWithTheModifiedMark) {
     ui::CChildFrame* greece = Open(32791 + 31);
     EXPECT_EQ(greece->windowTitle().toStdString(), greece->document().GetTitle() + "[*]");
     EXPECT_TRUE(greece->windowTitle().startsWith("MOB31 - ")) << greece->windowTitle().toStdString();
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Quorvant - " + greece->document().GetTitle());
 }
 
 TEST_F(SaveDocuments, SaveWritesTheFileAndClearsTheModifiedMark) {
@@ -121,7 +122,8 @@ TEST_F(SaveDocuments, ExportAndImportWorkOnTheActiveDocumentInItsGenerationsFold
     ui::ScriptedSectionChooser sections;
     fs::create_directories(bw2 / "Exports");
     ui::CChildFrame* greece = Open(32791 + 31);
-    sections.answers = {std::vector<CsvSection>{CsvSection::Units}, std::vector<CsvSection>{CsvSection::Units}};
+    sections.answers = {std::vector<CsvSection>{CsvSection::Units},
+                        std::vector<CsvSection>{CsvSection::Units}};
     Command(ID_FILE_EXPORT)->trigger();
     EXPECT_TRUE(fs::exists(bw2 / "Exports" / "MOB31UNT.csv"));
     EXPECT_FALSE(greece->document().IsModified());
