@@ -28,14 +28,6 @@ bool IsFolder(const fs::path& folder, std::ostream& err) {
     return false;
 }
 
-// The same note the editor's completion message gives for a short file.
-std::string ShortImportNote(CsvSection section, const CsvImportResult& result) {
-    return std::string(CsvSectionName(section)) + ": " + std::to_string(result.linesRead) +
-           " lines read for " + std::to_string(result.slotsInTable) + " slots; slots " +
-           std::to_string(result.linesRead) + " to " + std::to_string(result.slotsInTable - 1) +
-           " were left unchanged.";
-}
-
 } // namespace
 
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -84,7 +76,7 @@ int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
             err << "obtool: " << error << "; nothing written\n";
             return kExitFailure;
         }
-        if (result->isShort()) notes.push_back(ShortImportNote(section, *result));
+        if (result->isShort()) notes.push_back(CsvShortImportNote(section, *result));
     }
 
     ReadBackCheck check(doc);
