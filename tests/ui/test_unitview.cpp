@@ -174,6 +174,16 @@ TEST_F(UnitViewTest, SwitchingBetweenReportAndListKeepsRowsAndSelection) {
     EXPECT_EQ(view->SelectedRow(), 0);
 }
 
+TEST_F(UnitViewTest, ThePlainListLeavesRoomForTheLongestLabel) {
+    doc.Units[9].Name.assignPadded("WWWWWWWWWWWWWWW");
+    view->setReportStyle(false);
+    QListView* list = view->listView();
+    QModelIndex longest = list->model()->index(8, 0);
+    QFontMetrics metrics(list->font());
+    EXPECT_GT(list->visualRect(longest).width(), metrics.horizontalAdvance(longest.data().toString()));
+    EXPECT_EQ(list->visualRect(longest).width(), list->visualRect(list->model()->index(0, 0)).width());
+}
+
 TEST_F(UnitViewTest, AClickRemembersTheSelectedRowOfTheTableShown) {
     QTest::mouseClick(view->reportView()->viewport(), Qt::LeftButton, {}, rowCentre(view->reportView(), 3));
     EXPECT_EQ(view->UnitRow, 3);

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace quorvant::ui {
 namespace {
 
@@ -37,6 +39,16 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->setFont(option.font);
     painter->drawText(area, int(alignment | Qt::TextSingleLine),
                       option.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));
+}
+
+QSize RecordCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    int width = 2 * kMargin + option.fontMetrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+    int height = option.fontMetrics.height();
+    if (index.data(Qt::DecorationRole).isValid()) {
+        width += option.decorationSize.width() + kMargin;
+        height = std::max(height, option.decorationSize.height());
+    }
+    return {width, height + 4};
 }
 
 } // namespace quorvant::ui

@@ -119,6 +119,7 @@ void CUnitView::setReportStyle(bool report) {
     if (report == reportStyle_) return;
     bool hadFocus = activeView()->hasFocus();
     reportStyle_ = report;
+    if (!report) FitListGrid();
     stack_->setCurrentWidget(activeView());
     setFocusProxy(activeView());
     if (hadFocus) activeView()->setFocus();
@@ -180,6 +181,7 @@ void CUnitView::Rebuild(int table) {
         model->rebuild();
         ShowModel(model);
         ApplyColumnWidths();
+        if (!reportStyle_) FitListGrid();
         setUpdatesEnabled(true);
     }
     SelectRow(*RowOf(table));
@@ -188,7 +190,9 @@ void CUnitView::Rebuild(int table) {
 // A row refresh leaves the list alone while it shows another table.
 void CUnitView::RefreshRow(int table, int row) {
     models_[static_cast<std::size_t>(table)]->refreshRow(row);
-    if (currentKind_ == table) SelectRow(row);
+    if (currentKind_ != table) return;
+    if (!reportStyle_) FitListGrid();
+    SelectRow(row);
 }
 
 void CUnitView::SelectRow(int row) {
@@ -220,6 +224,18 @@ void CUnitView::ApplyColumnWidths() {
     QHeaderView* header = report_->horizontalHeader();
     for (std::size_t i = 0; i < columns.size(); ++i)
         header->resizeSection(static_cast<int>(i), columns[i].width);
+}
+
+// The plain list gives every label the width of the widest, so no name is cut short.
+void CUnitView::FitListGrid() {
+    QStyleOptionViewItem option;
+    option.initFrom(list_);
+    option.decorationSize = list_->iconSize();
+    QAbstractItemModel* model = list_->model();
+    QSize cell(0, 0);
+    for (int row = 0; row < model->rowCount(); ++row)
+        cell = cell.expandedTo(list_->itemDelegate()->sizeHint(option, model->index(row, 0)));
+    list_->setGridSize(cell + QSize(2 * list_->spacing() + 8, 0));
 }
 
 void CUnitView::OnRowClicked() {

@@ -69,6 +69,7 @@ class CUnitView : public QWidget, public DocObserver {
     void SelectRow(int row);
     void ShowModel(RecordTableModel* model);
     void ApplyColumnWidths();
+    void FitListGrid();
     void OnRowClicked();
     void OnRowDoubleClicked(int row);
 
