@@ -57,6 +57,11 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const fs::path& path, std
         error = Describe(path, "is a folder, not a file");
         return std::nullopt;
     }
+    // A device or pipe could feed bytes without end.
+    if (fs::exists(path, ec) && !fs::is_regular_file(path, ec)) {
+        error = Describe(path, "is not a regular file");
+        return std::nullopt;
+    }
     FilePtr file(std::fopen(path.string().c_str(), "rb"));
     if (!file) {
         error = Describe(path, ErrnoText());

@@ -58,7 +58,9 @@ TEST(BadInput, UnreadablePathsReportErrorOpeningFile) {
     doc.ErrorHandler = [&](const std::string& e) { errors.push_back(e); };
     EXPECT_FALSE(doc.OnOpenDocument(fs::temp_directory_path() / "quorvant_no_such_file"));
     EXPECT_FALSE(doc.OnOpenDocument(fs::temp_directory_path()));
-    EXPECT_EQ(errors, (std::vector<std::string>{"Error Opening file!", "Error Opening file!"}));
+    if (fs::exists("/dev/zero")) EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));
+    EXPECT_GE(errors.size(), 2u);
+    for (const auto& e : errors) EXPECT_EQ(e, "Error Opening file!");
     EXPECT_FALSE(doc.LastErrorDetail().empty());
     EXPECT_EQ(doc.WeaponCount(), -1);
     EXPECT_FALSE(doc.LoadedFromFile());
