@@ -58,7 +58,9 @@ TEST(BadInput, UnreadablePathsReportErrorOpeningFile) {
     doc.ErrorHandler = [&](const std::string& e) { errors.push_back(e); };
     EXPECT_FALSE(doc.OnOpenDocument(fs::temp_directory_path() / "quorvant_no_such_file"));
     EXPECT_FALSE(doc.OnOpenDocument(fs::temp_directory_path()));
-    if (fs::exists("/dev/zero")) EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));
+    if (fs::exists("/dev/zero")) {
+        EXPECT_FALSE(doc.OnOpenDocument("/dev/zero"));
+    }
     EXPECT_GE(errors.size(), 2u);
     for (const auto& e : errors) EXPECT_EQ(e, "Error Opening file!");
     EXPECT_FALSE(doc.LastErrorDetail().empty());
