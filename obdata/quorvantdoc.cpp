@@ -43,6 +43,15 @@ void CQuorvantDoc::ReadBytes(std::vector<std::uint8_t> bytes, LoadProgress* prog
 
 bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string& error) {
     std::vector<std::uint8_t> image = BuildOBImage(*this);
+    // The generation is not stored: BW3 is told from BW2 by the first fifteen strength bytes. A file
+    // whose strengths there are all zero would reopen as another generation, so it is not written.
+    if (int reopened = DetectGeneration(image); reopened != Generation) {
+        error = path.string() + ": the file would reopen as " + GenerationLabel(reopened) + ", not " +
+                GenerationLabel(Generation) +
+                " (a BW3 file needs a strength above 0 among the first ten of formation slot 0 or the first "
+                "five of formation slot 1)";
+        return false;
+    }
     if (!WriteFileAtomically(path, image, error)) return false;
     original_ = std::move(image);
     folder_ = path.parent_path();

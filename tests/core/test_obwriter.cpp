@@ -215,3 +215,16 @@ TEST(OBSave, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(fs::is_directory(folder.path() / "adir"));
 }
+
+TEST(OBSave, ABW3FileThatWouldReopenAsBW2IsNotWritten) {
+    TempFolder folder;
+    OBFileBuilder b = OBFileBuilder::BW3();
+    auto doc = Load(b.bytes());
+    doc->Formations[0].UnitStr[0] = 0;
+    std::string error;
+    EXPECT_FALSE(doc->OnSaveDocument(folder.path() / "KOB70", error));
+    EXPECT_NE(error.find("BW2"), std::string::npos);
+    EXPECT_FALSE(fs::exists(folder.path() / "KOB70"));
+    doc->Formations[1].UnitStr[4] = 3;
+    EXPECT_TRUE(doc->OnSaveDocument(folder.path() / "KOB70", error)) << error;
+}
