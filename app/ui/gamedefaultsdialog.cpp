@@ -38,6 +38,9 @@ CGameDefaultsDlg::CGameDefaultsDlg(AppSettings& settings, Profile& profile, QWid
                    this);
 
     auto* startBox = new QGroupBox(QStringLiteral("Start Quorvant with:"), this);
+    startBox->setWhatsThis(
+        QStringLiteral("The generation whose folder File > Open starts in. Only generations "
+                       "whose install folder is known can be chosen."));
     auto* startLayout = new QVBoxLayout(startBox);
     static const char* const kGenerationTexts[] = {"BW1", "BW2", "BW3"};
     for (int generation : {kBW1, kBW2, kBW3}) {
@@ -49,6 +52,7 @@ CGameDefaultsDlg::CGameDefaultsDlg(AppSettings& settings, Profile& profile, QWid
     startLayout->addStretch();
 
     auto* managerBox = new QGroupBox(QStringLiteral("Start Game Manager with:"), this);
+    managerBox->setWhatsThis(QStringLiteral("The saved games or e-mail games the Game Manager lists first."));
     auto* managerLayout = new QVBoxLayout(managerBox);
     auto* pairs = new QHBoxLayout;
     for (int pair = 0; pair < 2; ++pair) {

@@ -9,11 +9,13 @@
 namespace quorvant::ui {
 
 LoadProgressDialog::LoadProgressDialog(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), owner_(owner), label_(new QLabel(this)),
+    : QFrame(owner, Qt::Tool | Qt::FramelessWindowHint), owner_(owner), label_(new QLabel(this)),
       bar_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("LoadProgress"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAutoFillBackground(true);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
     auto* layout = new QVBoxLayout(this);
     bar_->setRange(0, 100);
     bar_->setValue(0);

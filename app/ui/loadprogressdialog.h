@@ -2,8 +2,8 @@
 
 #include "obdata/docobserver.h"
 
+#include <QFrame>
 #include <QPointer>
-#include <QWidget>
 
 class QLabel;
 class QProgressBar;
@@ -13,7 +13,7 @@ namespace quorvant::ui {
 // The small untitled window shown while a document loads: a line naming the table being read above
 // a bar. The window it belongs to is disabled while it shows, and pending events are handled before
 // every step so the program keeps repainting.
-class LoadProgressDialog : public QWidget, public LoadProgress {
+class LoadProgressDialog : public QFrame, public LoadProgress {
     Q_OBJECT
   public:
     explicit LoadProgressDialog(QWidget* owner);

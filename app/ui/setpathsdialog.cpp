@@ -43,6 +43,10 @@ CSetPathsDlg::CSetPathsDlg(AppSettings& settings, Profile& profile, QWidget* par
         edit->setMinimumWidth(320);
         edit->setText(QString::fromStdString(InitialInstallField(generation, settings_, current)));
         label->setBuddy(edit);
+        edit->setWhatsThis(QStringLiteral("The folder %1 is installed in: the one holding %2. Leave it empty "
+                                          "when you do not have this game.")
+                               .arg(QString::fromLatin1(kLabels[generation]).mid(14).trimmed(),
+                                    QString::fromLatin1(GameExecutableName(generation))));
         auto* browse = new QPushButton(tr("Browse..."), this);
         browse->setObjectName(QString::number(FieldControl(generation)) + QStringLiteral("Browse"));
         browse->setAutoDefault(false);
