@@ -43,14 +43,15 @@ template <class Rec>
 void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vector<Rec>& records,
                std::vector<std::string>* rawNames) {
     records.clear();
+    records.reserve((end - begin) / layout::kNameBytes);
     for (std::size_t offset = begin; offset < end && offset < image.size; offset += layout::kNameBytes) {
-        char raw[layout::kNameBytes + 1] = {};
-        std::size_t n = std::min(layout::kNameBytes, image.size - offset);
-        std::memcpy(raw, image.data + offset, n);
-        Rec record{};
-        record.Name.assignPadded(std::string_view(raw, strnlen(raw, layout::kNameBytes)));
-        records.push_back(record);
-        if (rawNames) rawNames->emplace_back(raw);
+        const char* entry = reinterpret_cast<const char*>(image.data + offset);
+        std::size_t available = std::min(layout::kNameBytes, image.size - offset);
+        std::size_t length = 0;
+        while (length < available && entry[length] != '\0') ++length;
+        Rec& record = records.emplace_back();
+        record.Name.assignPadded(std::string_view(entry, length));
+        if (rawNames) rawNames->emplace_back(entry, length);
     }
 }
 
@@ -83,9 +84,19 @@ template <class Rec> class ColumnReader {
     }
 
     template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A access) {
-        for (std::size_t s = 0; s < records_.size(); ++s) {
-            std::size_t pos = offset + s * stride + lane;
-            access(records_[s]) = static_cast<std::uint16_t>(image_.at(pos) | (image_.at(pos + 1) << 8));
+        Rec* records = records_.data();
+        const std::size_t count = records_.size();
+        const std::size_t first = offset + lane;
+        if (count > 0 && first + (count - 1) * stride + 1 < image_.size) {
+            const std::uint8_t* entry = image_.data + first;
+            for (std::size_t s = 0; s < count; ++s, entry += stride)
+                access(records[s]) = static_cast<std::uint16_t>(entry[0] | (entry[1] << 8));
+        } else {
+            const Image image = image_;
+            for (std::size_t s = 0; s < count; ++s) {
+                std::size_t pos = first + s * stride;
+                access(records[s]) = static_cast<std::uint16_t>(image.at(pos) | (image.at(pos + 1) << 8));
+            }
         }
         if (lane + 2 == stride) progress_.advance();
     }

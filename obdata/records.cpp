@@ -31,10 +31,14 @@ void RecordName::assign(std::string_view text) {
 }
 
 void RecordName::assignPadded(std::string_view text) {
-    assign(text);
-    if (empty()) return;
-    for (int i = 0; i < kNameLength; ++i)
-        if (chars[i] == '\0') chars[i] = ' ';
+    // Runs for every slot of every file read, so it is one pass without a separate assign.
+    std::size_t limit = std::min<std::size_t>(text.size(), kNameLength);
+    std::size_t n = 0;
+    while (n < limit && text[n] != '\0') ++n;
+    chars.fill('\0');
+    if (n == 0) return;
+    std::memcpy(chars.data(), text.data(), n);
+    std::memset(chars.data() + n, ' ', kNameLength - n);
 }
 
 std::string RecordName::trimmed() const {

@@ -67,13 +67,14 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const fs::path& path, std
         error = Describe(path, ErrnoText());
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[1 << 16];
-    for (;;) {
-        std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get());
+    // One read of the size the file says it has, then whatever a growing file adds.
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(fs::file_size(path, ec)));
+    if (ec) bytes.clear();
+    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    bytes.resize(got);
+    std::uint8_t chunk[4096];
+    while (std::size_t n = std::fread(chunk, 1, sizeof chunk, file.get()))
         bytes.insert(bytes.end(), chunk, chunk + n);
-        if (n < sizeof chunk) break;
-    }
     if (std::ferror(file.get())) {
         error = Describe(path, "read failed");
         return std::nullopt;

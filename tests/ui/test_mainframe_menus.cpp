@@ -81,8 +81,10 @@ TEST_F(MainFrameMenus, ToolbarHoldsTheButtonsInOrderWithSeparators) {
     for (QAction* a : frame->toolBar()->actions()) names << (a->isSeparator() ? "|" : a->objectName());
     EXPECT_EQ(names, QStringList({"57601", "57603", "|", "57635", "57634", "57637", "|", "57664", "|",
                                   "40024", "40023", "40025", "|", "40018", "40017", "|", "40022", "40031"}));
-    for (QAction* a : frame->toolBar()->actions())
-        if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    for (QAction* a : frame->toolBar()->actions()) {
+        if (a->isSeparator()) continue;
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    }
     EXPECT_FALSE(Command(ID_FILE_SAVE)->isEnabled()); // nothing to save yet
 }
 
