@@ -73,3 +73,17 @@ void BM_SaveBW3(benchmark::State& state) {
 BENCHMARK(BM_SaveBW3);
 
 } // namespace
+
+namespace {
+// The reader alone, on bytes already in memory.
+void BM_ParseBW3(benchmark::State& state) {
+    std::string error;
+    auto bytes = *ReadWholeFile(FullBW3File(), error);
+    CQuorvantDoc doc;
+    for (auto _ : state) {
+        doc.ReadBytes(bytes);
+        benchmark::DoNotOptimize(doc.Units.data());
+    }
+}
+BENCHMARK(BM_ParseBW3);
+} // namespace

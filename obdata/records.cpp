@@ -35,10 +35,12 @@ void RecordName::assignPadded(std::string_view text) {
     std::size_t limit = std::min<std::size_t>(text.size(), kNameLength);
     std::size_t n = 0;
     while (n < limit && text[n] != '\0') ++n;
-    chars.fill('\0');
-    if (n == 0) return;
-    std::memcpy(chars.data(), text.data(), n);
-    std::memset(chars.data() + n, ' ', kNameLength - n);
+    if (n == 0) {
+        chars.fill('\0');
+        return;
+    }
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kNameLength); ++i) chars[i] = i < n ? text[i] : ' ';
+    chars[kNameLength] = '\0';
 }
 
 std::string RecordName::trimmed() const {
