@@ -10,7 +10,7 @@
 namespace quorvant::test {
 
 class OBFileBuilder {
-public:
+  public:
     explicit OBFileBuilder(std::size_t size) : bytes_(size, 0) {}
 
     static OBFileBuilder BW1() { return OBFileBuilder(38500); }
@@ -34,7 +34,8 @@ public:
     // Raw name bytes at a table's name column (weapons 0, units 9250, formations 32500).
     OBFileBuilder& name(std::size_t tableOffset, int slot, std::string_view text) {
         std::size_t at = tableOffset + static_cast<std::size_t>(slot) * 15;
-        for (std::size_t i = 0; i < 15; ++i) put(at + i, i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
+        for (std::size_t i = 0; i < 15; ++i)
+            put(at + i, i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0);
         return *this;
     }
     OBFileBuilder& weaponName(int slot, std::string_view text) { return name(0, slot, text); }
@@ -49,7 +50,7 @@ public:
     const std::vector<std::uint8_t>& bytes() const { return bytes_; }
     std::vector<std::uint8_t>& bytes() { return bytes_; }
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 

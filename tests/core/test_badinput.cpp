@@ -25,9 +25,9 @@ fs::path WriteTemp(const std::string& name, const std::vector<std::uint8_t>& byt
 
 TEST(BadInput, OddSizesLoadAsFarAsTheyGo) {
     std::mt19937 random(77);
-    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{14}, std::size_t{15}, std::size_t{3751},
-                             std::size_t{9264}, std::size_t{35499}, std::size_t{44499}, std::size_t{44500},
-                             std::size_t{1} << 20}) {
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{14}, std::size_t{15},
+                             std::size_t{3751}, std::size_t{9264}, std::size_t{35499}, std::size_t{44499},
+                             std::size_t{44500}, std::size_t{1} << 20}) {
         std::vector<std::uint8_t> bytes(size);
         for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
         fs::path path = WriteTemp(std::to_string(size), bytes);

@@ -110,7 +110,11 @@ TEST(OBReader, ColumnsLandInTheirFields) {
     b.column(17000, 7, 50);
     for (int i = 0; i < 14; ++i) b.column(17250, 7, static_cast<std::uint8_t>(60 + i), 14, i);
     for (int i = 0; i < 7; ++i) b.column(20750, 7, static_cast<std::uint8_t>(80 + i), 7, i);
-    b.column(22500, 7, 91).column(23750, 7, 96).column(24000, 7, 97).column(24250, 7, 98).column(24500, 7, 99);
+    b.column(22500, 7, 91)
+        .column(23750, 7, 96)
+        .column(24000, 7, 97)
+        .column(24250, 7, 98)
+        .column(24500, 7, 99);
     b.column(24750, 7, 100).put16(25250 + 7 * 2, 0x1234).column(25750, 7, 101).column(28250, 7, 108);
     b.put16(28500 + 7 * 2, 0xBEEF).column(29000, 7, 110).column(29250, 7, 111).column(29500, 7, 112);
     b.column(29750, 7, 113).column(30000, 7, 114).column(32000, 7, 122);
@@ -277,7 +281,8 @@ TEST(OBReader, ProgressNamesEachTableAndStepsPerColumn) {
     RecordingProgress progress;
     CQuorvantDoc doc;
     doc.ReadBytes(OBFileBuilder::BW3().bytes(), &progress);
-    EXPECT_EQ(progress.texts, (std::vector<std::string>{"Loading Weapons", "Loading Units", "Loading Formations"}));
+    EXPECT_EQ(progress.texts,
+              (std::vector<std::string>{"Loading Weapons", "Loading Units", "Loading Formations"}));
     EXPECT_EQ(progress.stepSizes, (std::vector<int>{2, 1, 3}));
     EXPECT_GT(progress.steps, 50);
 }

@@ -25,7 +25,8 @@ std::vector<std::uint8_t> NoisyImage(std::size_t size, int generation, unsigned 
     for (int slot = 0; slot < 250; slot += 7) bytes[9250 + slot * 15] = 0;
     for (int slot = 3; slot < 200; slot += 11) bytes[32500 + slot * 15] = ' ';
     if (size >= 44500) {
-        for (int i = 0; i < 15; ++i) bytes[42500 + i] = generation == kBW3 ? static_cast<std::uint8_t>(i + 1) : 0;
+        for (int i = 0; i < 15; ++i)
+            bytes[42500 + i] = generation == kBW3 ? static_cast<std::uint8_t>(i + 1) : 0;
     }
     return bytes;
 }
@@ -44,7 +45,7 @@ std::vector<std::size_t> Differences(const std::vector<std::uint8_t>& a, const s
 }
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         path_ = fs::temp_directory_path() / ("quorvant_writer_" + std::to_string(std::random_device{}()));
         fs::create_directories(path_);
@@ -52,7 +53,7 @@ public:
     ~TempFolder() { fs::remove_all(path_); }
     const fs::path& path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 
@@ -63,8 +64,8 @@ TEST(OBWriter, UnchangedDocumentsWriteBackByteForByte) {
         std::size_t size;
         int generation;
     };
-    for (Case c : {Case{38500, kBW1}, Case{44499, kBW1}, Case{44500, kBW2}, Case{44500, kBW3}, Case{50000, kBW3},
-                   Case{47000, kBW2}}) {
+    for (Case c : {Case{38500, kBW1}, Case{44499, kBW1}, Case{44500, kBW2}, Case{44500, kBW3},
+                   Case{50000, kBW3}, Case{47000, kBW2}}) {
         for (unsigned seed = 1; seed <= 3; ++seed) {
             auto bytes = NoisyImage(c.size, c.generation, seed);
             auto doc = Load(bytes);
@@ -105,7 +106,8 @@ TEST(OBWriter, ChangedNamesArePaddedAndEmptiedNamesAreNul) {
     doc->Units[1].Name.assign("");
     auto out = BuildOBImage(*doc);
     EXPECT_EQ(std::string(out.begin() + 45, out.begin() + 60), "Short          ");
-    EXPECT_EQ(std::vector<std::uint8_t>(out.begin() + 9265, out.begin() + 9280), std::vector<std::uint8_t>(15, 0));
+    EXPECT_EQ(std::vector<std::uint8_t>(out.begin() + 9265, out.begin() + 9280),
+              std::vector<std::uint8_t>(15, 0));
     auto back = Load(out);
     EXPECT_EQ(back->Weapons[3].Name.view(), "Short          ");
     EXPECT_TRUE(back->Units[1].Name.empty());
