@@ -47,13 +47,14 @@ void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vect
         ++count;
     // Copies of one empty record: far cheaper than clearing each new record on its own.
     records.assign(count, Rec{});
+    if (rawNames) rawNames->reserve(rawNames->size() + count);
     for (std::size_t s = 0; s < count; ++s) {
         std::size_t offset = begin + s * layout::kNameBytes;
         const char* entry = reinterpret_cast<const char*>(image.data + offset);
         std::size_t available = std::min(layout::kNameBytes, image.size - offset);
         std::size_t length = 0;
         while (length < available && entry[length] != '\0') ++length;
-        records[s].Name.assignPadded(std::string_view(entry, length));
+        records[s].Name.assignPadded(std::string_view(entry, available));
         if (rawNames) rawNames->emplace_back(entry, length);
     }
 }
