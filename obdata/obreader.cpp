@@ -52,9 +52,7 @@ void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vect
         std::size_t offset = begin + s * layout::kNameBytes;
         const char* entry = reinterpret_cast<const char*>(image.data + offset);
         std::size_t available = std::min(layout::kNameBytes, image.size - offset);
-        std::size_t length = 0;
-        while (length < available && entry[length] != '\0') ++length;
-        records[s].Name.assignPadded(std::string_view(entry, available));
+        std::size_t length = records[s].Name.assignPadded(std::string_view(entry, available));
         if (rawNames) rawNames->emplace_back(entry, length);
     }
 }

@@ -30,14 +30,14 @@ void RecordName::assign(std::string_view text) {
     for (std::size_t i = 0; i < n && text[i] != '\0'; ++i) chars[i] = text[i];
 }
 
-void RecordName::assignPadded(std::string_view text) {
+std::size_t RecordName::assignPadded(std::string_view text) {
     // Runs for every slot of every file read: a fixed-size copy the compiler turns into two moves.
     std::size_t limit = std::min<std::size_t>(text.size(), kNameLength);
     std::size_t n = 0;
     while (n < limit && text[n] != '\0') ++n;
     if (n == 0) {
         chars.fill('\0');
-        return;
+        return 0;
     }
     if (text.size() >= static_cast<std::size_t>(kNameLength))
         std::memcpy(chars.data(), text.data(), kNameLength);
@@ -45,6 +45,7 @@ void RecordName::assignPadded(std::string_view text) {
         std::memcpy(chars.data(), text.data(), n);
     for (std::size_t i = n; i < static_cast<std::size_t>(kNameLength); ++i) chars[i] = ' ';
     chars[kNameLength] = '\0';
+    return n;
 }
 
 std::string RecordName::trimmed() const {

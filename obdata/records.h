@@ -21,7 +21,8 @@ struct RecordName {
     // Copies at most 15 characters, stopping at the first NUL.
     void assign(std::string_view text);
     // Blank-padded to 15 characters, the form names take when read from a file; empty stays empty.
-    void assignPadded(std::string_view text);
+    // Returns the length of the text before padding.
+    std::size_t assignPadded(std::string_view text);
     // The name without its trailing blanks.
     std::string trimmed() const;
 
