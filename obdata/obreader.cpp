@@ -119,6 +119,105 @@ template <class Rec> class ColumnReader {
     ProgressSteps& progress_;
 };
 
+// Fills one slot's record from every column at once: the offsets become constants and the record
+// stays in the cache, several times faster than a pass per column. Only for images that hold the
+// whole table.
+template <class Rec> class SlotReader {
+  public:
+    SlotReader(const std::uint8_t* entry, Rec& record, const CQuorvantDoc& doc, std::size_t slot)
+        : data_(entry), record_(record), doc_(doc), slot_(slot) {}
+
+    template <class A>
+    void byte(std::size_t offset, std::size_t stride, std::size_t lane, A access,
+              layout::Gate gate = layout::Gate::Always) {
+        std::uint8_t value = data_[offset + slot_ * stride + lane];
+        access(record_) = gate == layout::Gate::NamedOnly && record_.Name.isBlank() ? 0 : value;
+    }
+
+    template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A access) {
+        const std::uint8_t* entry = data_ + offset + slot_ * stride + lane;
+        access(record_) = static_cast<std::uint16_t>(entry[0] | (entry[1] << 8));
+    }
+
+    template <class A> void nation(std::size_t offset, A access) {
+        if (doc_.Generation == kBW1)
+            byte(offset, 1, 0, access);
+        else
+            access(record_) = static_cast<std::uint8_t>(doc_.FileNation);
+    }
+
+  private:
+    const std::uint8_t* data_;
+    Rec& record_;
+    const CQuorvantDoc& doc_;
+    std::size_t slot_;
+};
+
+// The first offset past every entry a table's columns hold for count slots.
+class ColumnExtent {
+  public:
+    explicit ColumnExtent(std::size_t count) : count_(count) {}
+
+    template <class A>
+    void byte(std::size_t offset, std::size_t stride, std::size_t lane, A,
+              layout::Gate = layout::Gate::Always) {
+        grow(offset + (count_ - 1) * stride + lane + 1);
+    }
+    template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A) {
+        grow(offset + (count_ - 1) * stride + lane + 2);
+    }
+    template <class A> void nation(std::size_t offset, A) { grow(offset + count_); }
+
+    std::size_t end() const { return end_; }
+
+  private:
+    void grow(std::size_t end) { end_ = std::max(end_, end); }
+    std::size_t count_;
+    std::size_t end_ = 0;
+};
+
+// Advances the progress display once per column, as a column-by-column read does.
+class ColumnSteps {
+  public:
+    explicit ColumnSteps(ProgressSteps& progress) : progress_(progress) {}
+
+    template <class A>
+    void byte(std::size_t, std::size_t stride, std::size_t lane, A, layout::Gate = layout::Gate::Always) {
+        if (lane + 1 == stride) progress_.advance();
+    }
+    template <class A> void word(std::size_t, std::size_t stride, std::size_t lane, A) {
+        if (lane + 2 == stride) progress_.advance();
+    }
+    template <class A> void nation(std::size_t, A) { progress_.advance(); }
+
+  private:
+    ProgressSteps& progress_;
+};
+
+template <class Rec, class Visit>
+void ReadColumns(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc, ProgressSteps& steps,
+                 Visit visit) {
+    if (records.empty()) {
+        ColumnSteps counter(steps);
+        visit(counter);
+        return;
+    }
+    ColumnExtent extent(records.size());
+    visit(extent);
+    if (extent.end() > image.size) {
+        // A short file: column by column, with entries past the end read as 0.
+        ColumnReader<Rec> reader(image, records, doc, steps);
+        visit(reader);
+        return;
+    }
+    for (std::size_t s = 0; s < records.size(); ++s) {
+        SlotReader<Rec> reader(image.data, records[s], doc, s);
+        visit(reader);
+    }
+    ColumnSteps counter(steps);
+    visit(counter);
+}
+
 } // namespace
 
 int DetectGeneration(const std::vector<std::uint8_t>& bytes) {
@@ -139,8 +238,7 @@ void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, Load
     steps.text("Loading Weapons", 2);
     ReadNames(image, layout::kWeaponNames, layout::kWeaponNamesEnd, doc.Weapons, nullptr);
     for (CWeaponRecord& w : doc.Weapons) w.Generation = doc.Generation;
-    ColumnReader<CWeaponRecord> weapons(image, doc.Weapons, doc, steps);
-    layout::VisitWeaponColumns(weapons);
+    ReadColumns(image, doc.Weapons, doc, steps, [](auto& v) { layout::VisitWeaponColumns(v); });
 
     steps.text("Loading Units", 1);
     steps.advance();
@@ -149,16 +247,16 @@ void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, Load
     steps.advance();
     // BW2 and BW3 files belong to one nation, named by unit slot 1's byte.
     doc.FileNation = doc.Generation == kBW1 ? 0 : image.at(layout::kUnitNationColumn + 1);
-    ColumnReader<CUnitRecord> units(image, doc.Units, doc, steps);
-    layout::VisitUnitColumns(units);
+    ReadColumns(image, doc.Units, doc, steps, [](auto& v) { layout::VisitUnitColumns(v); });
 
     steps.text("Loading Formations", 3);
     steps.advance();
     doc.FormationNameList.clear();
     ReadNames(image, layout::kFormationNames, layout::kFormationNamesEnd, doc.Formations,
               &doc.FormationNameList);
-    ColumnReader<CFormationRecord> formations(image, doc.Formations, doc, steps);
-    layout::VisitFormationColumns(formations, doc.Generation);
+    const int generation = doc.Generation;
+    ReadColumns(image, doc.Formations, doc, steps,
+                [generation](auto& v) { layout::VisitFormationColumns(v, generation); });
 }
 
 } // namespace quorvant

@@ -315,3 +315,29 @@ TEST(OBReader, TitleFollowsTheGenerationRule) {
     EXPECT_EQ(bw3.GetTitle(), "KOB71 - Finnland");
     std::filesystem::remove_all(path);
 }
+
+TEST(OBReader, ShortImagesReadTheSameValuesAsFullOnes) {
+    // A full table is read slot by slot, a cut one column by column: both must agree.
+    std::vector<std::uint8_t> bytes(38500);
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>((i * 37 + 11) % 251);
+    for (int slot = 0; slot < 250; slot += 9) bytes[9250 + slot * 15] = ' '; // blank slots lose their dates
+    CQuorvantDoc full;
+    full.ReadBytes(bytes);
+
+    std::vector<std::uint8_t> cutUnits(bytes.begin(), bytes.begin() + 32249); // last Spare15 missing
+    CQuorvantDoc units;
+    units.ReadBytes(cutUnits);
+    ASSERT_EQ(units.UnitCount(), 250);
+    for (int s = 0; s < 249; ++s) EXPECT_TRUE(units.Units[s] == full.Units[s]) << "unit " << s;
+    CUnitRecord last = full.Units[249];
+    last.Spare15 = 0;
+    EXPECT_TRUE(units.Units[249] == last);
+
+    std::vector<std::uint8_t> cutFormations(bytes.begin(), bytes.begin() + 38499);
+    CQuorvantDoc formations;
+    formations.ReadBytes(cutFormations);
+    ASSERT_EQ(formations.FormationCount(), 200);
+    for (int s = 0; s < 199; ++s)
+        EXPECT_TRUE(formations.Formations[s] == full.Formations[s]) << "formation " << s;
+    EXPECT_TRUE(formations.Weapons == full.Weapons);
+}
