@@ -42,6 +42,8 @@ void BM_RawRead(benchmark::State& state) {
 }
 BENCHMARK(BM_RawRead);
 
+// A fresh document each time, the last one freed: glibc hands the freed memory back to the system, so
+// this also counts the page faults of taking it again (costly on virtual machines).
 void BM_LoadBW3(benchmark::State& state) {
     for (auto _ : state) {
         CQuorvantDoc doc;
