@@ -57,86 +57,24 @@ void ReadNames(const Image& image, std::size_t begin, std::size_t end, std::vect
     }
 }
 
-template <class Rec> class ColumnReader {
-  public:
-    ColumnReader(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc,
-                 ProgressSteps& progress)
-        : image_(image), records_(records), doc_(doc), progress_(progress) {}
-
-    template <class A>
-    void byte(std::size_t offset, std::size_t stride, std::size_t lane, A access,
-              layout::Gate gate = layout::Gate::Always) {
-        // Local copies: byte stores may alias anything, so members would be reloaded on every entry.
-        Rec* records = records_.data();
-        const std::size_t count = records_.size();
-        const std::size_t first = offset + lane;
-        if (count > 0 && first + (count - 1) * stride < image_.size) {
-            // The whole column is inside the image: no per-entry bounds check.
-            const std::uint8_t* entry = image_.data + first;
-            for (std::size_t s = 0; s < count; ++s) access(records[s]) = entry[s * stride];
-        } else {
-            const Image image = image_;
-            for (std::size_t s = 0; s < count; ++s) access(records[s]) = image.at(first + s * stride);
-        }
-        if (gate == layout::Gate::NamedOnly) {
-            for (std::size_t s = 0; s < count; ++s)
-                if (records[s].Name.isBlank()) access(records[s]) = 0;
-        }
-        if (lane + 1 == stride) progress_.advance();
-    }
-
-    template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A access) {
-        Rec* records = records_.data();
-        const std::size_t count = records_.size();
-        const std::size_t first = offset + lane;
-        if (count > 0 && first + (count - 1) * stride + 1 < image_.size) {
-            const std::uint8_t* entry = image_.data + first;
-            for (std::size_t s = 0; s < count; ++s, entry += stride)
-                access(records[s]) = static_cast<std::uint16_t>(entry[0] | (entry[1] << 8));
-        } else {
-            const Image image = image_;
-            for (std::size_t s = 0; s < count; ++s) {
-                std::size_t pos = first + s * stride;
-                access(records[s]) = static_cast<std::uint16_t>(image.at(pos) | (image.at(pos + 1) << 8));
-            }
-        }
-        if (lane + 2 == stride) progress_.advance();
-    }
-
-    template <class A> void nation(std::size_t offset, A access) {
-        if (doc_.Generation == kBW1) {
-            byte(offset, 1, 0, access);
-            return;
-        }
-        for (Rec& r : records_) access(r) = static_cast<std::uint8_t>(doc_.FileNation);
-        progress_.advance();
-    }
-
-  private:
-    const Image& image_;
-    std::vector<Rec>& records_;
-    const CQuorvantDoc& doc_;
-    ProgressSteps& progress_;
-};
-
 // Fills one slot's record from every column at once: the offsets become constants and the record
-// stays in the cache, several times faster than a pass per column. Only for images that hold the
-// whole table.
-template <class Rec> class SlotReader {
+// stays in the cache, several times faster than a pass per column. Checked reads serve a short file,
+// whose entries past the end read as 0.
+template <class Rec, bool Checked> class SlotReader {
   public:
-    SlotReader(const std::uint8_t* entry, Rec& record, const CQuorvantDoc& doc, std::size_t slot)
-        : data_(entry), record_(record), doc_(doc), slot_(slot) {}
+    SlotReader(const Image& image, Rec& record, const CQuorvantDoc& doc, std::size_t slot)
+        : image_(image), record_(record), doc_(doc), slot_(slot) {}
 
     template <class A>
     void byte(std::size_t offset, std::size_t stride, std::size_t lane, A access,
               layout::Gate gate = layout::Gate::Always) {
-        std::uint8_t value = data_[offset + slot_ * stride + lane];
+        std::uint8_t value = at(offset + slot_ * stride + lane);
         access(record_) = gate == layout::Gate::NamedOnly && record_.Name.isBlank() ? 0 : value;
     }
 
     template <class A> void word(std::size_t offset, std::size_t stride, std::size_t lane, A access) {
-        const std::uint8_t* entry = data_ + offset + slot_ * stride + lane;
-        access(record_) = static_cast<std::uint16_t>(entry[0] | (entry[1] << 8));
+        std::size_t pos = offset + slot_ * stride + lane;
+        access(record_) = static_cast<std::uint16_t>(at(pos) | (at(pos + 1) << 8));
     }
 
     template <class A> void nation(std::size_t offset, A access) {
@@ -147,7 +85,14 @@ template <class Rec> class SlotReader {
     }
 
   private:
-    const std::uint8_t* data_;
+    std::uint8_t at(std::size_t pos) const {
+        if constexpr (Checked)
+            return image_.at(pos);
+        else
+            return image_.data[pos];
+    }
+
+    const Image& image_;
     Rec& record_;
     const CQuorvantDoc& doc_;
     std::size_t slot_;
@@ -194,26 +139,23 @@ class ColumnSteps {
     ProgressSteps& progress_;
 };
 
+template <class Rec, bool Checked, class Visit>
+void ReadSlots(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc, Visit visit) {
+    for (std::size_t s = 0; s < records.size(); ++s) {
+        SlotReader<Rec, Checked> reader(image, records[s], doc, s);
+        visit(reader);
+    }
+}
+
 template <class Rec, class Visit>
 void ReadColumns(const Image& image, std::vector<Rec>& records, const CQuorvantDoc& doc, ProgressSteps& steps,
                  Visit visit) {
-    if (records.empty()) {
-        ColumnSteps counter(steps);
-        visit(counter);
-        return;
-    }
     ColumnExtent extent(records.size());
-    visit(extent);
-    if (extent.end() > image.size) {
-        // A short file: column by column, with entries past the end read as 0.
-        ColumnReader<Rec> reader(image, records, doc, steps);
-        visit(reader);
-        return;
-    }
-    for (std::size_t s = 0; s < records.size(); ++s) {
-        SlotReader<Rec> reader(image.data, records[s], doc, s);
-        visit(reader);
-    }
+    if (!records.empty()) visit(extent);
+    if (extent.end() <= image.size)
+        ReadSlots<Rec, false>(image, records, doc, visit);
+    else
+        ReadSlots<Rec, true>(image, records, doc, visit);
     ColumnSteps counter(steps);
     visit(counter);
 }
