@@ -44,6 +44,14 @@ bool ParseCommandLine(const std::vector<std::string>& words, const std::vector<O
             error = "unknown option " + spelling;
             return false;
         }
+        if (spec->flag) {
+            if (value) {
+                error = "option " + spelling + " takes no value";
+                return false;
+            }
+            parsed.options[spec->key] = std::string();
+            continue;
+        }
         if (!value) {
             if (i + 1 >= words.size()) {
                 error = "option " + spelling + " needs a value";

@@ -61,6 +61,7 @@ int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err) {
     CQuorvantDoc doc;
     if (!LoadOBFile(input, doc, err)) return kExitFailure;
     if (!IsFolder(folder, err)) return kExitFailure;
+    if (!MayRewrite(doc, input, line.has("yes"), err)) return kExitFailure;
 
     std::vector<std::string> notes;
     for (CsvSection section : *sections) {

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/obfileaccess.h"
+#include "obdata/filecompleteness.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 
@@ -14,6 +15,8 @@ int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& err) {
     out << "weapons: " << doc.WeaponCount() << '\n';
     out << "units: " << doc.UnitCount() << '\n';
     out << "formations: " << doc.FormationCount() << '\n';
+    if (!doc.IsFileComplete())
+        out << "size: " << doc.FileSize() << " bytes " << IncompleteFileRemark(doc.Generation) << '\n';
     return 0;
 }
 

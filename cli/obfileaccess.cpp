@@ -1,5 +1,6 @@
 #include "cli/obfileaccess.h"
 
+#include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/pathresolve.h"
 
@@ -39,6 +40,14 @@ bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
         return false;
     }
     return true;
+}
+
+bool MayRewrite(const CQuorvantDoc& doc, const fs::path& path, bool yes, std::ostream& err) {
+    if (yes || doc.IsFileComplete()) return true;
+    err << "obtool: " << path.string() << " is " << doc.FileSize() << " bytes, not a complete OB file "
+        << IncompleteFileRemark(doc.Generation)
+        << "; give --yes to rewrite it as a complete one; nothing written\n";
+    return false;
 }
 
 bool SaveOBFile(CQuorvantDoc& doc, const fs::path& path, std::ostream& err) {

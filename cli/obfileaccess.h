@@ -17,6 +17,10 @@ std::filesystem::path ResolveInputPath(const std::filesystem::path& path);
 // failure says why on err and returns false.
 bool LoadOBFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::ostream& err);
 
+// A file that did not hold a whole OB file is rewritten as a complete one only when the command line
+// says --yes (yes); otherwise says so on err and returns false.
+bool MayRewrite(const CQuorvantDoc& doc, const std::filesystem::path& path, bool yes, std::ostream& err);
+
 // Saves doc through the writer, atomically; on failure says why on err and returns false.
 bool SaveOBFile(CQuorvantDoc& doc, const std::filesystem::path& path, std::ostream& err);
 

@@ -18,21 +18,27 @@ struct Command {
 
 const OptionSpec kOut{"out", {"-o", "--out"}};
 const OptionSpec kSections{"sections", {"--sections"}};
+const OptionSpec kYes{"yes", {"--yes"}, true};
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"info", "info FILE", {}, 1, RunInfo},
         {"dump", "dump FILE", {}, 1, RunDump},
         {"set",
-         "set FILE --table weapons|units|formations --slot N --field F --value V [-o OUT]",
-         {{"table", {"--table"}}, {"slot", {"--slot"}}, {"field", {"--field"}}, {"value", {"--value"}}, kOut},
+         "set FILE --table weapons|units|formations --slot N --field F --value V [--yes] [-o OUT]",
+         {{"table", {"--table"}},
+          {"slot", {"--slot"}},
+          {"field", {"--field"}},
+          {"value", {"--value"}},
+          kOut,
+          kYes},
          1,
          RunSet},
         {"demo", "demo DIR", {}, 1, RunDemo},
         {"export", "export FILE [--out DIR] [--sections LIST]", {kOut, kSections}, 1, RunExport},
         {"import",
-         "import FILE [--from DIR] [--sections LIST] [-o OUT]",
-         {{"from", {"--from"}}, kSections, kOut},
+         "import FILE [--from DIR] [--sections LIST] [--yes] [-o OUT]",
+         {{"from", {"--from"}}, kSections, kOut, kYes},
          1,
          RunImport},
     };
@@ -49,7 +55,9 @@ void PrintUsage(std::ostream& out) {
            "          15 Latin-1 characters, empty empties the slot) and save, in place or to OUT\n"
            "  demo    write a made-up game installation (bw1, bw2, bw3) into DIR\n"
            "  export  write the CSV files the editor exports (LIST: weapons,units,formations)\n"
-           "  import  read them back and save, in place or to OUT\n";
+           "  import  read them back and save, in place or to OUT\n"
+           "\n"
+           "  set and import rewrite a file that is not a complete OB file only with --yes.\n";
 }
 
 } // namespace

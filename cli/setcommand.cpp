@@ -26,6 +26,7 @@ int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err) {
     std::filesystem::path input = ResolveInputPath(line.positionals[0]);
     CQuorvantDoc doc;
     if (!LoadOBFile(input, doc, err)) return kExitFailure;
+    if (!MayRewrite(doc, input, line.has("yes"), err)) return kExitFailure;
     std::string change;
     std::string error;
     if (!ApplyFieldEdit(doc, edit, change, error)) {

@@ -1,5 +1,6 @@
 #include "obdata/quorvantdoc.h"
 
+#include "obdata/filecompleteness.h"
 #include "obdata/generation.h"
 #include "obdata/obreader.h"
 #include "obdata/obwriter.h"
@@ -9,6 +10,19 @@
 #include <cstdio>
 
 namespace quorvant {
+namespace {
+
+bool FileHolds(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::file_size(path, ec) != bytes.size() ||
+        ec)
+        return false;
+    std::string ignored;
+    auto onDisk = ReadWholeFile(path, ignored);
+    return onDisk && *onDisk == bytes;
+}
+
+} // namespace
 
 CQuorvantDoc::CQuorvantDoc(int defaultGeneration)
     : Generation(IsValidGeneration(defaultGeneration) ? defaultGeneration : kBW1) {}
@@ -32,6 +46,8 @@ bool CQuorvantDoc::OnOpenDocument(const std::filesystem::path& path, LoadProgres
 void CQuorvantDoc::ReadBytes(std::vector<std::uint8_t> bytes, LoadProgress* progress) {
     ClearTables();
     ReadOBImage(*this, bytes, progress);
+    fileSize_ = bytes.size();
+    fileComplete_ = IsCompleteFileSize(fileSize_, Generation);
     // The views show whatever table the document is set to; a new document shows its units.
     original_ = std::move(bytes);
     read_ = true;
@@ -52,7 +68,10 @@ bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string
                 "five of formation slot 1)";
         return false;
     }
-    if (!WriteFileAtomically(path, image, error)) return false;
+    // A file that already holds these bytes is left alone, so its time stamp does not claim a change.
+    if (!FileHolds(path, image) && !WriteFileAtomically(path, image, error)) return false;
+    fileSize_ = image.size();
+    fileComplete_ = true;
     original_ = std::move(image);
     folder_ = path.parent_path();
     fileName_ = path.filename().string();

@@ -64,6 +64,10 @@ class CQuorvantDoc {
     const std::filesystem::path& Folder() const { return folder_; }
     const std::string& FileName() const { return fileName_; }
     std::filesystem::path PathName() const { return folder_ / fileName_; }
+    // How many bytes were read, and whether they held a whole OB file (see filecompleteness.h). A saved
+    // document is complete.
+    std::size_t FileSize() const { return fileSize_; }
+    bool IsFileComplete() const { return fileComplete_; }
     // The bytes of the file as read: the writer keeps them wherever a field was not changed.
     const std::vector<std::uint8_t>& OriginalBytes() const { return original_; }
 
@@ -99,6 +103,8 @@ class CQuorvantDoc {
     bool read_ = false;
     bool loadedFromFile_ = false;
     bool modified_ = false;
+    bool fileComplete_ = true;
+    std::size_t fileSize_ = 0;
     std::filesystem::path folder_;
     std::string fileName_;
     std::string title_;

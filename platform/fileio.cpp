@@ -37,7 +37,10 @@ fs::path TemporaryBeside(const fs::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
     char suffix[24];
     std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-    fs::path name = "." + target.filename().string() + suffix;
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += suffix;
     return target.parent_path() / name;
 }
 
