@@ -41,6 +41,10 @@ enum CommandId : int {
     ID_UNIT_EDITOR = 40024,
     ID_WEAPON_EDITOR = 40025,
     ID_GAME_MANAGER = 40031,
+
+    // The program's own commands, beyond the old menus.
+    ID_VIEW_HIDE_EMPTY = 41001,
+    ID_WINDOW_TABBED = 41002,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -62,6 +62,10 @@ const char* CommandPrompt(int command) {
         return "Delete the Quorvant Registry Keys\nDelete Reg Keys";
     case ID_VIEW_REPORT:
         return "Switch to Report View\nReport View";
+    case ID_VIEW_HIDE_EMPTY:
+        return "Hide the rows of empty slots\nHide Empty Slots";
+    case ID_WINDOW_TABBED:
+        return "Show the open files as tabs\nTabbed View";
     case ID_VIEW_LIST:
         return "Switch to List View\nList View";
     case ID_VIEW_LBM_CROSS_REFERENCE:

@@ -61,6 +61,13 @@ std::string StripTrailingWhitespace(std::string text) {
     return text;
 }
 
+std::optional<std::string> SetPathsFieldProblem(const std::string& field, int generation) {
+    std::string folder = StripTrailingWhitespace(field);
+    if (folder.empty() || HasGameExecutable(folder, generation)) return std::nullopt;
+    return std::string("No ") + GameExecutableName(generation) + " in " + folder + "; " +
+           GenerationLabel(generation) + " stays unset.";
+}
+
 void ApplySetPaths(const std::array<std::string, 3>& fields, AppSettings& settings, Profile& profile) {
     for (int generation : {kBW1, kBW2, kBW3}) {
         std::string folder = StripTrailingWhitespace(fields[generation]);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quorvant {
@@ -24,6 +25,10 @@ std::string InitialInstallField(int generation, const AppSettings& settings,
                                 const std::filesystem::path& currentFolder);
 
 std::string StripTrailingWhitespace(std::string text);
+
+// The warning for a Set Paths field that names a folder without the generation's executable: "No
+// brass.exe in /some/folder; BW1 stays unset." Nothing for a blank field or a proper folder.
+std::optional<std::string> SetPathsFieldProblem(const std::string& field, int generation);
 
 // Set Paths confirmed: every field that names a folder holding its executable becomes the install
 // folder and is written with "PathSet" = 1; the others empty the application's folder and leave the

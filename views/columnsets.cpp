@@ -2,6 +2,7 @@
 
 #include "obdata/generation.h"
 #include "views/cellrules.h"
+#include "views/columnmeanings.h"
 
 #include <array>
 #include <string>
@@ -12,11 +13,15 @@ namespace {
 using namespace cells;
 
 ColumnSpec Label(const char* heading) {
-    return {heading, 150, ColumnAlign::Left, nullptr, 0};
+    return {heading, 150, ColumnAlign::Left, nullptr, 0, ColumnSort::Name, {}};
 }
 
 ColumnSpec Cell(std::string heading, int width, CellRule rule, int index = 0) {
-    return {std::move(heading), width, ColumnAlign::Center, rule, index};
+    return {std::move(heading), width, ColumnAlign::Center, rule, index, ColumnSort::Natural, {}};
+}
+
+ColumnSpec DateCell(std::string heading, int width, CellRule rule) {
+    return {std::move(heading), width, ColumnAlign::Center, rule, 0, ColumnSort::Date, {}};
 }
 
 std::vector<ColumnSpec> WeaponColumns() {
@@ -45,8 +50,8 @@ std::vector<ColumnSpec> UnitColumns(int generation) {
     std::vector<ColumnSpec> c = {Label("Unit Name"), Cell("Class", 110, UnitClass)};
     if (generation == kBW1) c.push_back(Cell("Country ", 110, UnitCountry));
     c.insert(c.end(), {Cell("Cost", 60, UnitNumber<&CUnitRecord::Cost>),
-                       Cell("Available", 65, UnitAvailable),
-                       Cell("Unavailable", 76, UnitUnavailable),
+                       DateCell("Available", 65, UnitAvailable),
+                       DateCell("Unavailable", 76, UnitUnavailable),
                        Cell("Land Speed", 76, UnitNumber<&CUnitRecord::LandSpeed>),
                        Cell("Water Speed", 85, UnitNumber<&CUnitRecord::WaterSpeed>),
                        Cell("Size", 40, UnitNumber<&CUnitRecord::Size>),
@@ -87,15 +92,16 @@ std::string EntryHeading(int entry) {
 std::vector<ColumnSpec> FormationColumns(int generation) {
     std::vector<ColumnSpec> c = {Label("Formation Name")};
     if (generation == kBW1) {
-        c.insert(c.end(), {Cell("Country", 110, FormationCountry), Cell("Available", 76, FormationAvailable),
-                           Cell("Unavailable", 76, FormationUnavailable), Cell("Type", 50, FormationType)});
+        c.insert(c.end(),
+                 {Cell("Country", 110, FormationCountry), DateCell("Available", 76, FormationAvailable),
+                  DateCell("Unavailable", 76, FormationUnavailable), Cell("Type", 50, FormationType)});
         for (int e = 0; e < kFormationEntries; ++e)
             c.push_back(Cell(EntryHeading(e), 140, FormationEntry, e));
         return c;
     }
     const bool bw3 = generation == kBW3;
-    c.insert(c.end(), {Cell("Available", 76, FormationAvailable),
-                       Cell("Unavailable", bw3 ? 85 : 76, FormationUnavailable),
+    c.insert(c.end(), {DateCell("Available", 76, FormationAvailable),
+                       DateCell("Unavailable", bw3 ? 85 : 76, FormationUnavailable),
                        Cell("Catagory", bw3 ? 70 : 90, FormationCategory), Cell("Type", 50, FormationType)});
     if (bw3) c.push_back(Cell("SpcFlg", 50, FormationSpecialFlag));
     for (int e = 0; e < kFormationEntries; ++e) {
@@ -107,7 +113,7 @@ std::vector<ColumnSpec> FormationColumns(int generation) {
     return c;
 }
 
-std::vector<ColumnSpec> Build(int table, int generation) {
+std::vector<ColumnSpec> Columns(int table, int generation) {
     switch (table) {
     case kWeaponTable:
         return WeaponColumns();
@@ -118,6 +124,12 @@ std::vector<ColumnSpec> Build(int table, int generation) {
     default:
         return {};
     }
+}
+
+std::vector<ColumnSpec> Build(int table, int generation) {
+    std::vector<ColumnSpec> columns = Columns(table, generation);
+    for (ColumnSpec& column : columns) column.meaning = ColumnMeaning(table, generation, column.heading);
+    return columns;
 }
 
 } // namespace

@@ -16,6 +16,10 @@ constexpr bool IsRecordTable(int table) {
 
 enum class ColumnAlign { Left, Center };
 
+// How a column's cells order when the list is sorted by it: the row label by name, dates in date
+// order, every other column by number where the cell is one and by text otherwise.
+enum class ColumnSort { Name, Date, Natural };
+
 // Text of one cell of a named slot; index picks the weapon, facing or formation entry a column shows.
 // Rules check the slot against their table, so a slot past the end gives the empty string.
 using CellRule = std::string (*)(const CQuorvantDoc& doc, int slot, int index);
@@ -26,6 +30,9 @@ struct ColumnSpec {
     ColumnAlign align = ColumnAlign::Center;
     CellRule rule = nullptr; // null for column 0, the row label
     int index = 0;
+    ColumnSort sort = ColumnSort::Natural;
+    // What the heading stands for, in words: the heading's tool tip.
+    std::string meaning;
 };
 
 // The columns of a table as a document of the generation lists them. An unknown table gives none;

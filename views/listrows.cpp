@@ -56,6 +56,11 @@ std::string RowLabel(const CQuorvantDoc& doc, int table, int row) {
            (IsBlankName(*name) ? std::string(15, '-') : name->trimmed());
 }
 
+std::string RecordNameOfRow(const CQuorvantDoc& doc, int table, int row) {
+    if (!IsListed(doc, table, row)) return {};
+    return NameOfSlot(doc, table, SlotOfRow(row))->trimmed();
+}
+
 bool RowHasCells(const CQuorvantDoc& doc, int table, int row) {
     if (!IsListed(doc, table, row)) return false;
     return !IsBlankName(*NameOfSlot(doc, table, SlotOfRow(row)));

@@ -24,6 +24,9 @@ constexpr int SlotOfRow(int row) {
 // " %d.  %s" with the slot and the trimmed name, or fifteen hyphens for a blank slot.
 std::string RowLabel(const CQuorvantDoc& doc, int table, int row);
 
+// The slot's name less its trailing blanks; empty for rows the list does not have.
+std::string RecordNameOfRow(const CQuorvantDoc& doc, int table, int row);
+
 // Blank slots show their label only.
 bool RowHasCells(const CQuorvantDoc& doc, int table, int row);
 

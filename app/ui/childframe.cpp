@@ -2,6 +2,7 @@
 
 #include "app/opencommand.h"
 #include "app/ui/programart.h"
+#include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
@@ -34,6 +35,7 @@ CChildFrame::~CChildFrame() {
 
 void CChildFrame::onModifiedChanged(bool modified) {
     setWindowModified(modified);
+    emit modifiedChanged(modified);
 }
 
 void CChildFrame::onTitleChanged(const std::string& title) {
@@ -55,6 +57,11 @@ bool CChildFrame::SaveAs() {
 }
 
 bool CChildFrame::SaveTo(const QString& path) {
+    if (!doc_->IsFileComplete() && SameFile(doc_->PathName(), path.toStdString())) {
+        QString question =
+            QString::fromStdString(RewriteIncompleteQuestion(doc_->FileName(), doc_->Generation));
+        if (Prompt(PromptKind::YesNo, question, this) != PromptAnswer::Yes) return false;
+    }
     std::string error;
     if (!doc_->OnSaveDocument(path.toStdString(), error)) {
         Prompt(PromptKind::Exclamation,
@@ -70,7 +77,7 @@ bool CChildFrame::SaveTo(const QString& path) {
 bool CChildFrame::SaveModified() {
     if (!doc_->IsModified()) return true;
     PromptAnswer answer =
-        Prompt(PromptKind::YesNoCancel,
+        Prompt(PromptKind::SaveDiscardCancel,
                tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
     if (answer == PromptAnswer::Cancel) return false;
     if (answer == PromptAnswer::No) return true;

@@ -40,6 +40,8 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
   signals:
     // A save wrote the document to path.
     void saved(const QString& path);
+    // The document's modified flag changed.
+    void modifiedChanged(bool modified);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,6 +2,9 @@
 
 #include "app/ui/programart.h"
 
+#include <QKeyEvent>
+#include <QTextDocument>
+
 // Resources of a static library are registered by hand, outside any namespace.
 static void RegisterHelpResources() {
     Q_INIT_RESOURCE(quorvant);
@@ -18,7 +21,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setWindowIcon(ProgramIcon());
     setOpenExternalLinks(false);
     setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
+    document()->setDocumentMargin(18);
     resize(640, 560);
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 } // namespace quorvant::ui

@@ -9,6 +9,9 @@ class HelpWindow : public QTextBrowser {
     Q_OBJECT
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace quorvant::ui

@@ -1,23 +1,36 @@
 #include "app/ui/mainframe.h"
 
 #include "app/commandids.h"
+#include "app/profile.h"
 #include "app/ui/childframe.h"
 #include "app/ui/helpwindow.h"
 #include "app/ui/programart.h"
 #include "app/ui/qtsettingsdialogs.h"
+#include "obdata/docsummary.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 
 namespace quorvant::ui {
+namespace {
+
+// The program's own window settings, apart from the values the game's tools share.
+const char* const kWindowSection = "Window";
+const char* const kTabbedViewValue = "Tabbed View";
+
+} // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& recent, QWidget* parent)
     : QMainWindow(parent), settings_(settings), profile_(profile), recent_(recent),
@@ -39,6 +52,7 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
     CreateStatusBar();
     RebuildRecentFiles();
     UpdateGenerationMenus();
+    SetTabbedView(ReadProfileInt(profile_, kWindowSection, kTabbedViewValue).value_or(0) == 1);
     UpdateCommandStates();
 
     QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -84,15 +98,27 @@ void CMainFrame::UpdateCommandStates() {
 
     CChildFrame* child = activeChild();
     // The frame's title carries the active document's, the way a multiple-document window does.
-    setWindowTitle(child
-                       ? QStringLiteral("Quorvant - ") + QString::fromStdString(child->document().GetTitle())
-                       : QStringLiteral("Quorvant"));
+    setWindowTitle(child ? QStringLiteral("Quorvant - ") +
+                               QString::fromStdString(child->document().GetTitle()) + QStringLiteral("[*]")
+                         : QStringLiteral("Quorvant"));
+    setWindowModified(child && child->document().IsModified());
+    summary_->setText(child ? QString::fromStdString(DocumentSummary(child->document())) : QString());
+    summary_->setToolTip(
+        child && child->document().LoadedFromFile()
+            ? QDir::toNativeSeparators(QString::fromStdString(child->document().PathName().string()))
+            : QString());
+    action(ID_VIEW_HIDE_EMPTY)->setEnabled(child != nullptr);
+    action(ID_VIEW_HIDE_EMPTY)->setChecked(child && child->view()->HideEmptySlots());
     for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT,
                         ID_VIEW_REPORT, ID_VIEW_LIST})
         action(command)->setEnabled(child != nullptr);
     for (int command :
          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_NEXT_PANE, ID_PREV_PANE})
         action(command)->setEnabled(anyDocument);
+    const bool tabbed = mdi_->viewMode() == QMdiArea::TabbedView;
+    for (int command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})
+        action(command)->setEnabled(anyDocument && !tabbed);
+    action(ID_WINDOW_TABBED)->setChecked(tabbed);
 
     for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
         bool current = child && child->document().IsViewModeCurrent(mode);
@@ -102,6 +128,22 @@ void CMainFrame::UpdateCommandStates() {
     bool report = child && child->view()->ReportStyle();
     action(ID_VIEW_REPORT)->setChecked(child && report);
     action(ID_VIEW_LIST)->setChecked(child && !report);
+}
+
+void CMainFrame::SetTabbedView(bool tabbed) {
+    mdi_->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (tabbed) {
+        mdi_->setTabsClosable(true);
+        mdi_->setTabsMovable(true);
+        mdi_->setDocumentMode(true);
+    }
+    if (ReadProfileInt(profile_, kWindowSection, kTabbedViewValue).value_or(0) != (tabbed ? 1 : 0))
+        profile_.WriteInt(kWindowSection, kTabbedViewValue, tabbed ? 1 : 0);
+    UpdateCommandStates();
+}
+
+void CMainFrame::ShowStatusMessage(const QString& text) {
+    statusBar()->showMessage(text, 5000);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

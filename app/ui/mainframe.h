@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QMenuBar;
@@ -61,6 +62,12 @@ class CMainFrame : public QMainWindow {
     // Menu state, enabled and checked states of the commands, after anything that may change them.
     void UpdateCommandStates();
 
+    // Window > Tabbed View: the documents as tabs rather than windows; kept in the profile.
+    void SetTabbedView(bool tabbed);
+    // Says what a command did in the status bar for a few seconds.
+    void ShowStatusMessage(const QString& text);
+    QLabel* documentSummary() const { return summary_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -78,6 +85,9 @@ class CMainFrame : public QMainWindow {
     // mainframedocuments.cpp
     CChildFrame* FindOpenDocument(const QString& path) const;
     void AddChild(CChildFrame* child);
+    void PlaceNewChild(CChildFrame* child);
+    void CascadeWindows();
+    void OnHideEmptySlots(bool hide);
     void RememberRecent(const QString& path);
     void OnSave(bool askForName);
     void OnCloseDocument();
@@ -101,6 +111,8 @@ class CMainFrame : public QMainWindow {
     QMenuBar* noDocumentMenu_ = nullptr;
     QMenuBar* documentMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QLabel* summary_ = nullptr;
     std::map<int, QAction*> actions_;
     QMenu* generationMenus_[3] = {};
     std::vector<QAction*> recentActions_;

@@ -10,6 +10,7 @@
 #include "app/ui/loadprogressdialog.h"
 #include "app/ui/mainframe.h"
 #include "exchange/ui/csvcommands.h"
+#include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QStyle>
 
 namespace quorvant::ui {
 
@@ -60,7 +62,15 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
 
     auto* child = new CChildFrame(std::move(doc));
     AddChild(child);
-    RememberRecent(absolute);
+    const CQuorvantDoc& opened = child->document();
+    // A file that is not a whole OB file joins the recent files only once saved as one.
+    if (opened.IsFileComplete())
+        RememberRecent(absolute);
+    else
+        Prompt(PromptKind::Information,
+               QString::fromStdString(
+                   IncompleteFileNotice(opened.FileName(), opened.FileSize(), opened.Generation)),
+               this);
     return child;
 }
 
@@ -71,14 +81,59 @@ void CMainFrame::AddChild(CChildFrame* child) {
         UpdateCommandStates();
     });
     connect(child, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateCommandStates);
-    connect(child, &CChildFrame::saved, this, [this](const QString& path) {
+    connect(child, &CChildFrame::saved, this, [this, child](const QString& path) {
         RememberRecent(QFileInfo(path).absoluteFilePath());
+        ShowStatusMessage(tr("Saved %1").arg(QString::fromStdString(child->document().FileName())));
         UpdateCommandStates();
     });
+    connect(child, &CChildFrame::modifiedChanged, this, &CMainFrame::UpdateCommandStates);
     mdi_->addSubWindow(child);
-    child->resize(mdi_->viewport()->size() * 0.8);
-    child->show();
+    PlaceNewChild(child);
     mdi_->setActiveSubWindow(child);
+    UpdateCommandStates();
+}
+
+// A new document fills the work area, unless the user keeps windows side by side: then it opens at
+// two thirds of the area, a step down and right of the active window, wholly inside the area.
+void CMainFrame::PlaceNewChild(CChildFrame* child) {
+    bool othersNormal = false;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (w != child && w->isVisible() && !w->isMaximized() && !w->isMinimized()) othersNormal = true;
+    if (!othersNormal || mdi_->viewMode() == QMdiArea::TabbedView) {
+        child->showMaximized();
+        return;
+    }
+    const QSize area = mdi_->viewport()->size();
+    const QSize size(std::max(area.width() * 2 / 3, 320), std::max(area.height() * 2 / 3, 240));
+    child->resize(size.boundedTo(area));
+    const int step = child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child) + 4;
+    QPoint at(0, 0);
+    if (QMdiSubWindow* active = mdi_->activeSubWindow(); active && active != child)
+        at = active->pos() + QPoint(step, step);
+    if (at.x() + child->width() > area.width() || at.y() + child->height() > area.height()) at = QPoint(0, 0);
+    child->move(at);
+    child->show();
+}
+
+// Cascade: every window at two thirds of the area, stepped by a title bar, starting again at the top
+// left before a window would leave the area.
+void CMainFrame::CascadeWindows() {
+    const QSize area = mdi_->viewport()->size();
+    const QSize size(std::max(area.width() * 2 / 3, 320), std::max(area.height() * 2 / 3, 240));
+    QPoint at(0, 0);
+    for (QMdiSubWindow* w : mdi_->subWindowList(QMdiArea::StackingOrder)) {
+        if (w->isMinimized()) continue;
+        w->showNormal();
+        w->resize(size.boundedTo(area));
+        const int step = w->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, w) + 4;
+        if (at.x() + w->width() > area.width() || at.y() + w->height() > area.height()) at = QPoint(0, 0);
+        w->move(at);
+        at += QPoint(step, step);
+    }
+}
+
+void CMainFrame::OnHideEmptySlots(bool hide) {
+    if (CChildFrame* child = activeChild()) child->view()->setHideEmptySlots(hide);
     UpdateCommandStates();
 }
 
@@ -112,8 +167,13 @@ void CMainFrame::OnCsvCommand(bool import) {
     CChildFrame* child = activeChild();
     if (!child) return;
     std::filesystem::path folder = settings_.InstallFolder(child->document().Generation);
-    import ? ImportDocumentCsv(this, child->document(), folder)
-           : ExportDocumentCsv(this, child->document(), folder);
+    if (import) {
+        CsvCommandOutcome outcome = ImportDocumentCsv(this, child->document(), folder);
+        if (outcome.ran) ShowStatusMessage(outcome.summary(tr("Imported"), tr("from")));
+    } else {
+        CsvCommandOutcome outcome = ExportDocumentCsv(this, child->document(), folder);
+        if (outcome.ran) ShowStatusMessage(outcome.summary(tr("Exported"), tr("to")));
+    }
     UpdateCommandStates();
 }
 

@@ -67,7 +67,7 @@ QAction* CMainFrame::AddCommand(int command, const QString& text, const QList<QK
 void CMainFrame::CreateActions() {
     connect(AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), {Keys("Ctrl+O")}), &QAction::triggered, this,
             &CMainFrame::OnFileOpen);
-    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close")), &QAction::triggered, this,
+    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close"), {Keys("Ctrl+W")}), &QAction::triggered, this,
             &CMainFrame::OnCloseDocument);
     connect(AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), {Keys("Ctrl+S")}), &QAction::triggered, this,
             [this] { OnSave(false); });
@@ -77,7 +77,8 @@ void CMainFrame::CreateActions() {
             [this] { OnCsvCommand(false); });
     connect(AddCommand(ID_FILE_IMPORT, QStringLiteral("&Import")), &QAction::triggered, this,
             [this] { OnCsvCommand(true); });
-    connect(AddCommand(ID_APP_EXIT, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), {Keys("Ctrl+Q")}), &QAction::triggered, this,
+            &QWidget::close);
 
     // Commands of features still to come: present, greyed.
     AddCommand(ID_FILE_NEW, QStringLiteral("&New"), {Keys("Ctrl+N")})->setEnabled(false);
@@ -106,12 +107,18 @@ void CMainFrame::CreateActions() {
     connect(AddCommand(ID_OPTIONS_DIRECTORIES, QStringLiteral("&Directories")), &QAction::triggered, this,
             &CMainFrame::OnDirectories);
 
-    connect(AddCommand(ID_WINDOW_CASCADE, QStringLiteral("&Cascade")), &QAction::triggered, mdi_,
-            &QMdiArea::cascadeSubWindows);
+    connect(AddCommand(ID_WINDOW_CASCADE, QStringLiteral("&Cascade")), &QAction::triggered, this,
+            &CMainFrame::CascadeWindows);
     connect(AddCommand(ID_WINDOW_TILE_HORZ, QStringLiteral("&Tile")), &QAction::triggered, mdi_,
             &QMdiArea::tileSubWindows);
     connect(AddCommand(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons")), &QAction::triggered, this,
             [this] { ArrangeMinimizedWindows(mdi_); });
+    QAction* tabbed = AddCommand(ID_WINDOW_TABBED, QStringLiteral("Ta&bbed View"));
+    tabbed->setCheckable(true);
+    connect(tabbed, &QAction::triggered, this, &CMainFrame::SetTabbedView);
+    QAction* hideEmpty = AddCommand(ID_VIEW_HIDE_EMPTY, QStringLiteral("&Hide Empty Slots"));
+    hideEmpty->setCheckable(true);
+    connect(hideEmpty, &QAction::triggered, this, &CMainFrame::OnHideEmptySlots);
     connect(AddCommand(ID_NEXT_PANE, QStringLiteral("Next Window"), {Keys("F6")}), &QAction::triggered, mdi_,
             &QMdiArea::activateNextSubWindow);
     connect(AddCommand(ID_PREV_PANE, QStringLiteral("Previous Window"), {Keys("Shift+F6")}),
@@ -178,13 +185,15 @@ void CMainFrame::CreateMenus() {
         return menu;
     };
     QMenu* view = shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    QMenu* documentView =
+        shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_HIDE_EMPTY});
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
     QMenu* edit = shared(QStringLiteral("&Edit"), {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
-    windowMenu_ =
-        shared(QStringLiteral("&Window"), {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE});
+    windowMenu_ = shared(QStringLiteral("&Window"),
+                         {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
 
     auto fileMenu = [this](bool withDocument) {
@@ -200,12 +209,17 @@ void CMainFrame::CreateMenus() {
             file->addAction(action(ID_FILE_IMPORT));
         }
         file->addSeparator();
-        file->addAction(recentPlaceholder_);
-        for (QAction* a : recentActions_) file->addAction(a);
+        // In a submenu of their own, the recent files' numbers never clash with "BW&1 Files".
+        file->addMenu(recentMenu_);
         file->addSeparator();
         file->addAction(action(ID_APP_EXIT));
         return file;
     };
+
+    recentMenu_ = new QMenu(QStringLiteral("&Recent Files"), this);
+    recentMenu_->menuAction()->setObjectName(QStringLiteral("RecentFilesMenu"));
+    recentMenu_->addAction(recentPlaceholder_);
+    for (QAction* a : recentActions_) recentMenu_->addAction(a);
 
     menuBars_ = new QStackedWidget(this);
     noDocumentMenu_ = new QMenuBar(menuBars_);
@@ -213,7 +227,7 @@ void CMainFrame::CreateMenus() {
     for (QMenu* menu : {fileMenu(false), view, options, tools, help}) noDocumentMenu_->addMenu(menu);
     documentMenu_ = new QMenuBar(menuBars_);
     documentMenu_->setObjectName(QStringLiteral("113"));
-    for (QMenu* menu : {fileMenu(true), edit, view, options, tools, windowMenu_, help})
+    for (QMenu* menu : {fileMenu(true), edit, documentView, options, tools, windowMenu_, help})
         documentMenu_->addMenu(menu);
     menuBars_->addWidget(noDocumentMenu_);
     menuBars_->addWidget(documentMenu_);
@@ -289,6 +303,9 @@ void CMainFrame::CreateStatusBar() {
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
     ready->setObjectName(QStringLiteral("MessagePane"));
     bar->addWidget(ready, 1);
+    summary_ = new QLabel(bar);
+    summary_->setObjectName(QStringLiteral("DocumentSummary"));
+    bar->addPermanentWidget(summary_);
     indicators_ = new LockIndicators(bar);
 }
 

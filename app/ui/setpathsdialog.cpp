@@ -6,6 +6,7 @@
 #include "app/setpathsrules.h"
 #include "obdata/generation.h"
 #include "platform/ui/filechooser.h"
+#include "platform/ui/promptservice.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -73,9 +74,20 @@ void CSetPathsDlg::Browse(int generation) {
     if (!folder.isEmpty()) fields_[generation]->setText(QDir::toNativeSeparators(folder));
 }
 
+// A folder without its game is named before the dialog closes, so a typing slip can be mended.
 void CSetPathsDlg::accept() {
     std::array<std::string, 3> texts;
     for (int generation : {kBW1, kBW2, kBW3}) texts[generation] = fields_[generation]->text().toStdString();
+    for (int generation : {kBW1, kBW2, kBW3}) {
+        std::optional<std::string> problem = SetPathsFieldProblem(texts[generation], generation);
+        if (!problem) continue;
+        QString question = QString::fromStdString(*problem) + QStringLiteral("\n\nCorrect the folder now?");
+        if (Prompt(PromptKind::YesNo, question, this, windowTitle()) == PromptAnswer::Yes) {
+            fields_[generation]->setFocus();
+            fields_[generation]->selectAll();
+            return;
+        }
+    }
     ApplySetPaths(texts, settings_, profile_);
     QDialog::accept();
 }

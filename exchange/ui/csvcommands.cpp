@@ -38,25 +38,58 @@ std::optional<std::filesystem::path> SectionFile(QWidget* parent, const CQuorvan
     return std::nullopt;
 }
 
+// "Files written:" and each file's name, then the folder they are in.
+QString FilesDetail(const QString& heading, const std::vector<std::filesystem::path>& files) {
+    if (files.empty()) return QStringLiteral("No file was %1.").arg(heading);
+    QString detail = QStringLiteral("Files %1:\n").arg(heading);
+    for (const auto& file : files)
+        detail += QStringLiteral("  ") + QString::fromStdString(file.filename().string()) + '\n';
+    return detail + QStringLiteral("\nFolder: ") + Native(files.front().parent_path());
+}
+
+CsvCommandOutcome Outcome(const std::vector<std::filesystem::path>& files) {
+    CsvCommandOutcome outcome;
+    outcome.ran = true;
+    outcome.files = static_cast<int>(files.size());
+    if (!files.empty()) outcome.folder = Native(files.front().parent_path());
+    return outcome;
+}
+
 } // namespace
 
-void ExportDocumentCsv(QWidget* parent, CQuorvantDoc& doc, const std::filesystem::path& installFolder) {
+QString CsvCommandOutcome::summary(const QString& verb, const QString& preposition) const {
+    return QStringLiteral("%1 %2 file%3 %4 %5")
+        .arg(verb)
+        .arg(files)
+        .arg(files == 1 ? QString() : QStringLiteral("s"), preposition, folder);
+}
+
+CsvCommandOutcome ExportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
+                                    const std::filesystem::path& installFolder) {
     SectionChoice chosen = SectionChooser::current().choose(parent, QStringLiteral("Export"));
-    if (!chosen) return;
+    if (!chosen) return {};
     const QString failure = QStringLiteral("Cannot create %1");
+    std::vector<std::filesystem::path> written;
     for (CsvSection section : *chosen) {
         auto path = SectionFile(parent, doc, installFolder, section, failure);
         if (!path) continue;
         std::string error;
-        if (!ExportCsvFile(doc, section, *path, error)) ReportFileFailure(parent, failure, *path, error);
+        if (ExportCsvFile(doc, section, *path, error))
+            written.push_back(*path);
+        else
+            ReportFileFailure(parent, failure, *path, error);
     }
-    Prompt(PromptKind::Information, QStringLiteral("Export Complete"), parent);
+    Prompt(PromptKind::Information, QStringLiteral("Export Complete"), parent, QStringLiteral("Quorvant"),
+           FilesDetail(QStringLiteral("written"), written));
+    return Outcome(written);
 }
 
-void ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc, const std::filesystem::path& installFolder) {
+CsvCommandOutcome ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
+                                    const std::filesystem::path& installFolder) {
     SectionChoice chosen = SectionChooser::current().choose(parent, QStringLiteral("Import"));
-    if (!chosen) return;
+    if (!chosen) return {};
     const QString failure = QStringLiteral("Cannot open %1");
+    std::vector<std::filesystem::path> read;
     bool changed = false;
     QString notes;
     for (CsvSection section : *chosen) {
@@ -68,15 +101,18 @@ void ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc, const std::filesystem
             ReportFileFailure(parent, failure, *path, error);
             continue;
         }
+        read.push_back(*path);
         changed = changed || result->linesRead > 0;
         if (result->isShort())
             notes += QStringLiteral("\n") + QString::fromStdString(CsvShortImportNote(section, *result));
     }
     QString message = QStringLiteral("Import Complete");
     if (!notes.isEmpty()) message += QStringLiteral("\n") + notes;
-    Prompt(PromptKind::Information, message, parent);
+    Prompt(PromptKind::Information, message, parent, QStringLiteral("Quorvant"),
+           FilesDetail(QStringLiteral("read"), read));
     if (changed) doc.SetModifiedFlag(true);
     doc.UpdateAllViews(doc.ViewMode);
+    return Outcome(read);
 }
 
 } // namespace quorvant::ui

@@ -46,6 +46,11 @@ CSectionDialog::CSectionDialog(const QString& caption, QWidget* parent) : QDialo
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("1"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
+    // Nothing to do until a table is chosen.
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setEnabled(false);
+    for (QCheckBox* box : boxes_)
+        connect(box, &QCheckBox::toggled, ok, [this, ok] { ok->setEnabled(!sections().empty()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -5,33 +5,57 @@
 namespace quorvant::ui {
 namespace {
 
+QMessageBox::Icon IconOf(PromptKind kind) {
+    switch (kind) {
+    case PromptKind::Information:
+        return QMessageBox::Information;
+    case PromptKind::Exclamation:
+        return QMessageBox::Warning;
+    case PromptKind::Stop:
+        return QMessageBox::Critical;
+    default:
+        return QMessageBox::Question;
+    }
+}
+
+QMessageBox::StandardButtons ButtonsOf(PromptKind kind) {
+    switch (kind) {
+    case PromptKind::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case PromptKind::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case PromptKind::SaveDiscardCancel:
+        return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+PromptAnswer AnswerOf(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+    case QMessageBox::Save:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+    case QMessageBox::Discard:
+        return PromptAnswer::No;
+    case QMessageBox::Cancel:
+        return PromptAnswer::Cancel;
+    default:
+        return PromptAnswer::Ok;
+    }
+}
+
 class MessageBoxPrompts : public PromptService {
   public:
-    PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title) override {
-        switch (kind) {
-        case PromptKind::Information:
-            QMessageBox::information(parent, title, text);
-            return PromptAnswer::Ok;
-        case PromptKind::Exclamation:
-            QMessageBox::warning(parent, title, text);
-            return PromptAnswer::Ok;
-        case PromptKind::Stop:
-            QMessageBox::critical(parent, title, text);
-            return PromptAnswer::Ok;
-        case PromptKind::YesNo:
-            return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
-                           QMessageBox::Yes
-                       ? PromptAnswer::Yes
-                       : PromptAnswer::No;
-        case PromptKind::YesNoCancel: {
-            auto b = QMessageBox::question(parent, title, text,
-                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-            return b == QMessageBox::Yes  ? PromptAnswer::Yes
-                   : b == QMessageBox::No ? PromptAnswer::No
-                                          : PromptAnswer::Cancel;
-        }
-        }
-        return PromptAnswer::Ok;
+    PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title,
+                     const QString& detail) override {
+        QMessageBox box(IconOf(kind), title, text, ButtonsOf(kind), parent);
+        if (!detail.isEmpty()) box.setDetailedText(detail);
+        if (kind == PromptKind::SaveDiscardCancel) box.setDefaultButton(QMessageBox::Save);
+        // Closing a question box with Escape or its close button means the safe answer.
+        if (kind == PromptKind::YesNo) box.setEscapeButton(QMessageBox::No);
+        return AnswerOf(box.exec());
     }
 };
 
@@ -48,15 +72,19 @@ void PromptService::install(PromptService* service) {
     g_installed = service;
 }
 
-PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent, const QString& title) {
-    return PromptService::current().ask(parent, kind, text, title);
+PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent, const QString& title,
+                    const QString& detail) {
+    return PromptService::current().ask(parent, kind, text, title, detail);
 }
 
-PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text, const QString& title) {
-    asked.push_back({kind, text, title});
+PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text, const QString& title,
+                                  const QString& detail) {
+    asked.push_back({kind, text, title, detail});
     if (answers.empty())
-        return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ? PromptAnswer::Yes
-                                                                            : PromptAnswer::Ok;
+        return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ||
+                       kind == PromptKind::SaveDiscardCancel
+                   ? PromptAnswer::Yes
+                   : PromptAnswer::Ok;
     PromptAnswer a = answers.front();
     answers.pop_front();
     return a;

@@ -9,14 +9,17 @@ class QWidget;
 
 namespace quorvant::ui {
 
-enum class PromptKind { Information, Exclamation, Stop, YesNo, YesNoCancel };
+// SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons; they answer Yes, No, Cancel.
+enum class PromptKind { Information, Exclamation, Stop, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // Every message box of the program goes through here, so tests can answer them.
 class PromptService {
   public:
     virtual ~PromptService() = default;
-    virtual PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title) = 0;
+    // detail, when not empty, is shown on request below the text (the files a command wrote, say).
+    virtual PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title,
+                             const QString& detail) = 0;
 
     // The service in use: message boxes unless a test installed its own.
     static PromptService& current();
@@ -26,7 +29,7 @@ class PromptService {
 
 // Shows text through the current service; the title defaults to the program's name.
 PromptAnswer Prompt(PromptKind kind, const QString& text, QWidget* parent = nullptr,
-                    const QString& title = QStringLiteral("Quorvant"));
+                    const QString& title = QStringLiteral("Quorvant"), const QString& detail = QString());
 
 // A service for tests: records every text asked and answers from a queue (Ok/Yes when empty).
 class ScriptedPrompts : public PromptService {
@@ -34,12 +37,14 @@ class ScriptedPrompts : public PromptService {
     ScriptedPrompts() { install(this); }
     ~ScriptedPrompts() override { install(nullptr); }
 
-    PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title) override;
+    PromptAnswer ask(QWidget* parent, PromptKind kind, const QString& text, const QString& title,
+                     const QString& detail) override;
 
     struct Asked {
         PromptKind kind;
         QString text;
         QString title;
+        QString detail;
     };
     std::deque<PromptAnswer> answers;
     std::vector<Asked> asked;

@@ -33,7 +33,10 @@ TEST_F(SaveDocuments, TitleFollowsTheDocumentWithTheModifiedMark) {
     ui::CChildFrame* greece = Open(32791 + 31);
     EXPECT_EQ(greece->windowTitle().toStdString(), greece->document().GetTitle() + "[*]");
     EXPECT_TRUE(greece->windowTitle().startsWith("MOB31 - ")) << greece->windowTitle().toStdString();
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Quorvant - " + greece->document().GetTitle());
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Quorvant - " + greece->document().GetTitle() + "[*]");
+    EXPECT_FALSE(frame->isWindowModified());
+    greece->document().SetModifiedFlag(true);
+    EXPECT_TRUE(frame->isWindowModified());
 }
 
 TEST_F(SaveDocuments, SaveWritesTheFileAndClearsTheModifiedMark) {
@@ -80,14 +83,14 @@ TEST_F(SaveDocuments, FailedSaveSaysWhyAndKeepsTheChanges) {
     EXPECT_TRUE(fs::is_directory(bw1 / "OBPZ"));
 }
 
-TEST_F(SaveDocuments, ClosingAModifiedDocumentAsksYesNoOrCancel) {
+TEST_F(SaveDocuments, ClosingAModifiedDocumentAsksSaveDiscardOrCancel) {
     std::vector<std::uint8_t> before = ReadBytes(bw1 / "OBPZ");
     ui::CChildFrame* child = OpenChanged();
     prompts.answers = {ui::PromptAnswer::Cancel};
     child->close();
     QApplication::processEvents();
     ASSERT_EQ(frame->childFrames().size(), 1u);
-    EXPECT_EQ(prompts.asked.at(0).kind, ui::PromptKind::YesNoCancel);
+    EXPECT_EQ(prompts.asked.at(0).kind, ui::PromptKind::SaveDiscardCancel);
     EXPECT_EQ(prompts.asked.at(0).text, "Save changes to OBPZ?");
 
     prompts.answers = {ui::PromptAnswer::No};

@@ -2,6 +2,7 @@
 #include "platform/ui/promptservice.h"
 #include "tests/core/obfile_builder.h"
 #include "views/columnsets.h"
+#include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 #include "views/ui/unitview.h"
 
@@ -166,7 +167,7 @@ TEST_F(UnitViewTest, SwitchingBetweenReportAndListKeepsRowsAndSelection) {
     // Tables rebuilt while the list shows stay in the list.
     view->ShowDisplayType(0);
     EXPECT_FALSE(view->ReportStyle());
-    EXPECT_EQ(view->listView()->model(), view->model(kWeaponTable));
+    EXPECT_EQ(view->listView()->model(), view->shownRows(kWeaponTable));
     EXPECT_EQ(view->listView()->selectionModel(), view->reportView()->selectionModel());
 
     view->setReportStyle(true);

@@ -50,6 +50,11 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
     }
     case Qt::TextAlignmentRole:
         return static_cast<int>(AlignmentOf(column));
+    case NameRole: {
+        std::string name = RowHasCells(doc_, table_, index.row()) ? RecordNameOfRow(doc_, table_, index.row())
+                                                                  : std::string();
+        return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
     case Qt::DecorationRole:
         if (table_ != kUnitTable || index.column() != 0) return {};
         if (auto unitClass = UnitClassOfRow(doc_, index.row())) return UnitClassIcon(generation_, *unitClass);
@@ -65,6 +70,7 @@ QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, 
     const ColumnSpec& column = (*columns_)[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole) return QString::fromStdString(column.heading);
     if (role == Qt::TextAlignmentRole) return static_cast<int>(AlignmentOf(column));
+    if (role == Qt::ToolTipRole) return QString::fromStdString(column.meaning);
     return {};
 }
 

@@ -19,6 +19,7 @@ class RecordTableModel : public QAbstractTableModel {
     RecordTableModel(const CQuorvantDoc& doc, int table, QObject* parent = nullptr);
 
     int table() const { return table_; }
+    const CQuorvantDoc& document() const { return doc_; }
     const std::vector<ColumnSpec>& columns() const { return *columns_; }
 
     // Takes the column set and row count from the document as it is now.
@@ -30,6 +31,9 @@ class RecordTableModel : public QAbstractTableModel {
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The record's name alone, without the slot number, for typing to find a row.
+    static constexpr int NameRole = Qt::UserRole + 1;
 
   private:
     const CQuorvantDoc& doc_;

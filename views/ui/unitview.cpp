@@ -3,14 +3,20 @@
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/promptservice.h"
 #include "views/columnsets.h"
+#include "views/listrows.h"
 #include "views/ui/classicons.h"
 #include "views/ui/recordcelldelegate.h"
+#include "views/ui/recordlistview.h"
+#include "views/ui/recordreportview.h"
+#include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -46,23 +52,30 @@ void SetUpCommon(QAbstractItemView* view) {
 } // namespace
 
 CUnitView::CUnitView(CQuorvantDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
-    for (int t = kWeaponTable; t <= kFormationTable; ++t)
-        models_[static_cast<std::size_t>(t)] = new RecordTableModel(doc_, t, this);
+    for (int t = kWeaponTable; t <= kFormationTable; ++t) {
+        auto i = static_cast<std::size_t>(t);
+        models_[i] = new RecordTableModel(doc_, t, this);
+        proxies_[i] = new RecordSortProxy(models_[i], this);
+    }
 
-    report_ = new QTableView;
+    report_ = new RecordReportView;
     report_->setObjectName(QStringLiteral("reportView"));
     SetUpCommon(report_);
+    SetUpCommon(report_->frozenView());
     report_->setShowGrid(true);
     report_->setWordWrap(false);
     report_->verticalHeader()->hide();
     // Fixed row heights spare the view from measuring every row.
     report_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    report_->verticalHeader()->setDefaultSectionSize(
-        std::max(fontMetrics().height(), static_cast<int>(kClassIconSize)) + 4);
-    report_->horizontalHeader()->setHighlightSections(false);
-    report_->horizontalHeader()->setSectionsClickable(false);
+    report_->setRowHeight(std::max(fontMetrics().height(), static_cast<int>(kClassIconSize)) + 4);
+    for (QHeaderView* header : {report_->horizontalHeader(), report_->frozenView()->horizontalHeader()}) {
+        header->setHighlightSections(false);
+        header->setSectionsClickable(true);
+        header->setSortIndicatorShown(false);
+        connect(header, &QHeaderView::sectionClicked, this, &CUnitView::SortByColumn);
+    }
 
-    list_ = new QListView;
+    list_ = new RecordListView;
     list_->setObjectName(QStringLiteral("listView"));
     SetUpCommon(list_);
     list_->setViewMode(QListView::ListMode);
@@ -79,9 +92,10 @@ CUnitView::CUnitView(CQuorvantDoc& doc, QWidget* parent) : QWidget(parent), doc_
     layout->addWidget(stack_);
     setFocusProxy(report_);
 
-    report_->viewport()->installEventFilter(this);
-    list_->viewport()->installEventFilter(this);
-    ShowModel(models_[kUnitTable]);
+    for (QWidget* watched : {static_cast<QWidget*>(report_->viewport()), report_->frozenView()->viewport(),
+                             list_->viewport(), static_cast<QWidget*>(report_), static_cast<QWidget*>(list_)})
+        watched->installEventFilter(this);
+    ShowModel(proxies_[kUnitTable]);
     doc_.AddObserver(this);
 }
 
@@ -133,7 +147,8 @@ void CUnitView::onDocumentUpdate(int hint) {
 
 int CUnitView::SelectedRow() const {
     const QModelIndexList rows = report_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    if (rows.isEmpty()) return -1;
+    return proxies_[static_cast<std::size_t>(currentKind_)]->sourceRow(rows.first().row());
 }
 
 int* CUnitView::RowOf(int table) {
@@ -153,35 +168,97 @@ RecordTableModel* CUnitView::model(int table) const {
     return IsRecordTable(table) ? models_[static_cast<std::size_t>(table)] : nullptr;
 }
 
+RecordSortProxy* CUnitView::shownRows(int table) const {
+    return IsRecordTable(table) ? proxies_[static_cast<std::size_t>(table)] : nullptr;
+}
+
+QTableView* CUnitView::reportView() const {
+    return report_;
+}
+
+QTableView* CUnitView::nameColumnView() const {
+    return report_->frozenView();
+}
+
+QListView* CUnitView::listView() const {
+    return list_;
+}
+
+void CUnitView::setHideEmptySlots(bool hide) {
+    if (hide == hideEmpty_) return;
+    hideEmpty_ = hide;
+    for (RecordSortProxy* proxy : proxies_) proxy->setHideEmpty(hide);
+    if (!reportStyle_) FitListGrid();
+    SelectRow(*RowOf(currentKind_));
+}
+
+void CUnitView::SortByColumn(int column) {
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    proxy->cycleSort(column);
+    ShowSortIndicator();
+    QModelIndex current = report_->selectionModel()->currentIndex();
+    if (current.isValid()) activeView()->scrollTo(current);
+}
+
+void CUnitView::ShowSortIndicator() {
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    for (QHeaderView* header : {report_->horizontalHeader(), report_->frozenView()->horizontalHeader()}) {
+        header->setSortIndicatorShown(proxy->sortColumn() >= 0);
+        header->setSortIndicator(proxy->sortColumn(), proxy->sortOrder());
+    }
+}
+
 QAbstractItemView* CUnitView::activeView() const {
     if (reportStyle_) return report_;
     return list_;
 }
 
 bool CUnitView::eventFilter(QObject* watched, QEvent* event) {
-    bool onList = watched == report_->viewport() || watched == list_->viewport();
-    if (onList && event->type() == QEvent::MouseButtonRelease &&
+    QAbstractItemView* clicked = nullptr;
+    if (watched == report_->viewport()) clicked = report_;
+    if (watched == report_->frozenView()->viewport()) clicked = report_->frozenView();
+    if (watched == list_->viewport()) clicked = list_;
+    if (clicked && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         OnRowClicked();
-    if (onList && event->type() == QEvent::MouseButtonDblClick &&
+    if (clicked && event->type() == QEvent::MouseButtonDblClick &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // The view selects the row under a double-click only after this filter has seen it.
-        QModelIndex under = activeView()->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        OnRowDoubleClicked(under.isValid() ? under.row() : SelectedRow());
+        QModelIndex under = clicked->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+        OnRowDoubleClicked(under.isValid() ? proxy->sourceRow(under.row()) : SelectedRow());
+    }
+    if ((watched == report_ || watched == list_) && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnRowDoubleClicked(SelectedRow());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+// A rebuild of the table on show keeps the user's column widths, order and scroll position.
 void CUnitView::Rebuild(int table) {
+    const bool sameTable =
+        table == currentKind_ && report_->model() == proxies_[static_cast<std::size_t>(table)];
+    RememberColumnWidths();
+    const int across = sameTable ? report_->horizontalScrollBar()->value() : 0;
+    const int down = sameTable ? activeView()->verticalScrollBar()->value() : 0;
     currentKind_ = table;
     RecordTableModel* model = models_[static_cast<std::size_t>(table)];
     {
         WaitCursor wait;
         setUpdatesEnabled(false);
         model->rebuild();
-        ShowModel(model);
+        ShowModel(proxies_[static_cast<std::size_t>(table)]);
         ApplyColumnWidths();
+        ShowSortIndicator();
         if (!reportStyle_) FitListGrid();
+        if (sameTable) {
+            report_->horizontalScrollBar()->setValue(across);
+            activeView()->verticalScrollBar()->setValue(down);
+        }
         setUpdatesEnabled(true);
     }
     SelectRow(*RowOf(table));
@@ -195,20 +272,22 @@ void CUnitView::RefreshRow(int table, int row) {
     SelectRow(row);
 }
 
+// row is a source row; it may stand anywhere on screen, or be hidden.
 void CUnitView::SelectRow(int row) {
     QItemSelectionModel* selection = report_->selectionModel();
-    RecordTableModel* model = models_[static_cast<std::size_t>(currentKind_)];
-    if (row < 0 || row >= model->rowCount()) {
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    const int shown = proxy->proxyRow(row);
+    if (shown < 0) {
         selection->clear();
         return;
     }
-    QModelIndex index = model->index(row, 0);
+    QModelIndex index = proxy->index(shown, 0);
     selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     activeView()->scrollTo(index);
 }
 
 // The report and the list share one model and one selection, so switching keeps rows and selection.
-void CUnitView::ShowModel(RecordTableModel* model) {
+void CUnitView::ShowModel(RecordSortProxy* model) {
     if (report_->model() == model) return;
     QItemSelectionModel* previous = report_->selectionModel();
     report_->setModel(model);
@@ -219,11 +298,40 @@ void CUnitView::ShowModel(RecordTableModel* model) {
     delete previous;
 }
 
+void CUnitView::RememberColumnWidths() {
+    auto* shown = qobject_cast<RecordSortProxy*>(report_->model());
+    if (!shown) return;
+    QList<int>& widths = widths_[static_cast<std::size_t>(shown->records()->table())];
+    widths.clear();
+    for (int i = 0; i < report_->horizontalHeader()->count(); ++i) widths.push_back(report_->columnWidth(i));
+}
+
 void CUnitView::ApplyColumnWidths() {
     const auto& columns = models_[static_cast<std::size_t>(currentKind_)]->columns();
+    const QList<int>& kept = widths_[static_cast<std::size_t>(currentKind_)];
     QHeaderView* header = report_->horizontalHeader();
+    if (kept.size() == static_cast<qsizetype>(columns.size())) {
+        for (int i = 0; i < kept.size(); ++i) header->resizeSection(i, kept[i]);
+        return;
+    }
     for (std::size_t i = 0; i < columns.size(); ++i)
         header->resizeSection(static_cast<int>(i), columns[i].width);
+    FitNameColumn();
+}
+
+// The name column is at least as wide as the widest label of the file at the view's font.
+void CUnitView::FitNameColumn() {
+    RecordTableModel* model = models_[static_cast<std::size_t>(currentKind_)];
+    if (model->columnCount() == 0) return;
+    const QFontMetrics metrics = report_->fontMetrics();
+    int widest = metrics.horizontalAdvance(model->headerData(0, Qt::Horizontal).toString());
+    for (int row = 0; row < model->rowCount(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(model->index(row, 0).data().toString()));
+    const int decoration = currentKind_ == kUnitTable ? report_->iconSize().width() + 6 : 0;
+    const int padding =
+        2 * report_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, report_) + 16;
+    report_->horizontalHeader()->resizeSection(
+        0, std::max(report_->columnWidth(0), widest + decoration + padding));
 }
 
 // The plain list gives every label the width of the widest, so no name is cut short.
@@ -246,7 +354,7 @@ void CUnitView::OnRowClicked() {
 void CUnitView::OnRowDoubleClicked(int row) {
     if (row < 0) return;
     *RowOf(currentKind_) = row;
-    emit editRequested(currentKind_, row + 1);
+    emit editRequested(currentKind_, SlotOfRow(row));
 }
 
 } // namespace quorvant::ui

@@ -17,6 +17,9 @@ class CQuorvantDoc;
 
 namespace quorvant::ui {
 
+class RecordListView;
+class RecordReportView;
+class RecordSortProxy;
 class RecordTableModel;
 
 // The list of one of a document's three tables, shown as a report (columns with headings) or a plain
@@ -45,19 +48,30 @@ class CUnitView : public QWidget, public DocObserver {
 
     void onDocumentUpdate(int hint) override;
 
-    // The selected row of the table shown, -1 when none.
+    // The selected row of the table shown as a source row (slot - 1), whatever the order on screen;
+    // -1 when none.
     int SelectedRow() const;
     // The remembered row of a table (0 weapons, 1 units, 2 formations); null for any other number.
     int* RowOf(int table);
     // The model of a table, kept for the view's life; null for any other number.
     RecordTableModel* model(int table) const;
-    QTableView* reportView() const { return report_; }
-    QListView* listView() const { return list_; }
+    // The sorted and filtered rows of a table as the lists show them.
+    RecordSortProxy* shownRows(int table) const;
+    QTableView* reportView() const;
+    // The name column of the report, which stays in view while the others scroll sideways.
+    QTableView* nameColumnView() const;
+    QListView* listView() const;
     // The report or the list, whichever is shown.
     QAbstractItemView* activeView() const;
 
+    // Hides or shows the rows of blank slots in every table of the view.
+    void setHideEmptySlots(bool hide);
+    bool HideEmptySlots() const { return hideEmpty_; }
+    // A heading click: ascending, descending, then slot order again.
+    void SortByColumn(int column);
+
   signals:
-    // A row was double-clicked: the editor of that record kind opens on slot row + 1.
+    // A row was double-clicked (or Enter pressed on it): the editor of that kind opens on the slot.
     void editRequested(int kind, int slot);
 
   protected:
@@ -67,8 +81,11 @@ class CUnitView : public QWidget, public DocObserver {
     void Rebuild(int table);
     void RefreshRow(int table, int row);
     void SelectRow(int row);
-    void ShowModel(RecordTableModel* model);
+    void ShowModel(RecordSortProxy* model);
     void ApplyColumnWidths();
+    void FitNameColumn();
+    void RememberColumnWidths();
+    void ShowSortIndicator();
     void FitListGrid();
     void OnRowClicked();
     void OnRowDoubleClicked(int row);
@@ -77,9 +94,13 @@ class CUnitView : public QWidget, public DocObserver {
     int currentKind_ = 1;
     bool reportStyle_ = true;
     std::array<RecordTableModel*, 3> models_{};
+    std::array<RecordSortProxy*, 3> proxies_{};
+    // The widths the user gave each table's columns, kept across rebuilds and table switches.
+    std::array<QList<int>, 3> widths_;
+    bool hideEmpty_ = false;
     QStackedWidget* stack_ = nullptr;
-    QTableView* report_ = nullptr;
-    QListView* list_ = nullptr;
+    RecordReportView* report_ = nullptr;
+    RecordListView* list_ = nullptr;
 };
 
 } // namespace quorvant::ui
