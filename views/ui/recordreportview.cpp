@@ -60,7 +60,8 @@ void RecordReportView::setModel(QAbstractItemModel* model) {
 
 void RecordReportView::setSelectionModel(QItemSelectionModel* selection) {
     QTableView::setSelectionModel(selection);
-    frozen_->setSelectionModel(selection);
+    // Setting a model sets a selection first, while the name column still shows the old model.
+    if (frozen_->model() == selection->model()) frozen_->setSelectionModel(selection);
 }
 
 void RecordReportView::keyboardSearch(const QString& search) {

@@ -300,7 +300,10 @@ void CUnitView::ShowModel(RecordSortProxy* model) {
 
 void CUnitView::RememberColumnWidths() {
     auto* shown = qobject_cast<RecordSortProxy*>(report_->model());
-    if (!shown) return;
+    // Before its first rebuild a table shows the header's defaults, which nobody chose.
+    if (!shown || report_->horizontalHeader()->count() == 0 ||
+        !laidOut_[static_cast<std::size_t>(shown->records()->table())])
+        return;
     QList<int>& widths = widths_[static_cast<std::size_t>(shown->records()->table())];
     widths.clear();
     for (int i = 0; i < report_->horizontalHeader()->count(); ++i) widths.push_back(report_->columnWidth(i));
@@ -312,11 +315,13 @@ void CUnitView::ApplyColumnWidths() {
     QHeaderView* header = report_->horizontalHeader();
     if (kept.size() == static_cast<qsizetype>(columns.size())) {
         for (int i = 0; i < kept.size(); ++i) header->resizeSection(i, kept[i]);
+        FitNameColumn();
         return;
     }
     for (std::size_t i = 0; i < columns.size(); ++i)
         header->resizeSection(static_cast<int>(i), columns[i].width);
     FitNameColumn();
+    laidOut_[static_cast<std::size_t>(currentKind_)] = true;
 }
 
 // The name column is at least as wide as the widest label of the file at the view's font.

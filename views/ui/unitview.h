@@ -97,6 +97,7 @@ class CUnitView : public QWidget, public DocObserver {
     std::array<RecordSortProxy*, 3> proxies_{};
     // The widths the user gave each table's columns, kept across rebuilds and table switches.
     std::array<QList<int>, 3> widths_;
+    std::array<bool, 3> laidOut_{};
     bool hideEmpty_ = false;
     QStackedWidget* stack_ = nullptr;
     RecordReportView* report_ = nullptr;
