@@ -52,8 +52,12 @@ int ListRowCount(const CQuorvantDoc& doc, int table) {
 std::string RowLabel(const CQuorvantDoc& doc, int table, int row) {
     if (!IsListed(doc, table, row)) return {};
     const RecordName* name = NameOfSlot(doc, table, SlotOfRow(row));
-    return " " + std::to_string(SlotOfRow(row)) + ".  " +
-           (IsBlankName(*name) ? std::string(15, '-') : name->trimmed());
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
+    std::string label(1, ' ');
+    label += std::to_string(SlotOfRow(row));
+    label += ".  ";
+    label += IsBlankName(*name) ? std::string(15, '-') : name->trimmed();
+    return label;
 }
 
 std::string RecordNameOfRow(const CQuorvantDoc& doc, int table, int row) {

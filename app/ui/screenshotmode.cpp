@@ -9,6 +9,7 @@
 #include "app/ui/quorvantapp.h"
 #include "app/ui/setpathsdialog.h"
 #include "obdata/quorvantdoc.h"
+#include "views/ui/unitview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -73,6 +74,20 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     }
     frame->mdiArea()->tileSubWindows();
     ok = Save(frame, folder, QStringLiteral("06-tiled")) && ok;
+
+    // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
+    frame->SetTabbedView(true);
+    if (CChildFrame* child = frame->activeChild()) {
+        constexpr int kCostColumn = 2;
+        child->view()->SortByColumn(kCostColumn);
+        child->view()->SortByColumn(kCostColumn);
+        frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
+        frame->ShowStatusMessage(QStringLiteral("Sorted by Cost, dearest first"));
+        ok = Save(frame, folder, QStringLiteral("10-sorted-tabbed")) && ok;
+        frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
+        child->view()->SortByColumn(kCostColumn);
+    }
+    frame->SetTabbedView(false);
 
     CSetPathsDlg paths(app.settings(), profile, frame);
     paths.show();
