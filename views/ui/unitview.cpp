@@ -318,8 +318,14 @@ void CUnitView::ApplyColumnWidths() {
         FitNameColumn();
         return;
     }
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        header->resizeSection(static_cast<int>(i), columns[i].width);
+    // A heading keeps room for its text and the sort arrow, so sorting never cuts it.
+    const QFontMetrics metrics = header->fontMetrics();
+    const int arrow = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) +
+                      4 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int text = metrics.horizontalAdvance(QString::fromStdString(columns[i].heading)) + arrow;
+        header->resizeSection(static_cast<int>(i), std::max(columns[i].width, text));
+    }
     FitNameColumn();
     laidOut_[static_cast<std::size_t>(currentKind_)] = true;
 }
