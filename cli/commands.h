@@ -17,5 +17,8 @@ int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDemo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

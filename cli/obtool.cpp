@@ -41,6 +41,13 @@ const std::vector<Command>& Commands() {
          {{"from", {"--from"}}, kSections, kOut, kYes},
          1,
          RunImport},
+        {"find",
+         "find GAMEFOLDER --game bw1|bw2|bw3 TEXT [--table weapons|units|formations]",
+         {{"game", {"--game"}}, {"table", {"--table"}}},
+         2,
+         RunFind},
+        {"check", "check FILE", {}, 1, RunCheck},
+        {"diff", "diff A B", {}, 2, RunDiff},
     };
     return commands;
 }
@@ -56,6 +63,9 @@ void PrintUsage(std::ostream& out) {
            "  demo    write a made-up game installation (bw1, bw2, bw3) into DIR\n"
            "  export  write the CSV files the editor exports (LIST: weapons,units,formations)\n"
            "  import  read them back and save, in place or to OUT\n"
+           "  find    the named slots of every OB file of a game folder whose name holds TEXT\n"
+           "  check   units and formations naming empty or missing slots, and formation loops\n"
+           "  diff    every field that differs between two OB files of one generation\n"
            "\n"
            "  set and import rewrite a file that is not a complete OB file only with --yes.\n";
 }

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "analysis/gamefolderfiles.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvant {
+
+class CQuorvantDoc;
+
+// "weapons", "units", "formations".
+const char* TableWord(int table);
+
+struct FindMatch {
+    std::string file; // the file's name as found on disk
+    int table = 0;
+    int slot = 0;
+    std::string name; // less its trailing blanks
+};
+
+// The listed slots (1 upward) whose name holds text, ignoring ASCII case, in table then slot order;
+// one table, or all three when table is empty. An empty text matches every named slot.
+std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,
+                                      std::optional<int> table);
+
+struct SkippedFile {
+    std::string file;
+    std::string reason;
+};
+
+struct FolderFindResult {
+    std::vector<FindMatch> matches;
+    std::vector<SkippedFile> skipped;
+};
+
+// FindInDocument over every OB file of a generation's menus in the folder, in menu order. A file
+// that is missing or cannot be read is skipped and named. progress, when given, is told after each
+// file (files done, files in all) and may stop the search by returning false.
+FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
+                                  std::optional<int> table,
+                                  const std::function<bool(int done, int total)>& progress = {});
+
+} // namespace quorvant

@@ -1,0 +1,112 @@
+#include "analysis/referencecheck.h"
+
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+#include "views/columnsets.h"
+
+#include <set>
+
+namespace quorvant {
+namespace {
+
+constexpr int kSubFormationFlag = 1000;
+
+template <class Rec> bool IsNamedSlot(const std::vector<Rec>& table, int slot) {
+    return slot >= 0 && slot < static_cast<int>(table.size()) &&
+           !table[static_cast<std::size_t>(slot)].Name.isBlank();
+}
+
+std::string Rounds(int he, int ap) {
+    if (he > 0 && ap > 0) return std::to_string(he) + " HE and " + std::to_string(ap) + " AP rounds";
+    if (he > 0) return std::to_string(he) + " HE rounds";
+    return std::to_string(ap) + " AP rounds";
+}
+
+void CheckUnit(const CQuorvantDoc& doc, int slot, std::vector<Finding>& findings) {
+    const CUnitRecord& unit = doc.Units[static_cast<std::size_t>(slot)];
+    for (int k = 0; k < 4; ++k) {
+        const int weapon = unit.Wpn[static_cast<std::size_t>(k)];
+        const int he = unit.Ammo[static_cast<std::size_t>(2 * k)];
+        const int ap = unit.Ammo[static_cast<std::size_t>(2 * k + 1)];
+        if (he == 0 && ap == 0) continue;
+        std::string where;
+        if (weapon >= static_cast<int>(doc.Weapons.size()))
+            where = "weapon slot " + std::to_string(weapon) + ", past the weapon table,";
+        else if (!IsNamedSlot(doc.Weapons, weapon))
+            where = "empty weapon slot " + std::to_string(weapon);
+        else
+            continue;
+        findings.push_back(
+            {kUnitTable, slot, unit.Name.trimmed(),
+             "weapon " + std::to_string(k + 1) + " names " + where + " but carries " + Rounds(he, ap)});
+    }
+}
+
+// The formation a flagged entry names, or -1 for an entry that names a unit. The first entry is the
+// formation's own leading unit and never names a sub-formation.
+int SubFormationOf(const CQuorvantDoc& doc, const CFormationRecord& f, int entry) {
+    if (doc.Generation == kBW1 || entry == 0) return -1;
+    const int value = f.Units[static_cast<std::size_t>(entry)];
+    return value >= kSubFormationFlag ? value - kSubFormationFlag : -1;
+}
+
+int UnitOf(const CQuorvantDoc& doc, const CFormationRecord& f, int entry) {
+    auto e = static_cast<std::size_t>(entry);
+    return doc.Generation == kBW1 ? f.UnitsBW1[e] : f.Units[e];
+}
+
+// Whether following the sub-formations from start comes back to target.
+bool LeadsTo(const CQuorvantDoc& doc, int start, int target) {
+    std::set<int> seen;
+    std::vector<int> pending = {start};
+    while (!pending.empty()) {
+        int at = pending.back();
+        pending.pop_back();
+        if (at == target) return true;
+        if (!IsNamedSlot(doc.Formations, at) || !seen.insert(at).second) continue;
+        const CFormationRecord& f = doc.Formations[static_cast<std::size_t>(at)];
+        for (int entry = 0; entry < kFormationEntries; ++entry)
+            if (int sub = SubFormationOf(doc, f, entry); sub >= 0) pending.push_back(sub);
+    }
+    return false;
+}
+
+void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& findings) {
+    const CFormationRecord& f = doc.Formations[static_cast<std::size_t>(slot)];
+    for (int entry = 0; entry < kFormationEntries; ++entry) {
+        const std::string prefix = "entry " + std::to_string(entry + 1) + " names ";
+        std::string problem;
+        if (int sub = SubFormationOf(doc, f, entry); sub >= 0) {
+            if (sub == slot)
+                problem = prefix + "this formation itself";
+            else if (sub >= static_cast<int>(doc.Formations.size()))
+                problem = prefix + "formation " + std::to_string(sub) + ", past the formation table";
+            else if (!IsNamedSlot(doc.Formations, sub))
+                problem = prefix + "empty formation " + std::to_string(sub);
+            else if (LeadsTo(doc, sub, slot))
+                problem =
+                    prefix + "formation " + std::to_string(sub) + ", which leads back to this formation";
+        } else {
+            const int unit = UnitOf(doc, f, entry);
+            if (unit == 0) continue;
+            if (unit >= static_cast<int>(doc.Units.size()))
+                problem = prefix + "unit slot " + std::to_string(unit) + ", past the unit table";
+            else if (!IsNamedSlot(doc.Units, unit))
+                problem = prefix + "empty unit slot " + std::to_string(unit);
+        }
+        if (!problem.empty()) findings.push_back({kFormationTable, slot, f.Name.trimmed(), problem});
+    }
+}
+
+} // namespace
+
+std::vector<Finding> CheckReferences(const CQuorvantDoc& doc) {
+    std::vector<Finding> findings;
+    for (int slot = 0; slot < static_cast<int>(doc.Units.size()); ++slot)
+        if (IsNamedSlot(doc.Units, slot)) CheckUnit(doc, slot, findings);
+    for (int slot = 0; slot < static_cast<int>(doc.Formations.size()); ++slot)
+        if (IsNamedSlot(doc.Formations, slot)) CheckFormation(doc, slot, findings);
+    return findings;
+}
+
+} // namespace quorvant

@@ -1,0 +1,101 @@
+// The designer's tools on the command line: find names across a game folder, check a file's
+// references, compare two files. Each prints tab-separated findings; the exit code says whether
+// there were any (0 none found or equal, 1 some, 2 an error).
+
+#include "analysis/obcompare.h"
+#include "analysis/recordfind.h"
+#include "analysis/referencecheck.h"
+#include "cli/commands.h"
+#include "cli/obfileaccess.h"
+#include "cli/tables.h"
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+#include "views/columnsets.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::cli {
+namespace {
+
+constexpr int kExitFound = 1;
+constexpr int kExitError = 2;
+
+std::optional<int> ParseGame(std::string_view word) {
+    if (word == "bw1") return kBW1;
+    if (word == "bw2") return kBW2;
+    if (word == "bw3") return kBW3;
+    return std::nullopt;
+}
+
+int TableNumber(Table table) {
+    switch (table) {
+    case Table::Weapons:
+        return kWeaponTable;
+    case Table::Units:
+        return kUnitTable;
+    default:
+        return kFormationTable;
+    }
+}
+
+} // namespace
+
+int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    std::optional<int> game = line.option("game") ? ParseGame(*line.option("game")) : std::nullopt;
+    if (!game) {
+        err << "obtool find: --game bw1|bw2|bw3 is needed\n";
+        return kExitError;
+    }
+    std::optional<int> table;
+    if (auto word = line.option("table")) {
+        auto parsed = ParseTableName(*word);
+        if (!parsed) {
+            err << "obtool find: unknown table " << *word << " (weapons, units or formations)\n";
+            return kExitError;
+        }
+        table = TableNumber(*parsed);
+    }
+    fs::path folder = ResolveInputPath(line.positionals[0]);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        err << "obtool: " << folder.string() << ": no such folder\n";
+        return kExitError;
+    }
+    FolderFindResult result = FindInGameFolder(folder, *game, line.positionals[1], table);
+    for (const FindMatch& m : result.matches)
+        out << m.file << '\t' << TableWord(m.table) << '\t' << m.slot << '\t' << m.name << '\n';
+    for (const SkippedFile& s : result.skipped)
+        err << "obtool: " << s.file << ": " << s.reason << "; skipped\n";
+    return result.matches.empty() ? kExitFound : 0;
+}
+
+int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    CQuorvantDoc doc;
+    if (!LoadOBFile(ResolveInputPath(line.positionals[0]), doc, err)) return kExitError;
+    std::vector<Finding> findings = CheckReferences(doc);
+    for (const Finding& f : findings)
+        out << TableWord(f.table) << '\t' << f.slot << '\t' << f.name << '\t' << f.what << '\n';
+    return findings.empty() ? 0 : kExitFound;
+}
+
+int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    CQuorvantDoc a;
+    CQuorvantDoc b;
+    if (!LoadOBFile(ResolveInputPath(line.positionals[0]), a, err)) return kExitError;
+    if (!LoadOBFile(ResolveInputPath(line.positionals[1]), b, err)) return kExitError;
+    if (a.Generation != b.Generation) {
+        err << "obtool: " << line.positionals[0] << " is a " << GenerationLabel(a.Generation) << " file and "
+            << line.positionals[1] << " a " << GenerationLabel(b.Generation) << " file; only files of one "
+            << "generation compare\n";
+        return kExitError;
+    }
+    std::vector<FieldDifference> differences = CompareDocuments(a, b);
+    for (const FieldDifference& d : differences)
+        out << TableWord(d.table) << '\t' << d.slot << '\t' << d.name << '\t' << d.field << '\t' << d.a
+            << '\t' << d.b << '\n';
+    return differences.empty() ? 0 : kExitFound;
+}
+
+} // namespace quorvant::cli

@@ -1,0 +1,86 @@
+#include "analysis/obcompare.h"
+#include "analysis/recordfind.h"
+#include "analysis/referencecheck.h"
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+#include "obfile_builder.h"
+#include "views/columnsets.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvant;
+using quorvant::test::OBFileBuilder;
+
+namespace {
+
+std::vector<std::string> Whats(const std::vector<Finding>& findings) {
+    std::vector<std::string> whats;
+    for (const Finding& f : findings) whats.push_back(std::to_string(f.slot) + ": " + f.what);
+    return whats;
+}
+
+CQuorvantDoc& Formations(CQuorvantDoc& doc, int generation) {
+    OBFileBuilder file = generation == kBW3 ? OBFileBuilder::BW3() : OBFileBuilder::BW2();
+    for (int s = 1; s <= 4; ++s) file.formationName(s, "F" + std::to_string(s));
+    doc.ReadBytes(file.bytes());
+    return doc;
+}
+
+} // namespace
+
+TEST(ReferenceCheck, SubFormationLoopsAreFoundThroughOtherFormations) {
+    CQuorvantDoc doc;
+    Formations(doc, kBW3);
+    doc.Formations[1].Units[1] = 1002; // 1 -> 2 -> 3 -> 1
+    doc.Formations[2].Units[1] = 1003;
+    doc.Formations[3].Units[4] = 1001;
+    doc.Formations[4].Units[1] = 1002;       // 4 leads into the loop but not back to 4
+    doc.Formations[4].Units[2] = 1000 + 250; // past the table
+    doc.Formations[4].Units[0] = 1001;       // the first entry always names a unit: an empty unit slot
+    EXPECT_EQ(Whats(CheckReferences(doc)),
+              (std::vector<std::string>{"1: entry 2 names formation 2, which leads back to this formation",
+                                        "2: entry 2 names formation 3, which leads back to this formation",
+                                        "3: entry 5 names formation 1, which leads back to this formation",
+                                        "4: entry 1 names unit slot 1001, past the unit table",
+                                        "4: entry 3 names formation 250, past the formation table"}));
+}
+
+TEST(ReferenceCheck, BlankSlotsAreNeverReportedAndBW1EntriesAreUnitsOnly) {
+    CQuorvantDoc doc;
+    OBFileBuilder file = OBFileBuilder::BW1();
+    file.formationName(1, "Coy").unitName(3, "Rifles");
+    doc.ReadBytes(file.bytes());
+    doc.Formations[1].UnitsBW1 = {3, 0, 200, 0, 0, 0, 0, 0, 0, 0};
+    doc.Formations[5].UnitsBW1[0] = 99; // a blank formation is nobody's concern
+    doc.Units[4].Ammo[0] = 9;           // nor a blank unit
+    EXPECT_EQ(Whats(CheckReferences(doc)), std::vector<std::string>{"1: entry 3 names empty unit slot 200"});
+}
+
+TEST(RecordFind, MatchesListedNamedSlotsIgnoringCase) {
+    CQuorvantDoc doc;
+    doc.ReadBytes(OBFileBuilder::BW2()
+                      .unitName(0, "Hidden Tiger")
+                      .unitName(4, "TIGER II")
+                      .weaponName(9, "tiger gun")
+                      .bytes());
+    auto matches = FindInDocument(doc, "MOB00", "tiger", std::nullopt);
+    ASSERT_EQ(matches.size(), 2u) << "slot 0 is never listed, so never found";
+    EXPECT_EQ(matches[0].table, kWeaponTable);
+    EXPECT_EQ(matches[1].slot, 4);
+    EXPECT_EQ(matches[1].name, "TIGER II");
+    EXPECT_EQ(FindInDocument(doc, "MOB00", "tiger", kUnitTable).size(), 1u);
+}
+
+TEST(CompareDocuments, AShortFileComparesAgainstEmptySlots) {
+    CQuorvantDoc full;
+    full.ReadBytes(OBFileBuilder::BW1().unitName(1, "Tiger").bytes());
+    CQuorvantDoc shorter;
+    shorter.ReadBytes(std::vector<std::uint8_t>(100, 0));
+    auto differences = CompareDocuments(full, shorter);
+    ASSERT_FALSE(differences.empty());
+    bool tiger = false;
+    for (const auto& d : differences)
+        tiger = tiger || (d.table == kUnitTable && d.slot == 1 && d.field == "Name");
+    EXPECT_TRUE(tiger);
+    EXPECT_TRUE(CompareDocuments(full, full).empty());
+}
