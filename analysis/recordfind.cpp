@@ -48,11 +48,12 @@ std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string
 }
 
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
-                                  std::optional<int> table, const std::function<bool(int, int)>& progress) {
+                                  std::optional<int> table, const FindProgress& progress) {
     FolderFindResult result;
     const std::vector<GameFolderFile> files = GameFolderFiles(folder, generation);
     int done = 0;
     for (const GameFolderFile& file : files) {
+        const std::size_t before = result.matches.size();
         std::error_code ec;
         std::string shown = file.path.filename().string();
         if (!std::filesystem::is_regular_file(file.path, ec)) {
@@ -68,7 +69,10 @@ FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int gener
             }
         }
         ++done;
-        if (progress && !progress(done, static_cast<int>(files.size()))) break;
+        if (!progress) continue;
+        std::vector<FindMatch> found(result.matches.begin() + static_cast<std::ptrdiff_t>(before),
+                                     result.matches.end());
+        if (!progress(done, static_cast<int>(files.size()), found)) break;
     }
     return result;
 }

@@ -39,9 +39,9 @@ struct FolderFindResult {
 
 // FindInDocument over every OB file of a generation's menus in the folder, in menu order. A file
 // that is missing or cannot be read is skipped and named. progress, when given, is told after each
-// file (files done, files in all) and may stop the search by returning false.
+// file (files done, files in all, that file's matches) and may stop the search by returning false.
+using FindProgress = std::function<bool(int done, int total, const std::vector<FindMatch>& found)>;
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
-                                  std::optional<int> table,
-                                  const std::function<bool(int done, int total)>& progress = {});
+                                  std::optional<int> table, const FindProgress& progress = {});
 
 } // namespace quorvant

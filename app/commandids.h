@@ -45,6 +45,10 @@ enum CommandId : int {
     // The program's own commands, beyond the old menus.
     ID_VIEW_HIDE_EMPTY = 41001,
     ID_WINDOW_TABBED = 41002,
+    ID_EDIT_FIND = 41003,
+    ID_EDIT_FILTER = 41004,
+    ID_TOOLS_CHECK_REFERENCES = 41005,
+    ID_FILE_COMPARE = 41006,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -62,6 +62,14 @@ const char* CommandPrompt(int command) {
         return "Delete the Quorvant Registry Keys\nDelete Reg Keys";
     case ID_VIEW_REPORT:
         return "Switch to Report View\nReport View";
+    case ID_EDIT_FIND:
+        return "Find records by name in this file or every file of its game\nFind";
+    case ID_EDIT_FILTER:
+        return "Show only the rows whose names hold a text\nFilter";
+    case ID_TOOLS_CHECK_REFERENCES:
+        return "List units and formations that name empty or missing slots\nCheck References";
+    case ID_FILE_COMPARE:
+        return "List every field where another OB file differs from this one\nCompare With";
     case ID_VIEW_HIDE_EMPTY:
         return "Hide the rows of empty slots\nHide Empty Slots";
     case ID_WINDOW_TABBED:

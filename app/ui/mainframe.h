@@ -38,6 +38,7 @@ class CMainFrame : public QMainWindow {
 
     // The command numbered command (its object name); nullptr when there is none.
     QAction* action(int command) const;
+    AppSettings& settings() const { return settings_; }
     // "BW&1 Files", "BW&2 Files", "BW&3 Files".
     QMenu* generationMenu(int generation) const;
     // Menu 111 while no document is open, 113 while one is.

@@ -1,5 +1,6 @@
 // The main frame's commands, menus, toolbar and status bar.
 
+#include "analysis/ui/designertools.h"
 #include "app/commandids.h"
 #include "app/obmenu.h"
 #include "app/ui/childframe.h"
@@ -8,6 +9,7 @@
 #include "app/ui/programart.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "views/ui/unitview.h"
 
 #include <QAction>
 #include <QDir>
@@ -113,6 +115,16 @@ void CMainFrame::CreateActions() {
             &QMdiArea::tileSubWindows);
     connect(AddCommand(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons")), &QAction::triggered, this,
             [this] { ArrangeMinimizedWindows(mdi_); });
+    connect(AddCommand(ID_EDIT_FIND, QStringLiteral("&Find..."), {Keys("Ctrl+F")}), &QAction::triggered, this,
+            [this] { ShowFind(this); });
+    connect(AddCommand(ID_EDIT_FILTER, QStringLiteral("F&ilter"), {Keys("Ctrl+L")}), &QAction::triggered,
+            this, [this] {
+                if (CChildFrame* child = activeChild()) child->view()->FocusFilter();
+            });
+    connect(AddCommand(ID_TOOLS_CHECK_REFERENCES, QStringLiteral("Check &References")), &QAction::triggered,
+            this, [this] { ShowReferenceCheck(this); });
+    connect(AddCommand(ID_FILE_COMPARE, QStringLiteral("Co&mpare With...")), &QAction::triggered, this,
+            [this] { ShowCompare(this); });
     QAction* tabbed = AddCommand(ID_WINDOW_TABBED, QStringLiteral("Ta&bbed View"));
     tabbed->setCheckable(true);
     connect(tabbed, &QAction::triggered, this, &CMainFrame::SetTabbedView);
@@ -190,8 +202,11 @@ void CMainFrame::CreateMenus() {
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
+    QMenu* documentTools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
+                                                             ID_TOOLS_CHECK_REFERENCES});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
-    QMenu* edit = shared(QStringLiteral("&Edit"), {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE});
+    QMenu* edit = shared(QStringLiteral("&Edit"),
+                         {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
@@ -207,6 +222,8 @@ void CMainFrame::CreateMenus() {
             file->addSeparator();
             file->addAction(action(ID_FILE_EXPORT));
             file->addAction(action(ID_FILE_IMPORT));
+            file->addSeparator();
+            file->addAction(action(ID_FILE_COMPARE));
         }
         file->addSeparator();
         // In a submenu of their own, the recent files' numbers never clash with "BW&1 Files".
@@ -227,7 +244,7 @@ void CMainFrame::CreateMenus() {
     for (QMenu* menu : {fileMenu(false), view, options, tools, help}) noDocumentMenu_->addMenu(menu);
     documentMenu_ = new QMenuBar(menuBars_);
     documentMenu_->setObjectName(QStringLiteral("113"));
-    for (QMenu* menu : {fileMenu(true), edit, documentView, options, tools, windowMenu_, help})
+    for (QMenu* menu : {fileMenu(true), edit, documentView, options, documentTools, windowMenu_, help})
         documentMenu_->addMenu(menu);
     menuBars_->addWidget(noDocumentMenu_);
     menuBars_->addWidget(documentMenu_);

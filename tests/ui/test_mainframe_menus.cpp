@@ -50,7 +50,7 @@ TEST_F(MainFrameMenus, MenuBarSwitchesBetweenNoDocumentAndDocumentStates) {
     ASSERT_EQ(recentEntries.size(), 1);
     EXPECT_TRUE(recentEntries.first().startsWith("&1 "));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Edit")->actions()),
-              QStringList({"Cu&t", "&Copy", "&Paste"}));
+              QStringList({"Cu&t", "&Copy", "&Paste", "-", "&Find...", "F&ilter"}));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Window")->actions()),
               QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Ta&bbed View"}));
 

@@ -21,6 +21,12 @@ void RecordSortProxy::setHideEmpty(bool hide) {
     invalidateFilter();
 }
 
+void RecordSortProxy::setNameFilter(const QString& text) {
+    if (text == nameFilter_) return;
+    nameFilter_ = text;
+    invalidateFilter();
+}
+
 void RecordSortProxy::cycleSort(int column) {
     if (column != sortColumn() || sortColumn() < 0)
         sort(column, Qt::AscendingOrder);
@@ -53,8 +59,12 @@ bool RecordSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right
 }
 
 bool RecordSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    if (!hideEmpty_) return true;
-    return RowHasCells(records_->document(), records_->table(), sourceRow);
+    const CQuorvantDoc& doc = records_->document();
+    if (hideEmpty_ && !RowHasCells(doc, records_->table(), sourceRow)) return false;
+    if (nameFilter_.isEmpty()) return true;
+    const std::string name = RecordNameOfRow(doc, records_->table(), sourceRow);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
+        .contains(nameFilter_, Qt::CaseInsensitive);
 }
 
 } // namespace quorvant::ui

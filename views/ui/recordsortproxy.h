@@ -19,6 +19,10 @@ class RecordSortProxy : public QSortFilterProxyModel {
     void setHideEmpty(bool hide);
     bool hideEmpty() const { return hideEmpty_; }
 
+    // Shows only the rows whose name holds text, ignoring case; empty shows every row.
+    void setNameFilter(const QString& text);
+    const QString& nameFilter() const { return nameFilter_; }
+
     // A heading click: ascending, then descending, then slot order again.
     void cycleSort(int column);
 
@@ -33,6 +37,7 @@ class RecordSortProxy : public QSortFilterProxyModel {
   private:
     RecordTableModel* records_;
     bool hideEmpty_ = false;
+    QString nameFilter_;
 };
 
 } // namespace quorvant::ui

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -84,11 +85,25 @@ CUnitView::CUnitView(CQuorvantDoc& doc, QWidget* parent) : QWidget(parent), doc_
     list_->setResizeMode(QListView::Adjust);
     list_->setUniformItemSizes(true);
 
+    filter_ = new QLineEdit;
+    filter_->setObjectName(QStringLiteral("quickFilter"));
+    filter_->setPlaceholderText(tr("Filter by name (Ctrl+L)"));
+    filter_->setClearButtonEnabled(true);
+    filter_->setWhatsThis(tr("Shows only the rows whose names hold this text, in every table of the file."));
+    connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        for (RecordSortProxy* proxy : proxies_) proxy->setNameFilter(text.trimmed());
+        if (!reportStyle_) FitListGrid();
+        SelectRow(*RowOf(currentKind_));
+    });
+    filter_->installEventFilter(this);
+
     stack_ = new QStackedWidget;
     stack_->addWidget(report_);
     stack_->addWidget(list_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(filter_);
     layout->addWidget(stack_);
     setFocusProxy(report_);
 
@@ -200,6 +215,25 @@ void CUnitView::SortByColumn(int column) {
     if (current.isValid()) activeView()->scrollTo(current);
 }
 
+void CUnitView::FocusFilter() {
+    filter_->setFocus();
+    filter_->selectAll();
+}
+
+void CUnitView::ShowRecord(int table, int slot, bool edit) {
+    int* row = RowOf(table);
+    if (!row || slot < 1) return;
+    *row = slot - 1;
+    if (doc_.ViewMode != table)
+        doc_.OnViewMode(table);
+    else
+        ShowDisplayType(table);
+    // A record the filter hides is shown again: the user asked for it.
+    if (proxies_[static_cast<std::size_t>(table)]->proxyRow(*row) < 0) filter_->clear();
+    activeView()->setFocus();
+    if (edit) emit editRequested(table, slot);
+}
+
 void CUnitView::ShowSortIndicator() {
     RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
     for (QHeaderView* header : {report_->horizontalHeader(), report_->frozenView()->horizontalHeader()}) {
@@ -227,6 +261,21 @@ bool CUnitView::eventFilter(QObject* watched, QEvent* event) {
         QModelIndex under = clicked->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
         OnRowDoubleClicked(under.isValid() ? proxy->sourceRow(under.row()) : SelectedRow());
+    }
+    // Down or Enter in the filter box goes on to the rows it left.
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            activeView()->setFocus();
+            if (SelectedRow() < 0 && activeView()->model()->rowCount() > 0)
+                SelectRow(proxies_[static_cast<std::size_t>(currentKind_)]->sourceRow(0));
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            filter_->clear();
+            activeView()->setFocus();
+            return true;
+        }
     }
     if ((watched == report_ || watched == list_) && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();

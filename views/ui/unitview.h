@@ -10,6 +10,7 @@ class QListView;
 class QStackedWidget;
 class QTableView;
 class QAbstractItemView;
+class QLineEdit;
 
 namespace quorvant {
 class CQuorvantDoc;
@@ -69,6 +70,11 @@ class CUnitView : public QWidget, public DocObserver {
     bool HideEmptySlots() const { return hideEmpty_; }
     // A heading click: ascending, descending, then slot order again.
     void SortByColumn(int column);
+    // The quick filter above the lists: only rows whose names hold its text show.
+    QLineEdit* filterBox() const { return filter_; }
+    void FocusFilter();
+    // Switches to the table and selects the slot's row; with edit, opens its editor too.
+    void ShowRecord(int table, int slot, bool edit = false);
 
   signals:
     // A row was double-clicked (or Enter pressed on it): the editor of that kind opens on the slot.
@@ -100,6 +106,7 @@ class CUnitView : public QWidget, public DocObserver {
     std::array<bool, 3> laidOut_{};
     bool hideEmpty_ = false;
     QStackedWidget* stack_ = nullptr;
+    QLineEdit* filter_ = nullptr;
     RecordReportView* report_ = nullptr;
     RecordListView* list_ = nullptr;
 };

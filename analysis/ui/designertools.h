@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+namespace quorvant::ui {
+
+class CMainFrame;
+
+// Tools > Check References: the active document's broken references; a double-click opens the
+// record's editor.
+void ShowReferenceCheck(CMainFrame* frame);
+
+// File > Compare With...: every field where another OB file of the same generation differs from the
+// active document, grouped by record; a double-click shows the record in the document.
+void ShowCompare(CMainFrame* frame);
+
+// Edit > Find...: names across the active document or every OB file of its generation's folder.
+void ShowFind(CMainFrame* frame);
+
+} // namespace quorvant::ui

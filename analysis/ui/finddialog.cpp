@@ -1,0 +1,149 @@
+#include "analysis/ui/finddialog.h"
+
+#include "app/appsettings.h"
+#include "app/ui/childframe.h"
+#include "app/ui/mainframe.h"
+#include "obdata/generation.h"
+#include "obdata/quorvantdoc.h"
+#include "views/columnsets.h"
+#include "views/ui/unitview.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace quorvant::ui {
+namespace {
+
+enum Scope { kThisFile = 0, kWholeFolder = 1 };
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+FindDialog::FindDialog(CMainFrame* frame)
+    : FindingsWindow(
+          QStringLiteral("Find"),
+          {QStringLiteral("File"), QStringLiteral("Table"), QStringLiteral("Slot"), QStringLiteral("Name")},
+          frame),
+      frame_(frame) {
+    setObjectName(QStringLiteral("FindDialog"));
+    text_ = new QLineEdit(this);
+    text_->setObjectName(QStringLiteral("findText"));
+    text_->setWhatsThis(QStringLiteral("Part of a name to look for; case does not matter."));
+    table_ = new QComboBox(this);
+    table_->setObjectName(QStringLiteral("findTable"));
+    table_->addItems({QStringLiteral("All tables"), QStringLiteral("Weapons"), QStringLiteral("Units"),
+                      QStringLiteral("Formations")});
+    scope_ = new QComboBox(this);
+    scope_->setObjectName(QStringLiteral("findScope"));
+    CChildFrame* child = frame->activeChild();
+    scope_->addItem(
+        child ? QStringLiteral("This file (%1)").arg(QString::fromStdString(child->document().GetTitle()))
+              : QStringLiteral("This file"));
+    const int generation = child ? child->document().Generation : frame->settings().DefaultGeneration;
+    scope_->addItem(QStringLiteral("Every %1 OB file").arg(QString::fromLatin1(GenerationLabel(generation))),
+                    generation);
+    if (!child) scope_->setCurrentIndex(kWholeFolder);
+    find_ = new QPushButton(QStringLiteral("&Find"), this);
+    find_->setObjectName(QStringLiteral("findButton"));
+    find_->setDefault(true);
+    connect(find_, &QPushButton::clicked, this, &FindDialog::Find);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("findProgress"));
+    progress_->setVisible(false);
+
+    auto* controls = new QGridLayout;
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameLabel->setBuddy(text_);
+    auto* inLabel = new QLabel(QStringLiteral("&In:"), this);
+    inLabel->setBuddy(table_);
+    controls->addWidget(nameLabel, 0, 0, Qt::AlignRight);
+    controls->addWidget(text_, 0, 1, 1, 2);
+    controls->addWidget(find_, 0, 3);
+    controls->addWidget(inLabel, 1, 0, Qt::AlignRight);
+    controls->addWidget(table_, 1, 1);
+    controls->addWidget(scope_, 1, 2, 1, 2);
+    controls->addWidget(progress_, 2, 0, 1, 4);
+    controls->setColumnStretch(2, 1);
+    addControls(controls);
+
+    onActivated = [this](const QVariant& data) {
+        const QVariantList parts = data.toList();
+        if (parts.size() != 3) return;
+        CChildFrame* target = frame_->OpenDocumentFile(parts[0].toString());
+        if (target) target->view()->ShowRecord(parts[1].toInt(), parts[2].toInt());
+    };
+    text_->setFocus();
+}
+
+void FindDialog::AddMatches(const std::filesystem::path& folder, const std::vector<FindMatch>& matches) {
+    for (const FindMatch& m : matches) {
+        const QString path = QString::fromStdString((folder / m.file).string());
+        addRow({QString::fromStdString(m.file), QString::fromLatin1(TableWord(m.table)),
+                QString::number(m.slot), Latin1(m.name)},
+               QVariantList{path, m.table, m.slot});
+    }
+    found_ += static_cast<int>(matches.size());
+}
+
+void FindDialog::Find() {
+    clear();
+    found_ = 0;
+    const std::string text = text_->text().toLatin1().toStdString();
+    std::optional<int> table;
+    if (table_->currentIndex() > 0) table = table_->currentIndex() - 1;
+
+    CChildFrame* child = frame_->activeChild();
+    if (scope_->currentIndex() == kThisFile) {
+        if (!child) return;
+        const CQuorvantDoc& doc = child->document();
+        AddMatches(doc.Folder(), FindInDocument(doc, doc.FileName(), text, table));
+        setSummary(QStringLiteral("%1 found in %2.").arg(found_).arg(QString::fromStdString(doc.GetTitle())));
+        fitColumns();
+        return;
+    }
+    const int generation = scope_->itemData(kWholeFolder).toInt();
+    const std::filesystem::path folder = frame_->settings().InstallFolder(generation);
+    if (folder.empty()) {
+        setSummary(QStringLiteral("No %1 folder is set (Options > Directories).")
+                       .arg(QString::fromLatin1(GenerationLabel(generation))));
+        return;
+    }
+    progress_->setVisible(true);
+    find_->setEnabled(false);
+    FolderFindResult result = FindInGameFolder(folder, generation, text, table,
+                                               [&](int done, int total, const std::vector<FindMatch>& found) {
+                                                   AddMatches(folder, found);
+                                                   progress_->setMaximum(total);
+                                                   progress_->setValue(done);
+                                                   QApplication::processEvents();
+                                                   return isVisible();
+                                               });
+    progress_->setVisible(false);
+    find_->setEnabled(true);
+    QString summary = QStringLiteral("%1 found in %2.")
+                          .arg(found_)
+                          .arg(QDir::toNativeSeparators(QString::fromStdString(folder.string())));
+    if (!result.skipped.empty()) {
+        QStringList names;
+        constexpr std::size_t kNamed = 6;
+        for (std::size_t i = 0; i < std::min(kNamed, result.skipped.size()); ++i)
+            names << QStringLiteral("%1 (%2)").arg(QString::fromStdString(result.skipped[i].file),
+                                                   QString::fromStdString(result.skipped[i].reason));
+        if (result.skipped.size() > kNamed)
+            names << QStringLiteral("and %1 more").arg(result.skipped.size() - kNamed);
+        summary += QStringLiteral(" Skipped: ") + names.join(QStringLiteral(", ")) + QStringLiteral(".");
+    }
+    setSummary(summary);
+    fitColumns();
+}
+
+} // namespace quorvant::ui

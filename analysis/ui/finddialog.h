@@ -1,0 +1,41 @@
+#pragma once
+
+#include "analysis/recordfind.h"
+#include "analysis/ui/findingswindow.h"
+
+class QComboBox;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace quorvant::ui {
+
+class CMainFrame;
+
+// Edit > Find...: a name, which tables, and the active document or every OB file of its
+// generation's install folder. Results fill in as each file is read; a double-click opens the file
+// (or brings it forward) on that record.
+class FindDialog : public FindingsWindow {
+    Q_OBJECT
+  public:
+    explicit FindDialog(CMainFrame* frame);
+
+    QLineEdit* textBox() const { return text_; }
+    QComboBox* tableBox() const { return table_; }
+    QComboBox* scopeBox() const { return scope_; }
+    // Runs the search as the Find button does.
+    void Find();
+
+  private:
+    void AddMatches(const std::filesystem::path& folder, const std::vector<FindMatch>& matches);
+
+    CMainFrame* frame_;
+    QLineEdit* text_ = nullptr;
+    QComboBox* table_ = nullptr;
+    QComboBox* scope_ = nullptr;
+    QPushButton* find_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    int found_ = 0;
+};
+
+} // namespace quorvant::ui

@@ -1,0 +1,121 @@
+#include "analysis/ui/finddialog.h"
+#include "app/commandids.h"
+#include "test_mainframe_fixture.h"
+#include "views/columnsets.h"
+#include "views/ui/unitview.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTreeWidget>
+
+using namespace quorvant;
+using namespace quorvant::testing;
+
+namespace {
+
+class DesignerTools : public MainFrameTest {
+  protected:
+    ui::FindingsWindow* Window(const char* name) const {
+        return frame->findChild<ui::FindingsWindow*>(QString::fromLatin1(name));
+    }
+    QStringList Row(QTreeWidgetItem* item) const {
+        QStringList cells;
+        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
+        return cells;
+    }
+};
+
+} // namespace
+
+TEST_F(DesignerTools, TheQuickFilterKeepsEveryRowsSlot) {
+    WriteBytes(bw1 / "OBUS", test::OBFileBuilder::BW1()
+                                 .unitName(1, "Sherman")
+                                 .unitName(5, "Stuart")
+                                 .unitName(9, "Jumbo Sherman")
+                                 .bytes());
+    ui::CChildFrame* child = Open(32844);
+    ASSERT_NE(child, nullptr);
+    ASSERT_EQ(child->document().FileName(), "OBUS");
+    Command(ID_EDIT_FILTER)->trigger();
+    QTest::keyClicks(child->view()->filterBox(), "sher");
+    QTableView* report = child->view()->reportView();
+    ASSERT_EQ(report->model()->rowCount(), 2);
+    QSignalSpy spy(child->view(), &ui::CUnitView::editRequested);
+    QTest::mouseDClick(report->viewport(), Qt::LeftButton, {},
+                       report->visualRect(report->model()->index(1, 1)).center());
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.first().at(1).toInt(), 9);
+    // Showing a record the filter hides clears the filter.
+    child->view()->ShowRecord(kUnitTable, 5);
+    EXPECT_TRUE(child->view()->filterBox()->text().isEmpty());
+    EXPECT_EQ(child->view()->SelectedRow(), 4);
+}
+
+TEST_F(DesignerTools, FindSearchesTheGamesFilesAndOpensTheRecordFound) {
+    Open(32842); // OBPZ, so BW1 is the generation offered
+    auto* dialog = new ui::FindDialog(frame.get());
+    dialog->textBox()->setText("pzkpfw");
+    dialog->scopeBox()->setCurrentIndex(1);
+    dialog->show();
+    dialog->Find();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    EXPECT_EQ(Row(dialog->list()->topLevelItem(0)), (QStringList{"OBPZ", "units", "1", "PzKpfw IV"}));
+
+    dialog->textBox()->setText("Matilda");
+    dialog->Find();
+    ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
+    emit dialog->list()->itemActivated(dialog->list()->topLevelItem(0), 0);
+    ui::CChildFrame* opened = frame->activeChild();
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->document().FileName(), "OBBR");
+    EXPECT_EQ(opened->view()->SelectedRow(), 0);
+    dialog->close();
+}
+
+TEST_F(DesignerTools, CheckReferencesListsFindingsAndOpensTheEditor) {
+    test::OBFileBuilder file = test::OBFileBuilder::BW1().unitName(1, "Tiger");
+    file.column(14000, 1, 117, 4, 2).column(15000, 1, 12, 8, 4);
+    WriteBytes(bw1 / "OBMA", file.bytes());
+    ui::CChildFrame* child = Open(32845);
+    ASSERT_NE(child, nullptr);
+    Command(ID_TOOLS_CHECK_REFERENCES)->trigger();
+    ui::FindingsWindow* window = Window("CheckReferences");
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->list()->topLevelItemCount(), 1);
+    EXPECT_EQ(Row(window->list()->topLevelItem(0)),
+              (QStringList{"units", "1", "Tiger",
+                           "weapon 3 names empty weapon slot 117 but carries 12 HE rounds"}));
+    QSignalSpy spy(child->view(), &ui::CUnitView::editRequested);
+    emit window->list()->itemActivated(window->list()->topLevelItem(0), 0);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.first().at(0).toInt(), kUnitTable);
+    EXPECT_EQ(spy.first().at(1).toInt(), 1);
+    window->close();
+}
+
+TEST_F(DesignerTools, CompareGroupsTheDifferencesByRecord) {
+    WriteBytes(root / "OBPZ-copy", test::OBFileBuilder::BW1()
+                                       .weaponName(1, "Pak 40")
+                                       .unitName(1, "PzKpfw IV H")
+                                       .column(24750, 1, 5)
+                                       .bytes());
+    ASSERT_NE(Open(32842), nullptr);
+    chooser.answers = {QString::fromStdString((root / "OBPZ-copy").string())};
+    Command(ID_FILE_COMPARE)->trigger();
+    ui::FindingsWindow* window = Window("CompareFiles");
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->list()->topLevelItemCount(), 1);
+    QTreeWidgetItem* unit = window->list()->topLevelItem(0);
+    EXPECT_EQ(unit->text(0), "units 1  PzKpfw IV");
+    ASSERT_EQ(unit->childCount(), 2);
+    EXPECT_EQ(Row(unit->child(0)), (QStringList{"", "Name", "PzKpfw IV", "PzKpfw IV H"}));
+    EXPECT_EQ(Row(unit->child(1)), (QStringList{"", "Cost", "0", "5"}));
+    window->close();
+
+    WriteBytes(root / "KOBX", test::OBFileBuilder::BW3().bytes());
+    chooser.answers = {QString::fromStdString((root / "KOBX").string())};
+    Command(ID_FILE_COMPARE)->trigger();
+    EXPECT_TRUE(TextsAsked().back().find("only files of one generation") != std::string::npos);
+}
