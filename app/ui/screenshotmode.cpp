@@ -1,5 +1,6 @@
 #include "app/ui/screenshotmode.h"
 
+#include "analysis/ui/designertoolshots.h"
 #include "app/commandids.h"
 #include "app/settingsroutine.h"
 #include "app/ui/aboutbox.h"
@@ -88,6 +89,8 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         child->view()->SortByColumn(kCostColumn);
     }
     frame->SetTabbedView(false);
+    ok = ShootDesignerTools(frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) &&
+         ok;
 
     CSetPathsDlg paths(app.settings(), profile, frame);
     paths.show();
