@@ -20,5 +20,8 @@ int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunBlock(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPaste(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunCopy(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

@@ -18,6 +18,8 @@ struct Command {
 
 const OptionSpec kOut{"out", {"-o", "--out"}};
 const OptionSpec kSections{"sections", {"--sections"}};
+const OptionSpec kTable{"table", {"--table"}};
+const OptionSpec kSlot{"slot", {"--slot"}};
 const OptionSpec kYes{"yes", {"--yes"}, true};
 
 const std::vector<Command>& Commands() {
@@ -26,12 +28,7 @@ const std::vector<Command>& Commands() {
         {"dump", "dump FILE", {}, 1, RunDump},
         {"set",
          "set FILE --table weapons|units|formations --slot N --field F --value V [--yes] [-o OUT]",
-         {{"table", {"--table"}},
-          {"slot", {"--slot"}},
-          {"field", {"--field"}},
-          {"value", {"--value"}},
-          kOut,
-          kYes},
+         {kTable, kSlot, {"field", {"--field"}}, {"value", {"--value"}}, kOut, kYes},
          1,
          RunSet},
         {"demo", "demo DIR", {}, 1, RunDemo},
@@ -48,6 +45,17 @@ const std::vector<Command>& Commands() {
          RunFind},
         {"check", "check FILE", {}, 1, RunCheck},
         {"diff", "diff A B", {}, 2, RunDiff},
+        {"block", "block FILE --table units|weapons --slot S [-o OUT]", {kTable, kSlot, kOut}, 1, RunBlock},
+        {"paste",
+         "paste FILE --table units|weapons --slot D --block BLOCKFILE [--yes] [-o OUT]",
+         {kTable, kSlot, {"block", {"--block"}}, kYes, kOut},
+         1,
+         RunPaste},
+        {"copy",
+         "copy SRC --table units|weapons --slot S DST --to D [--yes] [-o OUT]",
+         {kTable, kSlot, {"to", {"--to"}}, kYes, kOut},
+         2,
+         RunCopy},
     };
     return commands;
 }
@@ -66,8 +74,13 @@ void PrintUsage(std::ostream& out) {
            "  find    the named slots of every OB file of a game folder whose name holds TEXT\n"
            "  check   units and formations naming empty or missing slots, and formation loops\n"
            "  diff    every field that differs between two OB files of one generation\n"
+           "  block   write the clipboard block of a unit (with its four weapons) or a weapon, to OUT\n"
+           "          or to standard output\n"
+           "  paste   paste a block file onto a slot, by the editor's rules, and save; a named slot is\n"
+           "          replaced only with --yes\n"
+           "  copy    paste the block of SRC slot S onto DST slot D (files of one generation) and save\n"
            "\n"
-           "  set and import rewrite a file that is not a complete OB file only with --yes.\n";
+           "  set, import, paste and copy rewrite a file that is not a complete OB file only with --yes.\n";
 }
 
 } // namespace

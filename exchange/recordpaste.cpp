@@ -28,7 +28,7 @@ const RecordName* SlotName(const CQuorvantDoc& doc, TransferKind kind, int slot)
 }
 
 std::string MatchText(const ResolvedWeapon& w) {
-    std::string text = "\"" + w.name + "\" ";
+    std::string text = w.name.empty() ? "(empty) " : "\"" + w.name + "\" ";
     const std::string carried = std::to_string(w.carriedSlot);
     switch (w.match) {
     case WeaponMatch::SameSlot:
