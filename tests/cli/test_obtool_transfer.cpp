@@ -146,6 +146,9 @@ TEST(ObtoolTransfer, EveryFailureSaysWhyAndLeavesEveryFileAsItWas) {
     const auto target = ReadBytes(f.target);
     const auto bw1 = ReadBytes(f.bw1);
     auto out = f.dir / "out";
+    auto shortFile = f.dir / "OBUS";
+    WriteBytes(shortFile, std::vector<std::uint8_t>(bw1.begin(), bw1.begin() + 30000));
+    const auto shortBytes = ReadBytes(shortFile);
     const std::string s = f.source.string(), t = f.target.string(), o = out.string();
 
     const std::vector<std::vector<std::string>> cases = {
@@ -171,6 +174,7 @@ TEST(ObtoolTransfer, EveryFailureSaysWhyAndLeavesEveryFileAsItWas) {
         {"copy", s, "--table", "units", "--slot", "3", t, "--to", "5", "-o", o},
         {"copy", s, "--table", "units", "--slot", "3", "--to", "5", "-o", o},
         {"copy", s, "--table", "formations", "--slot", "3", t, "--to", "5", "-o", o},
+        {"copy", f.bw1.string(), "--table", "units", "--slot", "2", shortFile.string(), "--to", "200", "-o", o},
         // In place: the same refusals leave the inputs untouched.
         {"paste", t, "--table", "units", "--slot", "1", "--block", unitBlock.string()},
         {"copy", s, "--table", "units", "--slot", "3", t, "--to", "5"},
@@ -189,5 +193,6 @@ TEST(ObtoolTransfer, EveryFailureSaysWhyAndLeavesEveryFileAsItWas) {
         EXPECT_EQ(ReadBytes(f.target), target);
         EXPECT_EQ(ReadBytes(f.bw1), bw1);
         EXPECT_EQ(ReadBytes(unitBlock), bytes);
+        EXPECT_EQ(ReadBytes(shortFile), shortBytes);
     }
 }
