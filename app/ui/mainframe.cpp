@@ -6,6 +6,7 @@
 #include "app/ui/helpwindow.h"
 #include "app/ui/programart.h"
 #include "app/ui/qtsettingsdialogs.h"
+#include "exchange/ui/recordtransfer.h"
 #include "obdata/docsummary.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
@@ -129,6 +130,7 @@ void CMainFrame::UpdateCommandStates() {
     bool report = child && child->view()->ReportStyle();
     action(ID_VIEW_REPORT)->setChecked(child && report);
     action(ID_VIEW_LIST)->setChecked(child && !report);
+    UpdateTransferCommands(this);
 }
 
 void CMainFrame::SetTabbedView(bool tabbed) {

@@ -10,6 +10,7 @@
 #include "app/ui/loadprogressdialog.h"
 #include "app/ui/mainframe.h"
 #include "exchange/ui/csvcommands.h"
+#include "exchange/ui/recordtransfer.h"
 #include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
@@ -87,6 +88,7 @@ void CMainFrame::AddChild(CChildFrame* child) {
         UpdateCommandStates();
     });
     connect(child, &CChildFrame::modifiedChanged, this, &CMainFrame::UpdateCommandStates);
+    AttachRecordTransfer(this, child);
     mdi_->addSubWindow(child);
     PlaceNewChild(child);
     mdi_->setActiveSubWindow(child);

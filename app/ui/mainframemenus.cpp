@@ -7,6 +7,7 @@
 #include "app/ui/lockindicators.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/programart.h"
+#include "exchange/ui/recordtransfer.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
@@ -87,9 +88,9 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_EDIT_UNDO, QStringLiteral("&Undo"), {Keys("Ctrl+Z"), Keys("Alt+Backspace")})
         ->setEnabled(false);
     AddCommand(ID_EDIT_CUT, QStringLiteral("Cu&t"), {Keys("Ctrl+X"), Keys("Shift+Del")})->setEnabled(false);
-    AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")})->setEnabled(false);
-    AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")})
-        ->setEnabled(false);
+    AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")});
+    AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
+    InstallTransferCommands(this);
     AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference..."))
         ->setEnabled(false);
     AddCommand(ID_GAME_MANAGER, QStringLiteral("&Game Manager..."))->setEnabled(false);

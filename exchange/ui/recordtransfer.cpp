@@ -1,0 +1,160 @@
+#include "exchange/ui/recordtransfer.h"
+
+#include "app/commandids.h"
+#include "app/ui/childframe.h"
+#include "app/ui/mainframe.h"
+#include "exchange/recordpaste.h"
+#include "exchange/ui/recorddrag.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/ui/promptservice.h"
+#include "views/ui/unitview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+
+namespace quorvant::ui {
+namespace {
+
+const QString kOriginFormat = QStringLiteral("application/x-quorvant-record-origin");
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+RecordTransfer::RecordTransfer(CUnitView* view)
+    : QObject(view), view_(view), unitFormat_(Latin1(quorvant::UnitListFormat(view->document().Generation))),
+      weaponFormat_(Latin1(quorvant::WeaponListFormat(view->document().Generation))) {
+    setObjectName(QStringLiteral("RecordTransfer"));
+    new RecordDrag(view, this);
+}
+
+RecordTransfer* RecordTransfer::Of(const CUnitView* view) {
+    return view ? view->findChild<RecordTransfer*>(QStringLiteral("RecordTransfer"),
+                                                   Qt::FindDirectChildrenOnly)
+                : nullptr;
+}
+
+std::optional<TransferKind> RecordTransfer::ShownKind() const {
+    switch (view_->CurrentKind()) {
+    case kViewWeapons:
+        return TransferKind::Weapons;
+    case kViewUnits:
+        return TransferKind::Units;
+    default:
+        return std::nullopt;
+    }
+}
+
+QString RecordTransfer::FormatOf(TransferKind kind) const {
+    return kind == TransferKind::Weapons ? weaponFormat_ : unitFormat_;
+}
+
+QMimeData* RecordTransfer::MimeForSlot(TransferKind kind, int slot) const {
+    auto block = BlockOfSlot(view_->document(), kind, slot);
+    if (!block) return nullptr;
+    auto* data = new QMimeData;
+    data->setData(FormatOf(kind), QByteArray(reinterpret_cast<const char*>(block->data()),
+                                             static_cast<qsizetype>(block->size())));
+    return data;
+}
+
+QMimeData* RecordTransfer::DragMimeForSlot(TransferKind kind, int slot) const {
+    QMimeData* data = MimeForSlot(kind, slot);
+    if (data) data->setData(kOriginFormat, QByteArray::number(reinterpret_cast<quintptr>(&view_->document())));
+    return data;
+}
+
+bool RecordTransfer::ComesFromThisDocument(const QMimeData* data) const {
+    return data && data->data(kOriginFormat) == QByteArray::number(reinterpret_cast<quintptr>(&view_->document()));
+}
+
+std::optional<QByteArray> RecordTransfer::OfferedBlock(const QMimeData* data) const {
+    auto kind = ShownKind();
+    if (!data || !kind || !data->hasFormat(FormatOf(*kind))) return std::nullopt;
+    return data->data(FormatOf(*kind));
+}
+
+void RecordTransfer::Copy() {
+    QClipboard* clipboard = QApplication::clipboard();
+    auto kind = ShownKind();
+    if (!kind) {
+        clipboard->clear();
+        return;
+    }
+    if (QMimeData* data = MimeForSlot(*kind, view_->SelectedRow() + 1)) clipboard->setMimeData(data);
+}
+
+bool RecordTransfer::CanPaste() const {
+    return view_->SelectedRow() >= 0 && OfferedBlock(QApplication::clipboard()->mimeData()).has_value();
+}
+
+// Slot 0 is never listed, so a paste without a selected row would change a record nobody sees.
+void RecordTransfer::Paste() {
+    if (view_->SelectedRow() < 0) return;
+    if (auto block = OfferedBlock(QApplication::clipboard()->mimeData()))
+        PasteOnto(view_->SelectedRow() + 1, *block);
+}
+
+bool RecordTransfer::PasteOnto(int slot, const QByteArray& block) {
+    auto kind = ShownKind();
+    if (!kind) return false;
+    CQuorvantDoc& doc = view_->document();
+    if (NamedSlotName(doc, *kind, slot) &&
+        Prompt(PromptKind::YesNo, Latin1(ReplacePromptText(doc, *kind, slot)), view_) != PromptAnswer::Yes)
+        return false;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.constData());
+    auto report = PasteBlock(doc, *kind, slot, std::span(bytes, static_cast<std::size_t>(block.size())));
+    if (!report) {
+        emit reported(tr("The clipboard holds no record of this kind to paste."));
+        return false;
+    }
+    // The weapon rows a unit paste filled are refreshed without moving the weapons table's own row.
+    const int weaponRow = view_->WeaponRow;
+    for (int changed : report->changedWeaponSlots()) {
+        view_->WeaponRow = changed - 1;
+        doc.UpdateAllViews(kHintWeaponRow);
+    }
+    view_->WeaponRow = *kind == TransferKind::Weapons ? slot - 1 : weaponRow;
+    if (*kind == TransferKind::Units) {
+        view_->UnitRow = slot - 1;
+        doc.UpdateAllViews(kHintUnitRow);
+    }
+    emit reported(Latin1(report->text()));
+    return true;
+}
+
+void InstallTransferCommands(CMainFrame* frame) {
+    auto transferOfActive = [frame] {
+        CChildFrame* child = frame->activeChild();
+        return child ? RecordTransfer::Of(child->view()) : nullptr;
+    };
+    QObject::connect(frame->action(ID_EDIT_COPY), &QAction::triggered, frame, [transferOfActive] {
+        if (RecordTransfer* t = transferOfActive()) t->Copy();
+    });
+    QObject::connect(frame->action(ID_EDIT_PASTE), &QAction::triggered, frame, [transferOfActive] {
+        if (RecordTransfer* t = transferOfActive()) t->Paste();
+    });
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, frame,
+                     [frame] { UpdateTransferCommands(frame); });
+}
+
+void AttachRecordTransfer(CMainFrame* frame, CChildFrame* child) {
+    auto* transfer = new RecordTransfer(child->view());
+    QObject::connect(transfer, &RecordTransfer::reported, frame, &CMainFrame::ShowStatusMessage);
+    QObject::connect(transfer, &RecordTransfer::reported, frame, [frame] { frame->UpdateCommandStates(); });
+    QObject::connect(transfer, &RecordTransfer::rowMayHaveChanged, frame,
+                     [frame] { UpdateTransferCommands(frame); });
+}
+
+void UpdateTransferCommands(CMainFrame* frame) {
+    CChildFrame* child = frame->activeChild();
+    RecordTransfer* transfer = child ? RecordTransfer::Of(child->view()) : nullptr;
+    frame->action(ID_EDIT_COPY)->setEnabled(transfer != nullptr);
+    frame->action(ID_EDIT_PASTE)->setEnabled(transfer && transfer->CanPaste());
+}
+
+} // namespace quorvant::ui
