@@ -2,6 +2,7 @@
 // never touches a field that no CSV column names.
 
 #include "exchange/csvexchange.h"
+#include "fuzz_documents.h"
 #include "obdata/quorvantdoc.h"
 
 #include <cstddef>
@@ -13,22 +14,16 @@ namespace {
 constexpr std::size_t kSlots = 8;
 
 quorvant::CQuorvantDoc& Doc(int generation) {
-    static quorvant::CQuorvantDoc* docs[3] = {};
-    if (!docs[generation]) {
-        docs[generation] = new quorvant::CQuorvantDoc();
-        std::vector<std::uint8_t> bytes(generation == 0 ? 38500 : 44500, 0);
-        if (generation == 2) bytes[42500] = 1;
-        docs[generation]->ReadBytes(bytes);
+    return quorvant::fuzz::EmptyDocument(generation, [](quorvant::CQuorvantDoc& doc) {
         // A few slots are as telling as 250 and keep each run fast.
-        docs[generation]->Weapons.resize(kSlots);
-        docs[generation]->Units.resize(kSlots);
-        docs[generation]->Formations.resize(kSlots);
-        for (auto& u : docs[generation]->Units) {
+        doc.Weapons.resize(kSlots);
+        doc.Units.resize(kSlots);
+        doc.Formations.resize(kSlots);
+        for (auto& u : doc.Units) {
             u.Spare9 = 9;
             u.Name.assign("U");
         }
-    }
-    return *docs[generation];
+    });
 }
 
 } // namespace

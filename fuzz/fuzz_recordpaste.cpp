@@ -2,6 +2,7 @@
 // paste changes only the slot it names and the weapon slots its report lists.
 
 #include "exchange/recordpaste.h"
+#include "fuzz_documents.h"
 #include "obdata/quorvantdoc.h"
 
 #include <algorithm>
@@ -14,14 +15,7 @@ namespace {
 using quorvant::TransferKind;
 
 quorvant::CQuorvantDoc& Doc(int generation) {
-    static quorvant::CQuorvantDoc* docs[3] = {};
-    if (!docs[generation]) {
-        docs[generation] = new quorvant::CQuorvantDoc();
-        std::vector<std::uint8_t> bytes(generation == 0 ? 38500 : 44500, 0);
-        if (generation == 2) bytes[42500] = 1;
-        docs[generation]->ReadBytes(bytes);
-    }
-    return *docs[generation];
+    return quorvant::fuzz::EmptyDocument(generation, [](quorvant::CQuorvantDoc&) {});
 }
 
 // Pastes, checks what changed, and puts the document back so every run starts alike.
