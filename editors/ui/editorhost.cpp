@@ -17,8 +17,7 @@ EditorHost::~EditorHost() {
 
 CRecordEditor* EditorHost::editor(int kind) const {
     if (!IsRecordTable(kind)) return nullptr;
-    CRecordEditor* open = editors_[static_cast<std::size_t>(kind)];
-    return open && !open->IsFinished() ? open : nullptr;
+    return editors_[static_cast<std::size_t>(kind)];
 }
 
 void EditorHost::Open(int kind, int slot) {

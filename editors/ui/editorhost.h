@@ -25,7 +25,7 @@ class EditorHost : public QObject {
     ~EditorHost() override;
 
     void Open(int kind, int slot);
-    // The open editor of kind, nullptr when none.
+    // The editor of kind, nullptr when none; until its closing notice is handled, a closed one.
     CRecordEditor* editor(int kind) const;
     // The document goes: every open editor reverts and closes.
     void CloseEditors();
