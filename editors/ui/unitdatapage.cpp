@@ -173,6 +173,11 @@ void CUnitDataPage::BuildControls() {
     AddRow(form, QStringLiteral("Move Class "), moveClass_);
     disabledInBW1_.push_back(moveClass_);
 
+    // The arrows need no more room than their text.
+    auto narrow = [](QPushButton* b) {
+        b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("<<<")) + 24);
+        return b;
+    };
     first_ = Button(1059, QStringLiteral("<<"), QStringLiteral("Stores this unit and goes to unit 1."));
     previous_ =
         Button(1060, QStringLiteral("<"), QStringLiteral("Stores this unit and goes to the one before."));
@@ -198,14 +203,14 @@ void CUnitDataPage::BuildControls() {
         tabOrder.push_back(w);
 
     auto* navigation = new QHBoxLayout;
-    navigation->addWidget(first_);
-    navigation->addWidget(previous_);
+    navigation->addWidget(narrow(first_));
+    navigation->addWidget(narrow(previous_));
     auto* numberLabel = new QLabel(QStringLiteral("Unit Number "));
     numberLabel->setBuddy(unitNumber_);
     navigation->addWidget(numberLabel);
     navigation->addWidget(unitNumber_);
-    navigation->addWidget(next_);
-    navigation->addWidget(last_);
+    navigation->addWidget(narrow(next_));
+    navigation->addWidget(narrow(last_));
     navigation->addSpacing(16);
     auto* nameLabel = new QLabel(QStringLiteral("Unit Name "));
     nameLabel->setBuddy(name_);
