@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the editor (Release) and writes PNG screenshots of its main window with a BW1, a BW2 and a
-# BW3 document (units, weapons, formations) and of its dialogs, drawn offscreen: no display needed.
+# BW3 document (units, weapons, formations), of its dialogs and of every page of the unit sheet for a
+# BW1, a BW2 and a BW3 unit, drawn offscreen: no display needed.
 # Usage: tools/screenshots.sh [FOLDER]   (default: screenshots/)
 set -euo pipefail
 cd "$(dirname "$0")/.."

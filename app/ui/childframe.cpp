@@ -2,6 +2,7 @@
 
 #include "app/opencommand.h"
 #include "app/ui/programart.h"
+#include "editors/ui/editorhost.h"
 #include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
@@ -19,6 +20,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     setWindowIcon(ProgramIcon());
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
+    editors_ = std::make_unique<EditorHost>(view_, *doc_);
     doc_->AddObserver(this);
     doc_->SetTitle(doc_->FileName());
     onTitleChanged(doc_->GetTitle());
@@ -28,6 +30,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
 
 CChildFrame::~CChildFrame() {
     doc_->RemoveObserver(this);
+    // The editors revert and close while their document and view still stand.
+    editors_.reset();
     // The view watches the document, so it must go before the document does.
     delete view_;
     view_ = nullptr;
@@ -75,6 +79,8 @@ bool CChildFrame::SaveTo(const QString& path) {
 }
 
 bool CChildFrame::SaveModified() {
+    // Edits not confirmed with OK are not the document's to save.
+    editors_->CloseEditors();
     if (!doc_->IsModified()) return true;
     PromptAnswer answer =
         Prompt(PromptKind::SaveDiscardCancel,

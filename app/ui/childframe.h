@@ -13,6 +13,7 @@ class CQuorvantDoc;
 namespace quorvant::ui {
 
 class CUnitView;
+class EditorHost;
 
 // One document's window inside the main frame: it owns the document and hosts its list view. Its
 // title is the document's, with the modified mark.
@@ -25,13 +26,15 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
 
     CQuorvantDoc& document() const { return *doc_; }
     CUnitView* view() const { return view_; }
+    // The record editors the view opened.
+    EditorHost* editors() const { return editors_.get(); }
 
     // Save writes the document to its own file (asks for one when it has none); Save As asks first.
     // Both say why a save failed and return false, leaving the file on disk as it was.
     bool Save();
     bool SaveAs();
-    // Before the document goes: asks whether to save changes. False when the user cancelled or the
-    // save failed, so the document must stay.
+    // Before the document goes: closes its editors as Cancel would, then asks whether to save changes.
+    // False when the user cancelled or the save failed, so the document must stay.
     bool SaveModified();
 
     void onModifiedChanged(bool modified) override;
@@ -51,6 +54,7 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
 
     std::unique_ptr<CQuorvantDoc> doc_;
     CUnitView* view_ = nullptr;
+    std::unique_ptr<EditorHost> editors_;
 };
 
 } // namespace quorvant::ui

@@ -9,6 +9,7 @@
 #include "app/ui/mainframe.h"
 #include "app/ui/quorvantapp.h"
 #include "app/ui/setpathsdialog.h"
+#include "editors/ui/editorscreenshots.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
 
@@ -75,6 +76,8 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     }
     frame->mdiArea()->tileSubWindows();
     ok = Save(frame, folder, QStringLiteral("06-tiled")) && ok;
+    ok =
+        ShootUnitSheets(*frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) && ok;
 
     // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
     frame->SetTabbedView(true);

@@ -1,0 +1,72 @@
+#include "editors/ui/editorhost.h"
+
+#include "editors/tablecommit.h"
+#include "editors/ui/editorfactory.h"
+#include "editors/ui/recordeditor.h"
+#include "views/ui/unitview.h"
+
+namespace quorvant::ui {
+
+EditorHost::EditorHost(CUnitView* view, CQuorvantDoc& doc) : view_(view), doc_(doc) {
+    connect(view, &CUnitView::editRequested, this, &EditorHost::Open);
+}
+
+EditorHost::~EditorHost() {
+    CloseEditors();
+}
+
+CRecordEditor* EditorHost::editor(int kind) const {
+    if (!IsRecordTable(kind)) return nullptr;
+    return editors_[static_cast<std::size_t>(kind)];
+}
+
+void EditorHost::Open(int kind, int slot) {
+    if (!IsRecordTable(kind)) return;
+    QPointer<CRecordEditor>& held = editors_[static_cast<std::size_t>(kind)];
+    // An editor that closed but whose notice is still on its way is done with.
+    if (held && held->IsFinished()) OnEditorClosed(held, held->result() == QDialog::Accepted ? 1 : 2);
+    if (held) {
+        held->RePoint(slot);
+    } else {
+        held = MakeRecordEditor(kind, doc_, slot);
+        if (!held) return;
+        CRecordEditor* created = held;
+        // The notice is posted, so the editor has returned from its own handler before it goes.
+        connect(
+            created, &CRecordEditor::editorClosed, this,
+            [this, created](int result, int) { OnEditorClosed(created, result); }, Qt::QueuedConnection);
+    }
+    if (view_) *view_->RowOf(kind) = slot - 1;
+    held->show();
+    held->raise();
+    held->activateWindow();
+}
+
+void EditorHost::OnEditorClosed(CRecordEditor* editor, int result) {
+    int kind = editor->Kind();
+    if (editors_[static_cast<std::size_t>(kind)] != editor) return;
+    Forget(editor);
+    editor->deleteLater();
+    if (view_ && result == 1) view_->ShowDisplayType(kind);
+}
+
+void EditorHost::Forget(CRecordEditor* editor) {
+    int kind = editor->Kind();
+    if (view_) *view_->RowOf(kind) = editor->CurrentSlot() - 1;
+    editors_[static_cast<std::size_t>(kind)] = nullptr;
+    editor->disconnect(this);
+    editor->hide();
+}
+
+void EditorHost::CloseEditors() {
+    for (QPointer<CRecordEditor>& held : editors_) {
+        if (!held) continue;
+        CRecordEditor* editor = held;
+        editor->CloseAsCancel();
+        Forget(editor);
+        // Nothing of the document may be touched once it is gone.
+        delete editor;
+    }
+}
+
+} // namespace quorvant::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+
+namespace quorvant {
+class CQuorvantDoc;
+}
+
+namespace quorvant::ui {
+
+class CRecordEditor;
+class CUnitView;
+
+// The record editors a view has open, at most one of each kind. Opening a kind already open
+// re-points it and brings it to the front. When an editor closes, the view's row of that table
+// becomes the editor's last slot, and after OK the view rebuilds the table.
+class EditorHost : public QObject {
+    Q_OBJECT
+  public:
+    EditorHost(CUnitView* view, CQuorvantDoc& doc);
+    // Closes every editor as Cancel would.
+    ~EditorHost() override;
+
+    void Open(int kind, int slot);
+    // The editor of kind, nullptr when none; until its closing notice is handled, a closed one.
+    CRecordEditor* editor(int kind) const;
+    // The document goes: every open editor reverts and closes.
+    void CloseEditors();
+
+  private:
+    void OnEditorClosed(CRecordEditor* editor, int result);
+    void Forget(CRecordEditor* editor);
+
+    QPointer<CUnitView> view_;
+    CQuorvantDoc& doc_;
+    std::array<QPointer<CRecordEditor>, 3> editors_;
+};
+
+} // namespace quorvant::ui
