@@ -18,7 +18,6 @@ const char* const kUsage =
     "  operations: copy N M | move N M | delete N | rename N TEXT | email-set K N | email-save K N |\n"
     "              email-restore K\n";
 
-
 int Usage(std::ostream& err, const std::string& text) {
     err << "obtool slots: " << text << '\n' << kUsage;
     return kExitUsage;
@@ -135,9 +134,12 @@ class SlotsCommand {
     bool Confirmed(const SlotFiles& slot, const std::string& verb) const {
         if (yes_) return true;
         std::string name = (mode_.IsEmail() && slot.number <= 2 ? "e-mail slot " : "slot ") + Number(slot);
-        std::string text =
-            slot.occupied() ? "\"" + ReadDescription(slot.description.path) + "\"" : kEmptySlotText;
-        err_ << "obtool slots: " << name << " holds " << text << "; add --yes to " << verb << " it\n";
+        err_ << "obtool slots: " << name << " holds ";
+        if (slot.occupied())
+            err_ << '"' << ReadDescription(slot.description.path) << '"';
+        else
+            err_ << kEmptySlotText;
+        err_ << "; add --yes to " << verb << " it\n";
         return false;
     }
 

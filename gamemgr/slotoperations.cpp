@@ -63,8 +63,9 @@ bool CheckOneSpelling(const SlotFile& file, std::string& error) {
 
 fs::path AsideName(const fs::path& file) {
     static std::mt19937_64 random{std::random_device{}()};
-    return file.parent_path() /
-           ("." + file.filename().string() + "." + std::to_string(random() % 1000000007) + ".del");
+    std::string name = ".";
+    name.append(file.filename().string()).append(".").append(std::to_string(random() % 1000000007));
+    return file.parent_path() / name.append(".del");
 }
 
 // The destination as it was, so a half-done copy can be undone.

@@ -220,6 +220,7 @@ void CGameManagerDlg::FillSlotList() {
     slotFolder_ = game.empty() ? std::filesystem::path() : mode_.SlotFolder(game);
     slots_ = game.empty() ? ListSlots(std::filesystem::path(), mode_) : ListSlots(slotFolder_, mode_);
     int row = currentRow();
+    for (QLineEdit* box : emailBoxes_) box->clear();
     model_->clear();
     model_->setColumnCount(2);
     model_->setHorizontalHeaderLabels({mode_.UsesSaveNames() ? QStringLiteral("Save Game Description")
