@@ -2,12 +2,15 @@
 
 #include "cli/cliargs.h"
 
+#include <cstddef>
 #include <ostream>
 
 namespace quorvant::cli {
 
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
+// A command that takes a varying number of positionals and checks them itself.
+constexpr std::size_t kAnyPositionals = static_cast<std::size_t>(-1);
 
 // Each takes the words after its command name, already checked against its options and count of
 // positionals, and returns the process exit code.
@@ -23,5 +26,6 @@ int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunBlock(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPaste(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCopy(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

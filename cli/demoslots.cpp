@@ -23,7 +23,8 @@ struct DemoSlot {
 
 // Slots 1 and 2 of BW1 and BW2 are the live e-mail slots; a saved game there shows in their boxes.
 // Among them: a description with a byte of value 1, an empty one, one in upper-case file names as
-// copied from a CD, one longer than the 199 characters shown, and one of two lines.
+// copied from a CD, one longer than the 199 characters shown, and one of two lines. The e-mail
+// backup folders hold the turn before the live one.
 const DemoSlot kSlots[] = {
     {kBW1, "save", "Save001.dat", "Save001.cmt", "Quick save before the river crossing"},
     {kBW1, "save", "Save003.dat", "Save003.cmt", "Village fight, second day, turn 9"},
@@ -35,12 +36,16 @@ const DemoSlot kSlots[] = {
     {kBW1, "Email", "Email2.dat", "Email2.cmt", "Turn 5 from my opponent"},
     {kBW1, "Email", "Email3.dat", "Email3.cmt", "Ladder game, round 2"},
     {kBW1, "Email", "Email5.dat", "Email5.cmt", "Hill defence, my move"},
+    {kBW1, "Email/Quorvant.Bak", "Email1.Dat", "Email1.cmt", "Turn 3 to my opponent"},
+    {kBW1, "Email/Quorvant.Bak", "Email2.Dat", "Email2.cmt", "Turn 4 from my opponent"},
     {kBW2, "save", "Save003.dat", "Save003.cmt", "Desert meeting engagement, turn 6"},
     {kBW2, "save", "Save005.dat", "Save005.cmt", "Valley\x01ambush, first light"},
     {kBW2, "save", "Save006.dat", "Save006.cmt", "Airmobile raid on the bridge"},
     {kBW2, "save", "Save010.dat", "Save010.cmt", "Campaign: the northern plain, battle 3"},
     {kBW2, "Email", "Email1.dat", "Email1.cmt", "Coastal landing, turn 2 to opponent"},
     {kBW2, "Email", "Email4.dat", "Email4.cmt", "Tournament game 7"},
+    {kBW2, "Email", "EMAIL6.DAT", "EMAIL6.CMT", "Mountain pass\x01duel, turn 3"},
+    {kBW2, "Email/Quorvant.Bak", "Email1.Dat", "Email1.cmt", "Coastal landing, turn 1 to opponent"},
     {kBW3, "save", "Save000.dat", "Save000.cmt", "Autumn offensive, opening moves"},
     {kBW3, "save", "Save001.dat", "Save001.cmt", "Street fighting in the old town"},
     {kBW3, "save", "Save002.dat", "Save002.cmt", "Rearguard at the crossroads\r\nsecond line, never shown"},

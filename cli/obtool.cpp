@@ -12,7 +12,7 @@ struct Command {
     const char* name;
     const char* usage;
     std::vector<OptionSpec> options;
-    std::size_t positionals;
+    std::size_t positionals; // kAnyPositionals: the command checks them itself
     int (*run)(const CommandLine&, std::ostream&, std::ostream&);
 };
 
@@ -56,6 +56,11 @@ const std::vector<Command>& Commands() {
          {kTable, kSlot, {"to", {"--to"}}, kYes, kOut},
          2,
          RunCopy},
+        {"slots",
+         "slots GAMEFOLDER --game bw1|bw2|bw3 [--kind save|email] [--yes] [OPERATION ARGS]",
+         {{"game", {"--game"}}, {"kind", {"--kind"}}, {"archiver", {"--archiver"}}, kYes},
+         kAnyPositionals,
+         RunSlots},
     };
     return commands;
 }
@@ -79,6 +84,10 @@ void PrintUsage(std::ostream& out) {
            "  paste   paste a block file onto a slot, by the editor's rules, and save; a named slot is\n"
            "          replaced only with --yes\n"
            "  copy    paste the block of SRC slot S onto DST slot D (files of one generation) and save\n"
+           "  slots   list the saved or e-mail game slots, one \"N<TAB>TEXT\" line each, or change them:\n"
+           "          copy N M, move N M, delete N, rename N TEXT, email-set K N, email-save K N,\n"
+           "          email-restore K (K: e-mail slot 1 or 2); what would overwrite or remove a\n"
+           "          slot needs --yes\n"
            "\n"
            "  set, import, paste and copy rewrite a file that is not a complete OB file only with --yes.\n";
 }
@@ -107,7 +116,7 @@ int RunObtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "obtool " << command.name << ": " << error << "\nusage: obtool " << command.usage << '\n';
             return kExitUsage;
         }
-        if (line.positionals.size() != command.positionals) {
+        if (command.positionals != kAnyPositionals && line.positionals.size() != command.positionals) {
             err << "obtool " << command.name << ": "
                 << (line.positionals.size() < command.positionals ? "missing argument" : "too many arguments")
                 << "\nusage: obtool " << command.usage << '\n';

@@ -8,6 +8,7 @@
 #include "app/ui/mainframe.h"
 #include "app/ui/programart.h"
 #include "exchange/ui/recordtransfer.h"
+#include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
@@ -80,6 +81,8 @@ void CMainFrame::CreateActions() {
             [this] { OnCsvCommand(false); });
     connect(AddCommand(ID_FILE_IMPORT, QStringLiteral("&Import")), &QAction::triggered, this,
             [this] { OnCsvCommand(true); });
+    connect(AddCommand(ID_GAME_MANAGER, QStringLiteral("&Game Manager...")), &QAction::triggered, this,
+            [this] { CGameManagerDlg(settings_, this).exec(); });
     connect(AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), {Keys("Ctrl+Q")}), &QAction::triggered, this,
             &QWidget::close);
 
@@ -93,7 +96,6 @@ void CMainFrame::CreateActions() {
     InstallTransferCommands(this);
     AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference..."))
         ->setEnabled(false);
-    AddCommand(ID_GAME_MANAGER, QStringLiteral("&Game Manager..."))->setEnabled(false);
     AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
 
     QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));

@@ -10,6 +10,7 @@
 #include "app/ui/quorvantapp.h"
 #include "app/ui/setpathsdialog.h"
 #include "editors/ui/editorscreenshots.h"
+#include "gamemgr/ui/gamemanagershots.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
 
@@ -107,6 +108,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     about.show();
     ok = Save(&about, folder, QStringLiteral("09-about")) && ok;
     about.reject();
+    ok = SaveGameManagerShots(app.settings(), frame, folder) && ok;
 
     // Nothing was changed, so closing asks nothing.
     frame->close();

@@ -1,0 +1,29 @@
+#include "gamemgr/ui/gamemanagershots.h"
+
+#include "gamemgr/ui/gamemanagerdlg.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+namespace quorvant::ui {
+
+bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QDir& folder) {
+    bool ok = true;
+    const std::pair<int, const char*> shots[] = {{1163, "30-game-manager-bw1-email"},
+                                                 {1166, "31-game-manager-bw3"}};
+    for (auto [button, name] : shots) {
+        CGameManagerDlg dialog(settings, parent);
+        dialog.SelectMode(button);
+        dialog.selectRow(button == 1163 ? 2 : 1);
+        dialog.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        bool saved = dialog.grab().save(path);
+        QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
+        ok = ok && saved;
+        dialog.reject();
+    }
+    return ok;
+}
+
+} // namespace quorvant::ui

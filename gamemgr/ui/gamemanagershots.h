@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/appsettings.h"
+
+#include <QDir>
+
+class QWidget;
+
+namespace quorvant::ui {
+
+// Pictures of the game manager in BW1 e-mail mode and in BW3 mode; false when one failed.
+bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QDir& folder);
+
+} // namespace quorvant::ui

@@ -1,0 +1,224 @@
+#include "gamemgr/ui/gamemanagerdlg.h"
+#include "obdata/generation.h"
+#include "platform/ui/promptservice.h"
+#include "tests/core/slot_folder_fixture.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest/QtTest>
+
+using namespace quorvant;
+using namespace quorvant::testing;
+
+namespace {
+
+class GameManagerDialog : public SlotFolderTest {
+  protected:
+    void SetUp() override {
+        SlotFolderTest::SetUp();
+        email = Folder("bw1/email");
+        Folder("bw1/email/Quorvant.Bak");
+        Write(email / "Email1.dat", "live");
+        Write(email / "Email1.cmt", "Turn 4");
+        Write(email / "Email3.dat", "three");
+        Write(email / "EMAIL3.CMT", "Ladder");
+        Write(email / "Email5.dat", "five");
+        Write(email / "Email5.cmt", "Hill\x01"
+                                    "defence");
+        Write(email / "Email7.dat", "seven");
+        Write(email / "Email7.cmt", "Ridge");
+        save3 = Folder("bw3/save");
+        Write(save3 / "Save000.cmt", "Opening");
+        Write(save3 / "Save000.dat", "zero");
+        settings.InstallFolders = {(game / "bw1").string(), (game / "bw2").string(), (game / "bw3").string()};
+        settings.SaveDefault = 1163;
+        dialog = std::make_unique<ui::CGameManagerDlg>(settings);
+        dialog->show();
+        list = dialog->findChild<QTableView*>("1168");
+    }
+    void TearDown() override {
+        dialog.reset();
+        SlotFolderTest::TearDown();
+    }
+    QString Cell(int row, int column = 0) const {
+        return list->model()->index(row, column).data().toString();
+    }
+    QPushButton* Button(int id) const { return dialog->findChild<QPushButton*>(QString::number(id)); }
+    void Click(int id) { QTest::mouseClick(Button(id), Qt::LeftButton); }
+    void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QTest::keyClick(list, static_cast<Qt::Key>(key), mods);
+    }
+    std::vector<std::string> Asked() const {
+        std::vector<std::string> texts;
+        for (const auto& a : prompts.asked) texts.push_back(a.text.toStdString());
+        return texts;
+    }
+    // Straight to the in-place editor, where the list's delegate watches for Escape and Return.
+    static void PressKey(QWidget* editor, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+    }
+    // Row of slot n in BW1 and BW2.
+    static int Row(int n) { return n - 3; }
+
+    AppSettings settings;
+    fs::path email, save3;
+    ui::ScriptedPrompts prompts;
+    std::unique_ptr<ui::CGameManagerDlg> dialog;
+    QTableView* list = nullptr;
+};
+
+TEST_F(GameManagerDialog, StartsInTheSettingsModeWithBoxesRowsAndColumns) {
+    EXPECT_EQ(dialog->windowTitle(), "Game Manager");
+    EXPECT_EQ(dialog->mode(), (GameMode{kBW1, false}));
+    EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Email Game Description");
+    EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal).toString(), "Slot");
+    EXPECT_EQ(list->model()->rowCount(), 197);
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("1359")->text(), "Turn 4");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("1360")->text(), "----");
+    EXPECT_EQ(Cell(0), "Ladder");
+    EXPECT_EQ(Cell(0, 1), "3");
+    EXPECT_EQ(Cell(Row(5)), "Hill defence");
+    EXPECT_TRUE(dialog->findChild<QGroupBox*>("1167")->isEnabled());
+    EXPECT_FALSE(dialog->findChild<QTableView*>("1361")->isEnabled());
+    EXPECT_FALSE(Button(1362)->isEnabled());
+
+    Click(1166);
+    EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Save Game Description");
+    EXPECT_EQ(list->model()->rowCount(), 199);
+    EXPECT_EQ(Cell(0), "Opening");
+    EXPECT_EQ(Cell(0, 1), "0");
+    EXPECT_FALSE(dialog->findChild<QGroupBox*>("1167")->isEnabled());
+}
+
+TEST_F(GameManagerDialog, ButtonsFollowTheSelectedRow) {
+    dialog->selectRow(Row(4));
+    for (int id : {32783, 32784, 32785, 32786, 32788, 1354}) EXPECT_FALSE(Button(id)->isEnabled()) << id;
+    EXPECT_TRUE(Button(1357)->isEnabled());  // e-mail slot 1 can be saved to any row
+    EXPECT_FALSE(Button(1358)->isEnabled()); // e-mail slot 2 is empty
+    dialog->selectRow(Row(5));
+    for (int id : {32783, 32784, 32785, 32786, 1354, 1353, 1357}) EXPECT_TRUE(Button(id)->isEnabled()) << id;
+    EXPECT_FALSE(Button(32788)->isEnabled());
+    Click(32785);
+    EXPECT_TRUE(Button(32788)->isEnabled());
+}
+
+TEST_F(GameManagerDialog, CutAndPasteOnAnEmptySlotAndNoAtTheOverwritePrompt) {
+    dialog->selectRow(Row(5));
+    Click(32786);
+    dialog->selectRow(Row(7));
+    prompts.answers = {ui::PromptAnswer::No};
+    Click(32788);
+    EXPECT_EQ(Asked(), std::vector<std::string>{"Overwrite Ridge y/n?"});
+    EXPECT_TRUE(dialog->transferPending());
+    EXPECT_EQ(Read(email / "Email7.dat"), "seven");
+
+    dialog->selectRow(Row(9));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Asked().size(), 1u);
+    EXPECT_EQ(Read(email / "Email9.dat"), "five");
+    EXPECT_FALSE(fs::exists(email / "Email5.dat"));
+    EXPECT_EQ(Cell(Row(5)), "----");
+    EXPECT_EQ(Cell(Row(9)), "Hill defence");
+    EXPECT_FALSE(dialog->transferPending());
+}
+
+TEST_F(GameManagerDialog, ACutPastedInAnotherModeRemovesWhatItCopied) {
+    dialog->selectRow(0);
+    Key(Qt::Key_Delete, Qt::ShiftModifier);
+    Click(1166);
+    dialog->selectRow(4);
+    Key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(Read(save3 / "Save004.cmt"), "Ladder");
+    EXPECT_FALSE(fs::exists(email / "EMAIL3.CMT"));
+    EXPECT_TRUE(fs::exists(save3 / "Save000.cmt")); // row 0 of this mode is another slot
+}
+
+TEST_F(GameManagerDialog, CtrlCOnAnEmptyRowDropsTheCutAndDeleteAsks) {
+    dialog->selectRow(Row(5));
+    Key(Qt::Key_Delete, Qt::ShiftModifier);
+    dialog->selectRow(Row(4));
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(dialog->transferPending());
+    EXPECT_FALSE(Button(32788)->isEnabled());
+
+    dialog->selectRow(Row(7));
+    prompts.answers = {ui::PromptAnswer::No, ui::PromptAnswer::Yes};
+    Key(Qt::Key_Delete);
+    EXPECT_TRUE(fs::exists(email / "Email7.cmt"));
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(Asked(), (std::vector<std::string>{"Delete Ridge y/n?", "Delete Ridge y/n?"}));
+    EXPECT_FALSE(fs::exists(email / "Email7.cmt"));
+    EXPECT_FALSE(fs::exists(email / "Email7.dat"));
+    EXPECT_EQ(Cell(Row(7)), "----");
+}
+
+TEST_F(GameManagerDialog, RenameWritesTheTextAndEscapeKeepsTheOld) {
+    dialog->selectRow(Row(7));
+    Click(32783);
+    auto* editor = list->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    editor->setText("Not this");
+    PressKey(editor, Qt::Key_Escape);
+    EXPECT_EQ(Cell(Row(7)), "Ridge");
+    EXPECT_EQ(Read(email / "Email7.cmt"), "Ridge");
+
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor
+    Click(32783);
+    editor = list->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    editor->setText("Twelve chars");
+    PressKey(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    EXPECT_EQ(Cell(Row(7)), "Twelve chars");
+    EXPECT_EQ(Read(email / "Email7.cmt"), "Twelve chars");
+}
+
+TEST_F(GameManagerDialog, SetSaveAndRestoreAskAndKeepTheBackup) {
+    dialog->selectRow(Row(5));
+    prompts.answers = {ui::PromptAnswer::No};
+    Click(1354);
+    EXPECT_EQ(Asked().back(),
+              "Replace Game Slot 1?\n\nRemember this does not save the slot to it's original position!");
+    EXPECT_EQ(Read(email / "Email1.dat"), "live");
+    EXPECT_TRUE(Button(32788)->isEnabled()); // the slot stays pending as a copy
+
+    Click(1354);
+    EXPECT_EQ(Read(email / "Email1.dat"), "five");
+    EXPECT_EQ(Read(email / "Quorvant.Bak" / "Email1.Dat"), "live");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("1359")->text(), "Hill defence");
+
+    prompts.answers = {ui::PromptAnswer::Yes, ui::PromptAnswer::No};
+    Click(1355);
+    EXPECT_EQ(Asked().back().substr(0, 9), "Warning! ");
+    EXPECT_EQ(Read(email / "Email1.dat"), "five");
+    Click(1355);
+    EXPECT_EQ(Read(email / "Email1.dat"), "live");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("1359")->text(), "Turn 4");
+
+    dialog->selectRow(Row(9));
+    Click(1357);
+    EXPECT_EQ(Asked().back(), "Save Game 1 to Slot 9?");
+    EXPECT_EQ(Read(email / "Email9.cmt"), "Turn 4");
+    EXPECT_EQ(Cell(Row(9)), "Turn 4");
+}
+
+TEST_F(GameManagerDialog, AFailedPasteIsReportedNotShownAsDone) {
+    dialog->selectRow(Row(5));
+    Click(32785);
+    fs::remove(email / "Email5.dat");
+    dialog->selectRow(Row(9));
+    Click(32788);
+    ASSERT_FALSE(prompts.asked.empty());
+    EXPECT_EQ(prompts.asked.back().kind, ui::PromptKind::Stop);
+    EXPECT_NE(Asked().back().find("Email5.dat"), std::string::npos);
+    EXPECT_EQ(Cell(Row(9)), "----");
+    EXPECT_FALSE(fs::exists(email / "Email9.cmt"));
+}
+
+} // namespace
