@@ -56,6 +56,12 @@ const std::vector<Command>& Commands() {
          {kTable, kSlot, {"to", {"--to"}}, kYes, kOut},
          2,
          RunCopy},
+        {"lbm2bmp", "lbm2bmp IN.lbm OUT.bmp", {}, 2, RunLbm2Bmp},
+        {"xref",
+         "xref GAMEFOLDER --family bw1|bw2|bw3-modern|bw3-wwii [--picture N]",
+         {{"family", {"--family"}}, {"picture", {"--picture"}}},
+         1,
+         RunXref},
     };
     return commands;
 }
@@ -79,6 +85,9 @@ void PrintUsage(std::ostream& out) {
            "  paste   paste a block file onto a slot, by the editor's rules, and save; a named slot is\n"
            "          replaced only with --yes\n"
            "  copy    paste the block of SRC slot S onto DST slot D (files of one generation) and save\n"
+           "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
+           "  xref    the units of a family's OB files that use each side picture, one line each:\n"
+           "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"
            "  set, import, paste and copy rewrite a file that is not a complete OB file only with --yes.\n";
 }
