@@ -4,6 +4,7 @@
 #include "platform/fileio.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <system_error>
 
@@ -149,6 +150,20 @@ class BodyReader {
     std::size_t at_ = 0;
 };
 
+// The eight bits of a plane byte as eight bytes of 0 or 1, the leftmost pixel (the top bit) first in memory.
+std::uint64_t SpreadBits(std::uint8_t bits) {
+    static const std::array<std::uint64_t, 256> table = [] {
+        std::array<std::uint64_t, 256> t{};
+        for (unsigned v = 0; v < 256; ++v) {
+            std::uint8_t bytes[8];
+            for (unsigned k = 0; k < 8; ++k) bytes[k] = static_cast<std::uint8_t>(v >> (7 - k) & 1);
+            std::memcpy(&t[v], bytes, 8);
+        }
+        return t;
+    }();
+    return table[bits];
+}
+
 // Colour indices, top-down, one byte per pixel.
 bool ReadIndices(const Chunks& c, std::vector<std::uint8_t>& indices, std::string& reason) {
     const BitmapHeader& h = *c.bmhd;
@@ -165,16 +180,21 @@ bool ReadIndices(const Chunks& c, std::vector<std::uint8_t>& indices, std::strin
     const std::size_t rowBytes = ((std::size_t{h.width} + 15) / 16) * 2;
     const unsigned stored = h.planes + (h.masking == kMaskPlane ? 1u : 0u);
     std::vector<std::uint8_t> planes(rowBytes * stored);
+    std::vector<std::uint8_t> row(rowBytes * 8);
     for (std::size_t y = 0; y < h.height; ++y) {
         for (unsigned p = 0; p < stored; ++p)
             if (!reader.row(planes.data() + p * rowBytes, rowBytes, reason)) return false;
-        std::uint8_t* out = indices.data() + y * h.width;
+        std::fill(row.begin(), row.end(), 0);
         for (unsigned p = 0; p < h.planes; ++p) {
             const std::uint8_t* plane = planes.data() + p * rowBytes;
-            const auto bit = static_cast<std::uint8_t>(1u << p);
-            for (std::size_t x = 0; x < h.width; ++x)
-                if (plane[x >> 3] & (0x80u >> (x & 7))) out[x] |= bit;
+            for (std::size_t i = 0; i < rowBytes; ++i) {
+                std::uint64_t eight;
+                std::memcpy(&eight, row.data() + 8 * i, 8);
+                eight |= SpreadBits(plane[i]) << p;
+                std::memcpy(row.data() + 8 * i, &eight, 8);
+            }
         }
+        std::memcpy(indices.data() + y * h.width, row.data(), h.width);
     }
     return true;
 }

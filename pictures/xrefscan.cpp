@@ -4,8 +4,10 @@
 #include "obdata/records.h"
 #include "platform/pathresolve.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <system_error>
 
@@ -66,12 +68,14 @@ std::uint8_t Field(std::span<const std::uint8_t> image, const Column& c, std::si
 }
 
 std::string TrimmedName(std::span<const std::uint8_t> image, std::size_t slot) {
-    char name[layout::kNameBytes + 1] = {};
     const std::size_t at = layout::kUnitNames + slot * layout::kNameBytes;
-    for (std::size_t i = 0; i < layout::kNameBytes; ++i) name[i] = static_cast<char>(At(image, at + i));
-    std::string text(name);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back()))) text.pop_back();
-    return text;
+    if (at >= image.size()) return {};
+    const char* name = reinterpret_cast<const char*>(image.data() + at);
+    std::size_t length = std::min(layout::kNameBytes, image.size() - at);
+    if (const void* nul = std::memchr(name, 0, length))
+        length = static_cast<std::size_t>(static_cast<const char*>(nul) - name);
+    while (length > 0 && std::isspace(static_cast<unsigned char>(name[length - 1]))) --length;
+    return std::string(name, length);
 }
 
 struct FileCloser {
@@ -99,15 +103,21 @@ std::size_t ScannedBytes() {
     return std::max(end, c.sideView.offset + (kScannedUnitSlots - 1) * c.sideView.stride + 2);
 }
 
-void ScanOBImage(std::span<const std::uint8_t> image, std::vector<CPicUseRecord>& out) {
+void ScanOBImage(std::span<const std::uint8_t> image, std::vector<CPicUseRecord>& out,
+                 const std::string& obFile) {
     const ScanColumns& c = Columns();
     for (std::size_t s = 0; s < kScannedUnitSlots; ++s) {
         std::string name = TrimmedName(image, s);
         if (name.empty()) continue;
         const std::size_t view = c.sideView.offset + s * c.sideView.stride;
-        out.push_back({static_cast<std::int32_t>(s + 1), std::move(name), Field(image, c.nation, s),
-                       static_cast<std::int16_t>(At(image, view) | At(image, view + 1) << 8),
-                       Field(image, c.available, s), Field(image, c.unavailable, s)});
+        CPicUseRecord& r = out.emplace_back();
+        r.Unit = static_cast<std::int32_t>(s + 1);
+        r.Name = std::move(name);
+        r.Nationality = Field(image, c.nation, s);
+        r.SideView = static_cast<std::int16_t>(At(image, view) | At(image, view + 1) << 8);
+        r.Available = Field(image, c.available, s);
+        r.UnAvailable = Field(image, c.unavailable, s);
+        r.OBFile = obFile;
     }
 }
 
@@ -116,13 +126,16 @@ std::vector<CPicUseRecord> ScanFamily(PicFamily family, const std::filesystem::p
     constexpr int kSlotsPerStep = 25;
     std::vector<CPicUseRecord> records;
     const std::size_t bytes = ScannedBytes();
-    for (const std::string& name : FamilyOBFiles(family)) {
+    const std::vector<std::string> files = FamilyOBFiles(family);
+    records.reserve(files.size() * kScannedUnitSlots);
+    for (const std::string& name : files) {
         if (progress) {
             progress->setText("Scanning " + name);
             progress->setStep(10);
         }
-        std::vector<std::uint8_t> image = ReadHead(ResolveCaseInsensitive(gameFolder, name), bytes);
-        if (!image.empty()) ScanOBImage(image, records);
+        const std::filesystem::path path = ResolveCaseInsensitive(gameFolder, name);
+        std::vector<std::uint8_t> image = ReadHead(path, bytes);
+        if (!image.empty()) ScanOBImage(image, records, path.filename().string());
         if (progress)
             for (int s = 0; s < kScannedUnitSlots; s += kSlotsPerStep) progress->stepIt();
     }

@@ -19,6 +19,7 @@ struct CPicUseRecord {
     std::int32_t SideView = 0; // the stored 16 bits, sign-extended
     std::uint8_t Available = 0;
     std::uint8_t UnAvailable = 0;
+    std::string OBFile; // the file's name in the game folder, as found there
 
     bool operator==(const CPicUseRecord&) const = default;
 };
@@ -30,7 +31,8 @@ constexpr int kScannedUnitSlots = 248;
 std::size_t ScannedBytes();
 
 // Appends a record for each named unit of an OB image; bytes past the image's end read as 0.
-void ScanOBImage(std::span<const std::uint8_t> image, std::vector<CPicUseRecord>& out);
+void ScanOBImage(std::span<const std::uint8_t> image, std::vector<CPicUseRecord>& out,
+                 const std::string& obFile = {});
 
 // Scans the family's OB files in gameFolder in order, each with one read; a file that is missing or
 // cannot be read adds nothing. progress (may be null) names each file and moves once per slot batch.

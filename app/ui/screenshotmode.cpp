@@ -12,6 +12,7 @@
 #include "editors/ui/editorscreenshots.h"
 #include "obdata/quorvantdoc.h"
 #include "views/ui/unitview.h"
+#include "pictures/ui/picturescreenshots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -107,6 +108,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     about.show();
     ok = Save(&about, folder, QStringLiteral("09-about")) && ok;
     about.reject();
+    ok = SavePictureScreenshots(frame, app.settings(), folder) && ok;
 
     // Nothing was changed, so closing asks nothing.
     frame->close();

@@ -61,7 +61,7 @@ TEST(XrefScan, ReadsTheFiveFieldsOfEveryNamedSlotBelow248) {
     std::vector<CPicUseRecord> records;
     ScanOBImage(b.bytes(), records);
     ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(records[0], (CPicUseRecord{1, "Panzer IV", 72, 123, 41, 72}));
+    EXPECT_EQ(records[0], (CPicUseRecord{1, "Panzer IV", 72, 123, 41, 72, ""}));
     EXPECT_EQ(records[1].Unit, 8);
     EXPECT_EQ(records[1].SideView, -2);
     EXPECT_EQ(ScannedBytes(), 25250u + 2u * 248u);
@@ -73,7 +73,7 @@ TEST(XrefScan, ShortImageReadsMissingFieldsAsZero) {
     std::vector<CPicUseRecord> records;
     ScanOBImage(bytes, records);
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0], (CPicUseRecord{3, "Truck", 0, 0, 0, 0}));
+    EXPECT_EQ(records[0], (CPicUseRecord{3, "Truck", 0, 0, 0, 0, ""}));
 }
 
 TEST(XrefFamilies, EachFamilyScansItsOwnFilesInOrder) {
@@ -133,7 +133,7 @@ TEST_F(XrefFolder, CacheScansAFamilyOnceAndKeepsFamiliesApart) {
 
 TEST(XrefTexts, CellsFollowTheNationRuleAndEachGenerationsDates) {
     NameList nations = BuildNationList(kBW3);
-    CPicUseRecord r{12, "Rifles", 72, 7, 0, 45};
+    CPicUseRecord r{12, "Rifles", 72, 7, 0, 45, "kob72"};
     std::vector<std::string> cells = CrossReferenceCells(r, kBW3, nations);
     EXPECT_EQ(cells, (std::vector<std::string>{"12", "Rifles", nations.at(46), "1939", "1945"}));
     EXPECT_EQ(CrossReferenceDate(0, kBW2), "1950");

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace quorvant {
+struct AppSettings;
+}
+
+namespace quorvant::ui {
+
+class CMainFrame;
+class CLbmCrossRefDlg;
+
+// "View LBM Cross Reference": shows the dialog, made on first use and kept with the program's
+// cache of unit references; a double-clicked unit opens its OB file in frame at that unit.
+CLbmCrossRefDlg* RunLbmCrossReference(CMainFrame* frame, const AppSettings& settings);
+
+} // namespace quorvant::ui

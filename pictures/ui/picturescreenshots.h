@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QDir>
+
+namespace quorvant {
+struct AppSettings;
+}
+
+namespace quorvant::ui {
+
+class CMainFrame;
+
+// The cross reference after a scan, for each family; false when a picture could not be saved.
+bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir& folder);
+
+} // namespace quorvant::ui
