@@ -10,19 +10,21 @@
 
 namespace quorvant::ui {
 
+void ShowUnitOfFile(CMainFrame* frame, const QString& path, int slot) {
+    CChildFrame* child = frame->OpenDocumentFile(path);
+    if (!child || !child->view()) return;
+    // Slot 0 is never listed; its file opens at the top.
+    child->view()->UnitRow = slot >= 1 ? slot - 1 : 0;
+    child->view()->ShowDisplayType(kHintUnits);
+}
+
 CLbmCrossRefDlg* RunLbmCrossReference(CMainFrame* frame, const AppSettings& settings) {
     static CPicRefCache cache;
     static QPointer<CLbmCrossRefDlg> dialog;
     if (!dialog) {
         dialog = new CLbmCrossRefDlg(settings, cache, frame);
         dialog->setModal(true);
-        dialog->setOpenUnit([frame](const QString& path, int slot) {
-            CChildFrame* child = frame->OpenDocumentFile(path);
-            if (!child || !child->view()) return;
-            // Slot 0 is never listed; its file opens at the top.
-            child->view()->UnitRow = slot >= 1 ? slot - 1 : 0;
-            child->view()->ShowDisplayType(kHintUnits);
-        });
+        dialog->setOpenUnit([frame](const QString& path, int slot) { ShowUnitOfFile(frame, path, slot); });
     }
     dialog->show();
     dialog->Open();

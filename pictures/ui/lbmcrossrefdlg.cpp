@@ -92,7 +92,7 @@ void CLbmCrossRefDlg::BuildControls() {
         units_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
     }
     units_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid palette(midlight); }"));
-    units_->setMinimumWidth(490);
+    units_->setMinimumWidth(560);
 
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("1341"));
