@@ -2,8 +2,10 @@
 
 #include "app/appsettings.h"
 #include "app/ui/mainframe.h"
+#include "obdata/quorvantdoc.h"
 #include "pictures/ui/lbmcrossrefcommand.h"
 #include "pictures/ui/lbmcrossrefdlg.h"
+#include "pictures/ui/unitsidepicpage.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -45,6 +47,27 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
         dialog->reject();
     }
     settings.DefaultGeneration = remembered;
+
+    // The side graphic page of a unit with a picture and of one whose picture has no file.
+    for (int generation : {0, 1, 2}) {
+        CQuorvantDoc doc(generation);
+        doc.FileNation = generation == 2 ? 12 : 0;
+        doc.Units.resize(3);
+        doc.Units[1].SideView = 5;
+        doc.Units[2].SideView = 9;
+        for (int slot : {1, 2}) {
+            CUnitSidePicPage page(settings, doc, slot);
+            page.resize(page.sizeHint().expandedTo(QSize(420, 300)));
+            page.show();
+            page.OnSetActive();
+            ok = Save(&page, folder,
+                      QStringLiteral("%1-bw%2-side-graphic%3")
+                          .arg(24 + generation * 2 + slot - 1)
+                          .arg(generation + 1)
+                          .arg(slot == 2 ? QStringLiteral("-placeholder") : QString())) &&
+                 ok;
+        }
+    }
     return ok;
 }
 
