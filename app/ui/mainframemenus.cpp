@@ -10,8 +10,8 @@
 #include "exchange/ui/recordtransfer.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
-#include "views/ui/unitview.h"
 #include "pictures/ui/lbmcrossrefcommand.h"
+#include "views/ui/unitview.h"
 
 #include <QAction>
 #include <QDir>

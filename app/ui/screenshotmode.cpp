@@ -11,8 +11,8 @@
 #include "app/ui/setpathsdialog.h"
 #include "editors/ui/editorscreenshots.h"
 #include "obdata/quorvantdoc.h"
-#include "views/ui/unitview.h"
 #include "pictures/ui/picturescreenshots.h"
+#include "views/ui/unitview.h"
 
 #include <QAction>
 #include <QApplication>
