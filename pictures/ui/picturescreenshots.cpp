@@ -33,10 +33,10 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
         const char* era; // 1354 or 1355 for BW3
         const char* name;
     };
-    static const Shot kShots[] = {{0, nullptr, "20-bw1-cross-reference"},
-                                  {1, nullptr, "21-bw2-cross-reference"},
-                                  {2, "1354", "22-bw3-modern-cross-reference"},
-                                  {2, "1355", "23-bw3-wwii-cross-reference"}};
+    static const Shot kShots[] = {{0, nullptr, "30-bw1-cross-reference"},
+                                  {1, nullptr, "31-bw2-cross-reference"},
+                                  {2, "1354", "32-bw3-modern-cross-reference"},
+                                  {2, "1355", "33-bw3-wwii-cross-reference"}};
     for (const Shot& shot : kShots) {
         settings.DefaultGeneration = shot.generation;
         CLbmCrossRefDlg* dialog = RunLbmCrossReference(frame, settings);
@@ -62,7 +62,7 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
             page.OnSetActive();
             ok = Save(&page, folder,
                       QStringLiteral("%1-bw%2-side-graphic%3")
-                          .arg(24 + generation * 2 + slot - 1)
+                          .arg(34 + generation * 2 + slot - 1)
                           .arg(generation + 1)
                           .arg(slot == 2 ? QStringLiteral("-placeholder") : QString())) &&
                  ok;
