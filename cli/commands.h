@@ -27,5 +27,7 @@ int RunBlock(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPaste(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCopy(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunLbm2Bmp(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunXref(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

@@ -2,6 +2,7 @@
 
 #include "cli/demofile.h"
 #include "cli/demoobfile.h"
+#include "cli/demopictures.h"
 #include "cli/demoslots.h"
 #include "obdata/generation.h"
 #include "obdata/obwriter.h"
@@ -76,6 +77,7 @@ bool WriteDemoGame(const fs::path& dir, std::string& error) {
         if (!demo::WriteDemoFile(DemoInstallFolder(dir, file.generation) / file.name, bytes, error))
             return false;
     }
+    if (!demo::WriteDemoPictures(dir, error)) return false;
     return demo::WriteDemoSlots(dir, error);
 }
 

@@ -61,6 +61,12 @@ const std::vector<Command>& Commands() {
          {{"game", {"--game"}}, {"kind", {"--kind"}}, {"archiver", {"--archiver"}}, kYes},
          kAnyPositionals,
          RunSlots},
+        {"lbm2bmp", "lbm2bmp IN.lbm OUT.bmp", {}, 2, RunLbm2Bmp},
+        {"xref",
+         "xref GAMEFOLDER --family bw1|bw2|bw3-modern|bw3-wwii [--picture N]",
+         {{"family", {"--family"}}, {"picture", {"--picture"}}},
+         1,
+         RunXref},
     };
     return commands;
 }
@@ -88,6 +94,9 @@ void PrintUsage(std::ostream& out) {
            "          copy N M, move N M, delete N, rename N TEXT, email-set K N, email-save K N,\n"
            "          email-restore K (K: e-mail slot 1 or 2); what would overwrite or remove a\n"
            "          slot needs --yes\n"
+           "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
+           "  xref    the units of a family's OB files that use each side picture, one line each:\n"
+           "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"
            "  set, import, paste and copy rewrite a file that is not a complete OB file only with --yes.\n";
 }

@@ -11,6 +11,7 @@
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/ui/lbmcrossrefcommand.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -94,8 +95,8 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")});
     AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
     InstallTransferCommands(this);
-    AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference..."))
-        ->setEnabled(false);
+    connect(AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference...")),
+            &QAction::triggered, this, [this] { RunLbmCrossReference(this, settings_); });
     AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
 
     QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));

@@ -12,6 +12,7 @@
 #include "editors/ui/editorscreenshots.h"
 #include "gamemgr/ui/gamemanagershots.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/ui/picturescreenshots.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -109,6 +110,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     ok = Save(&about, folder, QStringLiteral("09-about")) && ok;
     about.reject();
     ok = SaveGameManagerShots(app.settings(), frame, folder) && ok;
+    ok = SavePictureScreenshots(frame, app.settings(), folder) && ok;
 
     // Nothing was changed, so closing asks nothing.
     frame->close();

@@ -1,0 +1,90 @@
+#include "cli/commands.h"
+#include "cli/latin1.h"
+#include "cli/obfileaccess.h"
+#include "obdata/vocabulary.h"
+#include "pictures/lbmdecoder.h"
+#include "pictures/xrefscan.h"
+#include "pictures/xreftexts.h"
+#include "platform/fileio.h"
+
+#include <charconv>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::cli {
+namespace {
+
+std::optional<PicFamily> ParseFamily(const std::string& text) {
+    if (text == "bw1") return PicFamily::BW1;
+    if (text == "bw2") return PicFamily::BW2;
+    if (text == "bw3-modern") return PicFamily::BW3Modern;
+    if (text == "bw3-wwii") return PicFamily::BW3WWII;
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> ParsePicture(const std::string& text) {
+    std::uint32_t value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty() || value > 65535)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+int RunLbm2Bmp(const CommandLine& line, std::ostream&, std::ostream& err) {
+    const fs::path input = ResolveInputPath(line.positionals[0]);
+    const fs::path output = line.positionals[1];
+    std::string reason;
+    std::optional<std::vector<std::uint8_t>> bmp = lbm2bmp(input, reason);
+    if (!bmp) {
+        err << "obtool lbm2bmp: " << input.string() << ": " << reason << "; nothing written\n";
+        return kExitFailure;
+    }
+    if (!WriteFileAtomically(output, *bmp, reason)) {
+        err << "obtool lbm2bmp: " << reason << '\n';
+        return kExitFailure;
+    }
+    return 0;
+}
+
+int RunXref(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    std::optional<std::string> familyText = line.option("family");
+    if (!familyText) {
+        err << "obtool: xref needs --family\n";
+        return kExitUsage;
+    }
+    std::optional<PicFamily> family = ParseFamily(*familyText);
+    if (!family) {
+        err << "obtool: unknown family " << *familyText << " (bw1, bw2, bw3-modern or bw3-wwii)\n";
+        return kExitUsage;
+    }
+    std::optional<std::uint32_t> picture;
+    if (std::optional<std::string> text = line.option("picture")) {
+        picture = ParsePicture(*text);
+        if (!picture) {
+            err << "obtool: --picture must be a number from 0 to 65535, not " << *text << '\n';
+            return kExitUsage;
+        }
+    }
+    const fs::path folder = ResolveInputPath(line.positionals[0]);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        err << "obtool: " << folder.string() << ": no such folder\n";
+        return kExitFailure;
+    }
+    const int generation = FamilyGeneration(*family);
+    const NameList nations = BuildNationList(generation);
+    for (const CPicUseRecord& r : ScanFamily(*family, folder, nullptr)) {
+        const auto number = static_cast<std::uint32_t>(r.SideView) & 0xFFFF;
+        if (picture && number != *picture) continue;
+        std::vector<std::string> cells = CrossReferenceCells(r, generation, nations);
+        out << number;
+        for (const std::string& cell : cells) out << '\t' << Latin1ToUtf8(cell);
+        out << '\n';
+    }
+    return 0;
+}
+
+} // namespace quorvant::cli

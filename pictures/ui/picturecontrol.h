@@ -1,0 +1,41 @@
+#pragma once
+
+#include "pictures/packedpicture.h"
+
+#include <QImage>
+#include <QWidget>
+
+namespace quorvant::ui {
+
+// The program's own stand-in for a missing picture, 160 x 80.
+QImage PlaceholderPicture();
+
+// The picture's pixels as an image, top row first.
+QImage PictureImage(const SidePicture& picture);
+
+// Paints source of image onto destination: copied unscaled when the sizes match, stretched
+// otherwise, never smoothed, so the picture's pixels stay crisp.
+void PaintPicture(QPainter& painter, const QRect& destination, const QImage& image, const QRect& source);
+
+// Control 1202: shows one picture at its own size, centred, shrunk (crisply) only when it does not fit.
+class CPictureControl : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CPictureControl(QWidget* parent = nullptr);
+
+    void showPicture(const SidePicture& picture);
+    void showPlaceholder();
+    bool showsPlaceholder() const { return placeholder_; }
+    const QImage& image() const { return image_; }
+
+    QSize sizeHint() const override { return {324, 204}; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage image_;
+    bool placeholder_ = false;
+};
+
+} // namespace quorvant::ui

@@ -1,0 +1,164 @@
+#include "pictures/ui/unitsidepicpage.h"
+
+#include "obdata/quorvantdoc.h"
+#include "pictures/picfamily.h"
+#include "pictures/ui/picturecontrol.h"
+#include "platform/cdroots.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace quorvant::ui {
+namespace {
+
+QPushButton* Button(const QString& text, int id, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::number(id));
+    return b;
+}
+
+} // namespace
+
+CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& doc, int slot, QWidget* parent)
+    : QWidget(parent), settings_(settings), doc_(doc), slot_(slot),
+      form_(NameFormFor(doc.Generation, doc.FileNation)) {
+    setObjectName(QStringLiteral("260"));
+    setWindowTitle(QStringLiteral("Side Graphic"));
+    control_ = new CPictureControl(this);
+    number_edit_ = new QLineEdit(this);
+    number_edit_->setObjectName(QStringLiteral("1200"));
+    number_edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), number_edit_));
+    number_edit_->setMaximumWidth(100);
+    first_ = Button(QStringLiteral("<<"), 1059, this);
+    previous_ = Button(QStringLiteral("<"), 1060, this);
+    next_ = Button(QStringLiteral(">"), 1061, this);
+    last_ = Button(QStringLiteral(">>"), 1062, this);
+    load_ = Button(QStringLiteral("Load"), 1201, this);
+    reset_ = Button(QStringLiteral("Reset"), 1203, this);
+    files_ = new QListWidget(this);
+    files_->setObjectName(QStringLiteral("1341"));
+    files_->hide();
+
+    auto* numberRow = new QHBoxLayout;
+    numberRow->addWidget(new QLabel(QStringLiteral("Enter Graphic Number:"), this));
+    numberRow->addWidget(number_edit_);
+    numberRow->addWidget(load_);
+    numberRow->addWidget(reset_);
+    numberRow->addStretch();
+    auto* browse = new QHBoxLayout;
+    for (QPushButton* b : {first_, previous_, next_, last_}) browse->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(control_, 1);
+    layout->addLayout(browse);
+    layout->addLayout(numberRow);
+
+    connect(first_, &QPushButton::clicked, this, [this] { Browse(0); });
+    connect(previous_, &QPushButton::clicked, this, [this] {
+        ReadNumber();
+        if (position_ > 0) Browse(position_ - 1);
+    });
+    connect(next_, &QPushButton::clicked, this, [this] {
+        ReadNumber();
+        if (position_ + 1 < listing_.size()) Browse(position_ + 1);
+    });
+    connect(last_, &QPushButton::clicked, this, [this] {
+        ReadNumber();
+        if (!listing_.empty()) Browse(listing_.size() - 1);
+    });
+    // Shows the picture whose number was typed.
+    connect(load_, &QPushButton::clicked, this, [this] {
+        ReadNumber();
+        picture_.drop();
+        ShowPicture();
+    });
+    connect(reset_, &QPushButton::clicked, this, [this] {
+        ReadNumber();
+        number_ = recordSideView();
+        picture_.drop();
+        ShowNumber();
+        ShowPicture();
+    });
+
+    number_ = lastSeen_ = recordSideView();
+    std::vector<std::filesystem::path> roots = CdRoots();
+    if (!roots.empty()) cdRoot_ = roots.front();
+    ListPictures();
+    ShowNumber();
+}
+
+void CUnitSidePicPage::setCdRoot(const std::filesystem::path& root) {
+    cdRoot_ = root;
+    ListPictures();
+}
+
+std::uint16_t CUnitSidePicPage::recordSideView() const {
+    if (slot_ < 0 || static_cast<std::size_t>(slot_) >= doc_.Units.size()) return 0;
+    return doc_.Units[static_cast<std::size_t>(slot_)].SideView;
+}
+
+void CUnitSidePicPage::ListPictures() {
+    PictureSource source =
+        FindPictureSource(settings_.InstallFolder(doc_.Generation), cdRoot_, doc_.Generation, "");
+    folder_ = source.folder;
+    listing_ = std::move(source.listing);
+    files_->clear();
+    for (const std::string& f : listing_) files_->addItem(QString::fromStdString(f));
+    position_ = 0;
+    picture_.drop();
+    const bool any = !listing_.empty();
+    for (QPushButton* b : {first_, previous_, next_, last_, load_, reset_}) b->setEnabled(any);
+    if (active_) ShowPicture();
+}
+
+void CUnitSidePicPage::OnSetActive() {
+    active_ = true;
+    if (recordSideView() != lastSeen_) {
+        number_ = lastSeen_ = recordSideView();
+        picture_.drop();
+        ShowNumber();
+    }
+    ShowPicture();
+}
+
+void CUnitSidePicPage::ReadNumber() {
+    bool ok = false;
+    qulonglong typed = number_edit_->text().toULongLong(&ok);
+    if (ok && typed <= 0xFFFFFFFFull) number_ = static_cast<std::uint32_t>(typed);
+}
+
+void CUnitSidePicPage::Browse(std::size_t position) {
+    if (listing_.empty()) return;
+    position_ = position;
+    number_ = PictureNumber(listing_[position_], form_);
+    picture_.drop();
+    ShowNumber();
+    ShowPicture();
+}
+
+void CUnitSidePicPage::ShowNumber() {
+    number_edit_->setText(QString::number(number_));
+}
+
+void CUnitSidePicPage::ShowPicture() {
+    ShownPicture shown = picture_.show(listing_, folder_, PictureName(number_, form_), position_);
+    if (shown == ShownPicture::Picture) control_->showPicture(*picture_.picture());
+    if (shown == ShownPicture::Placeholder) control_->showPlaceholder();
+    if (!listing_.empty()) SetBrowseButtons();
+}
+
+void CUnitSidePicPage::SetBrowseButtons() {
+    const bool atFirst = position_ == 0;
+    const bool atLast = position_ + 1 >= listing_.size();
+    first_->setEnabled(!atFirst);
+    previous_->setEnabled(!atFirst);
+    next_->setEnabled(!atLast);
+    last_->setEnabled(!atLast);
+}
+
+} // namespace quorvant::ui

@@ -1,0 +1,210 @@
+#include "cli/demopictures.h"
+#include "obdata/quorvantdoc.h"
+#include "pictures/ui/lbmcrossrefcommand.h"
+#include "pictures/ui/lbmcrossrefdlg.h"
+#include "pictures/ui/picturecontrol.h"
+#include "pictures/ui/unitsidepicpage.h"
+#include "test_mainframe_fixture.h"
+#include "views/ui/unitview.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace quorvant::testing {
+using test::OBFileBuilder;
+namespace {
+
+class PicturesTest : public MainFrameTest {
+  protected:
+    void picture(const fs::path& install, const std::string& name, int number = 1) {
+        fs::create_directories(install / "pic");
+        WriteBytes(install / "pic" / (name + ".lbm"), cli::demo::DemoPicture(number, number % 2 == 0));
+    }
+    template <class W> static W* Find(QWidget* parent, int id) {
+        W* w = parent->findChild<W*>(QString::number(id));
+        EXPECT_NE(w, nullptr) << id;
+        return w;
+    }
+    static void Click(QWidget* parent, int id) { Find<QPushButton>(parent, id)->click(); }
+    static QString Number(QWidget* parent) { return Find<QLineEdit>(parent, 1200)->text(); }
+};
+
+TEST_F(PicturesTest, PageBrowsesTheShortNamesOfASecondWorldWarFile) {
+    fs::create_directories(bw3 / "Pic");
+    for (const char* n : {"P0007", "P0042", "p0050"}) picture(bw3, n);
+    picture(bw3, "PM00042");
+    fs::rename(bw3 / "pic", bw3 / "Pic");
+    CQuorvantDoc doc(kBW3);
+    doc.FileNation = 71;
+    doc.Units.resize(250);
+    doc.Units[3].SideView = 42;
+    ui::CUnitSidePicPage page(settings, doc, 3);
+    page.show();
+    page.OnSetActive();
+    EXPECT_EQ(Number(&page), "42");
+    EXPECT_EQ(page.listingPosition(), 1);
+    EXPECT_FALSE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+    EXPECT_EQ(Find<QListWidget>(&page, 1341)->count(), 4);
+
+    Click(&page, 1062);            // >>
+    EXPECT_EQ(Number(&page), "0"); // PM00042 read in the short form
+    EXPECT_FALSE(Find<QPushButton>(&page, 1061)->isEnabled());
+    Click(&page, 1060); // <
+    EXPECT_EQ(Number(&page), "50");
+    EXPECT_TRUE(Find<QPushButton>(&page, 1061)->isEnabled());
+    Click(&page, 1059); // <<
+    EXPECT_EQ(Number(&page), "7");
+    EXPECT_FALSE(Find<QPushButton>(&page, 1060)->isEnabled());
+    Click(&page, 1061); // >
+    EXPECT_EQ(Number(&page), "42");
+
+    // Typed numbers: "Load" shows them; one without a file shows the placeholder.
+    Find<QLineEdit>(&page, 1200)->setText(QStringLiteral("9"));
+    Click(&page, 1201);
+    EXPECT_TRUE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+    EXPECT_EQ(page.listingPosition(), 1);
+    Click(&page, 1203); // Reset
+    EXPECT_EQ(Number(&page), "42");
+    EXPECT_FALSE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+    EXPECT_EQ(doc.Units[3].SideView, 42);
+}
+
+TEST_F(PicturesTest, PageTakesAnEditedSideViewOnSetActiveAndFallsBackToTheCd) {
+    fs::path cd = bw2.parent_path() / "cdrom";
+    picture(cd / "brass2", "PM00015");
+    picture(cd / "brass2", "PM00016");
+    CQuorvantDoc doc(kBW2);
+    doc.Units.resize(250);
+    doc.Units[1].SideView = 15;
+    ui::CUnitSidePicPage page(settings, doc, 1);
+    page.setCdRoot(cd);
+    page.show();
+    page.OnSetActive();
+    EXPECT_EQ(page.pictureFolder(), cd / "brass2" / "pic");
+    EXPECT_EQ(Number(&page), "15");
+    page.OnKillActive();
+    doc.Units[1].SideView = 16;
+    page.OnSetActive();
+    EXPECT_EQ(Number(&page), "16");
+    EXPECT_EQ(page.listingPosition(), 1);
+    page.setSlot(2); // SideView 0: no file
+    page.OnSetActive();
+    EXPECT_EQ(Number(&page), "0");
+    EXPECT_TRUE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+}
+
+TEST_F(PicturesTest, PageWithoutPicturesDisablesBrowsingAndShowsThePlaceholder) {
+    CQuorvantDoc doc(kBW1);
+    doc.Units.resize(250);
+    ui::CUnitSidePicPage page(settings, doc, 1);
+    page.setCdRoot({});
+    page.show();
+    page.OnSetActive();
+    for (int id : {1059, 1060, 1061, 1062, 1201, 1203})
+        EXPECT_FALSE(Find<QPushButton>(&page, id)->isEnabled()) << id;
+    EXPECT_TRUE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+}
+
+TEST_F(PicturesTest, CrossReferenceListsTheUnitsOfThePictureAndScansAFamilyOnce) {
+    picture(bw1, "P0123");
+    picture(bw1, "P0200");
+    WriteBytes(bw1 / "OBUS", OBFileBuilder::BW1()
+                                 .unitName(0, "Sherman")
+                                 .column(25000, 0, 12)
+                                 .column(25250, 0, 123, 2)
+                                 .unitName(5, "Stuart")
+                                 .column(25250, 5, 200, 2)
+                                 .bytes());
+    CPicRefCache cache;
+    ui::CLbmCrossRefDlg dialog(settings, cache, frame.get());
+    dialog.setCdRoot({});
+    dialog.show();
+    dialog.Open();
+    EXPECT_EQ(dialog.pictureCount(), 2);
+    EXPECT_EQ(Number(&dialog), "123");
+    auto* units = Find<QTreeWidget>(&dialog, 1127);
+    ASSERT_EQ(units->topLevelItemCount(), 1);
+    EXPECT_EQ(units->topLevelItem(0)->text(0), "1");
+    EXPECT_EQ(units->topLevelItem(0)->text(1), "Sherman");
+    EXPECT_FALSE(Find<QPushButton>(&dialog, 1060)->isEnabled());
+    Click(&dialog, 1061);
+    EXPECT_EQ(Number(&dialog), "200");
+    ASSERT_EQ(units->topLevelItemCount(), 1);
+    EXPECT_EQ(units->topLevelItem(0)->text(0), "6");
+    EXPECT_FALSE(Find<QPushButton>(&dialog, 1062)->isEnabled());
+    // A number without a file: the placeholder, and the list still follows it.
+    Find<QLineEdit>(&dialog, 1200)->setText(QStringLiteral("77"));
+    Click(&dialog, 1201);
+    EXPECT_TRUE(Find<ui::CPictureControl>(&dialog, 1202)->showsPlaceholder());
+    EXPECT_EQ(units->topLevelItemCount(), 0);
+
+    dialog.Open();
+    EXPECT_EQ(cache.scans(), 1);
+    EXPECT_TRUE(prompts.asked.empty());
+    dialog.reject();
+}
+
+TEST_F(PicturesTest, CrossReferenceWithoutPicturesSaysSoAndDisablesItsControls) {
+    CPicRefCache cache;
+    ui::CLbmCrossRefDlg dialog(settings, cache, frame.get());
+    dialog.setCdRoot({});
+    dialog.show();
+    dialog.Open();
+    ASSERT_EQ(TextsAsked(), (std::vector<std::string>{"No LBM Files found on HD or CD"}));
+    EXPECT_EQ(prompts.asked[0].kind, ui::PromptKind::Stop);
+    for (int id : {1059, 1060, 1061, 1062}) EXPECT_FALSE(Find<QPushButton>(&dialog, id)->isEnabled());
+    EXPECT_FALSE(Find<QTreeWidget>(&dialog, 1127)->isEnabled());
+    EXPECT_FALSE(Find<QLineEdit>(&dialog, 1200)->isEnabled());
+    EXPECT_EQ(cache.scans(), 0);
+    dialog.reject();
+}
+
+TEST_F(PicturesTest, CrossReferenceFamiliesOfBw3ListTheirOwnPicturesAndFiles) {
+    picture(bw3, "P0070");
+    picture(bw3, "PM00070");
+    picture(bw3, "PM00071");
+    settings.DefaultGeneration = kBW3;
+    CPicRefCache cache;
+    ui::CLbmCrossRefDlg dialog(settings, cache, frame.get());
+    dialog.setCdRoot({});
+    dialog.show();
+    dialog.Open();
+    EXPECT_EQ(dialog.family(), PicFamily::BW3Modern);
+    EXPECT_EQ(dialog.pictureCount(), 2);
+    Find<QRadioButton>(&dialog, 1355)->click();
+    EXPECT_EQ(dialog.family(), PicFamily::BW3WWII);
+    EXPECT_EQ(dialog.pictureCount(), 1);
+    EXPECT_EQ(Number(&dialog), "70");
+    dialog.reject();
+}
+
+TEST_F(PicturesTest, DoubleClickedUnitOpensItsFileAtThatUnit) {
+    ui::ShowUnitOfFile(frame.get(), QString::fromStdString((bw1 / "OBPZ").string()), 5);
+    ui::CChildFrame* child = frame->activeChild();
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->view()->SelectedRow(), 4);
+    ui::ShowUnitOfFile(frame.get(), QString::fromStdString((bw1 / "OBPZ").string()), 2);
+    EXPECT_EQ(frame->childFrames().size(), 1u);
+    EXPECT_EQ(frame->activeChild()->view()->SelectedRow(), 1);
+}
+
+TEST(PictureImage, StretchedPicturesKeepTheirPixelsCrisp) {
+    QImage image(2, 1, QImage::Format_RGB32);
+    image.setPixel(0, 0, 0xFF000000u);
+    image.setPixel(1, 0, 0xFFFFFFFFu);
+    QImage target(8, 2, QImage::Format_RGB32);
+    QPainter painter(&target);
+    ui::PaintPicture(painter, target.rect(), image, image.rect());
+    painter.end();
+    EXPECT_EQ(target.pixel(3, 1), 0xFF000000u);
+    EXPECT_EQ(target.pixel(4, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(ui::PlaceholderPicture().size(), QSize(160, 80));
+}
+
+} // namespace
+} // namespace quorvant::testing
