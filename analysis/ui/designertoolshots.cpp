@@ -23,12 +23,12 @@ bool ShootDesignerTools(CMainFrame* frame, const std::function<bool(QWidget*, co
     find->scopeBox()->setCurrentIndex(1);
     find->show();
     find->Find();
-    ok = save(find, QStringLiteral("21-find")) && ok;
+    ok = save(find, QStringLiteral("51-find")) && ok;
     find->close();
 
     ShowReferenceCheck(frame);
     if (auto* check = frame->findChild<FindingsWindow*>(QStringLiteral("CheckReferences"))) {
-        ok = save(check, QStringLiteral("22-check-references")) && ok;
+        ok = save(check, QStringLiteral("52-check-references")) && ok;
         check->close();
     }
 
@@ -40,7 +40,7 @@ bool ShootDesignerTools(CMainFrame* frame, const std::function<bool(QWidget*, co
     if (chooser.answers.empty()) return ok;
     ShowCompare(frame);
     if (auto* compare = frame->findChild<FindingsWindow*>(QStringLiteral("CompareFiles"))) {
-        ok = save(compare, QStringLiteral("23-compare")) && ok;
+        ok = save(compare, QStringLiteral("53-compare")) && ok;
         compare->close();
     }
     return ok;

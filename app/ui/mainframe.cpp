@@ -10,6 +10,7 @@
 #include "obdata/docsummary.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/ui/sidepicturesettings.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(QStringLiteral("Quorvant"));
     setWindowIcon(ProgramIcon());
+    SetSidePictureSettings(&settings_);
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
@@ -65,6 +67,7 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
 CMainFrame::~CMainFrame() {
     // Children go first: their documents report through this frame.
     for (CChildFrame* child : std::vector<CChildFrame*>(children_)) delete child;
+    if (SidePictureSettings() == &settings_) SetSidePictureSettings(nullptr);
 }
 
 QAction* CMainFrame::action(int command) const {

@@ -89,7 +89,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         child->view()->SortByColumn(kCostColumn);
         frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
         frame->ShowStatusMessage(QStringLiteral("Sorted by Cost, dearest first"));
-        ok = Save(frame, folder, QStringLiteral("20-sorted-tabbed")) && ok;
+        ok = Save(frame, folder, QStringLiteral("50-sorted-tabbed")) && ok;
         frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
         child->view()->SortByColumn(kCostColumn);
     }

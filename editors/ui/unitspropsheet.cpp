@@ -4,6 +4,7 @@
 #include "editors/ui/unitarmorpage.h"
 #include "editors/ui/unitdatapage.h"
 #include "editors/ui/unitweponspage.h"
+#include "pictures/ui/sidepicsheetpage.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -26,6 +27,7 @@ constexpr PageMaker kPages[] = {
     &Make<CUnitDataPage>,
     &Make<CUnitWeponsPage>,
     &Make<CUnitArmorPage>,
+    &CSidePicSheetPage::Make,
 };
 
 } // namespace
@@ -39,6 +41,7 @@ CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot) : CRecordEditor(do
     tabs_ = new QTabWidget;
     for (PageMaker make : kPages) {
         CUnitSheetPage* page = make(context_);
+        if (!page) continue;
         pages_.push_back(page);
         tabs_->addTab(page, page->Title());
     }

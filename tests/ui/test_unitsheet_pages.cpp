@@ -1,6 +1,8 @@
 // The weapons and armour pages, the field validation every page shares, and the sheet's life with
 // its document.
 
+#include "pictures/ui/sidepicsheetpage.h"
+#include "pictures/ui/unitsidepicpage.h"
 #include "tests/ui/test_mainframe_fixture.h"
 #include "tests/ui/test_unitsheet_fixture.h"
 
@@ -192,7 +194,7 @@ TEST_F(UnitSheetDocumentTest, ClosingTheDocumentCancelsItsSheetFirst) {
     QPointer<QWidget> alive(sheet);
     auto* cost = sheet->page(kDataPage)->findChild<QLineEdit*>("1036");
     cost->setText("50");
-    sheet->findChild<QPushButton*>("1061")->click();
+    sheet->page(kDataPage)->findChild<QPushButton*>("1061")->click();
     ASSERT_EQ(child->document().Units[1].Cost, 50);
     child->document().SetModifiedFlag(true);
 
@@ -211,4 +213,25 @@ TEST_F(UnitSheetDocumentTest, ClosingTheDocumentCancelsItsSheetFirst) {
     child->document().SetModifiedFlag(false);
     frame->close();
     EXPECT_TRUE(alive.isNull());
+}
+
+TEST_F(UnitSheetDocumentTest, TheSideGraphicIsTheFourthPageAndFollowsTheUnit) {
+    ui::CChildFrame* child = Open(32842);
+    ASSERT_NE(child, nullptr);
+    child->document().Units[1].SideView = 12;
+    child->document().Units[2].Name.assignPadded("Puma");
+    child->document().Units[2].SideView = 34;
+    child->editors()->Open(kUnitTable, 1);
+    auto* sheet = static_cast<ui::CUnitsPropSheet*>(child->editors()->editor(kUnitTable));
+    ASSERT_NE(sheet, nullptr);
+    ASSERT_EQ(sheet->PageCount(), 4);
+    EXPECT_EQ(sheet->page(3)->Title(), "Side Graphic");
+    auto* side = static_cast<ui::CSidePicSheetPage*>(sheet->page(3));
+    sheet->tabs()->setCurrentIndex(3);
+    EXPECT_EQ(side->picturePage()->pictureNumber(), 12u);
+    sheet->tabs()->setCurrentIndex(0);
+    child->editors()->Open(kUnitTable, 2);
+    sheet->tabs()->setCurrentIndex(3);
+    EXPECT_EQ(side->picturePage()->pictureNumber(), 34u);
+    child->editors()->CloseEditors();
 }

@@ -1,0 +1,34 @@
+#include "pictures/ui/sidepicsheetpage.h"
+
+#include "editors/uniteditcontext.h"
+#include "pictures/ui/sidepicturesettings.h"
+#include "pictures/ui/unitsidepicpage.h"
+
+#include <QVBoxLayout>
+
+namespace quorvant::ui {
+
+CSidePicSheetPage::CSidePicSheetPage(UnitEditContext& context)
+    : CUnitSheetPage(context, QStringLiteral("Side Graphic"), 260) {
+    page_ = new CUnitSidePicPage(*SidePictureSettings(), *context.document, context.index, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page_);
+}
+
+CUnitSheetPage* CSidePicSheetPage::Make(UnitEditContext& context) {
+    if (!SidePictureSettings()) return nullptr;
+    return new CSidePicSheetPage(context);
+}
+
+void CSidePicSheetPage::OnSetActive() {
+    page_->setSlot(context_.index);
+    page_->OnSetActive();
+}
+
+bool CSidePicSheetPage::OnKillActive() {
+    page_->OnKillActive();
+    return true;
+}
+
+} // namespace quorvant::ui
