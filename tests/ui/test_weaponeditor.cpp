@@ -1,7 +1,10 @@
 // The weapon editor: labels and classes per generation, moves, the number edit, Copy and Paste
 // through the document, and OK and Cancel.
 
+#include "tests/ui/test_mainframe_fixture.h"
 #include "tests/ui/test_tableeditor_fixture.h"
+
+#include "app/ui/childframe.h"
 
 #include "obdata/generation.h"
 #include "obdata/stringtable.h"
@@ -190,4 +193,47 @@ TEST_F(TableEditorTest, EveryWeaponControlExplainsItself) {
         EXPECT_FALSE(w->whatsThis().isEmpty()) << w->objectName().toStdString();
     }
     EXPECT_GE(controls, 23);
+}
+
+class TableEditorDocumentTest : public MainFrameTest {};
+
+TEST_F(TableEditorDocumentTest, ClosingTheDocumentCancelsBothEditorsFirst) {
+    ui::CChildFrame* child = Open(32842);
+    ASSERT_NE(child, nullptr);
+    CQuorvantDoc& doc = child->document();
+    ui::EditorHost* host = child->editors();
+    host->Open(kWeaponTable, 1);
+    host->Open(kFormationTable, 1);
+    const CWeaponRecord weapon = doc.Weapons[1];
+    const int entry = doc.Formations[1].unitEntry(doc.Generation, 0);
+    const int changed = entry == 3 ? 4 : 3;
+    QPointer<QWidget> weapons(host->editor(kWeaponTable));
+    QPointer<QWidget> formations(host->editor(kFormationTable));
+    ASSERT_TRUE(weapons && formations);
+    weapons->findChild<QLineEdit*>("1301")->setText(weapon.HEPen == 50 ? "51" : "50");
+    weapons->findChild<QPushButton*>("1061")->click();
+    formations->findChild<QLineEdit*>("1245")->setText(QString::number(changed));
+    formations->findChild<QPushButton*>("1061")->click();
+    ASSERT_NE(doc.Weapons[1], weapon);
+    ASSERT_EQ(doc.Formations[1].unitEntry(doc.Generation, 0), changed);
+    doc.SetModifiedFlag(true);
+
+    // Asked to save, the user cancels: the document stays, reverted, and both editors are gone.
+    prompts.answers = {ui::PromptAnswer::Cancel};
+    child->close();
+    EXPECT_EQ(TextsAsked().size(), 1u);
+    EXPECT_TRUE(weapons.isNull());
+    EXPECT_TRUE(formations.isNull());
+    EXPECT_EQ(doc.Weapons[1], weapon);
+    EXPECT_EQ(doc.Formations[1].unitEntry(doc.Generation, 0), entry);
+
+    // Quitting closes them as well.
+    host->Open(kWeaponTable, 2);
+    host->Open(kFormationTable, 2);
+    weapons = host->editor(kWeaponTable);
+    formations = host->editor(kFormationTable);
+    doc.SetModifiedFlag(false);
+    frame->close();
+    EXPECT_TRUE(weapons.isNull());
+    EXPECT_TRUE(formations.isNull());
 }
