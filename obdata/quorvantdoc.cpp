@@ -2,6 +2,7 @@
 
 #include "obdata/filecompleteness.h"
 #include "obdata/generation.h"
+#include "obdata/oblayout.h"
 #include "obdata/obreader.h"
 #include "obdata/obwriter.h"
 #include "platform/fileio.h"
@@ -57,6 +58,28 @@ void CQuorvantDoc::ReadBytes(std::vector<std::uint8_t> bytes, LoadProgress* prog
     SetTitle(title_);
 }
 
+namespace {
+
+// The formation strengths that tell a BW3 file from a BW2 one, named as the formation editor shows
+// them: the strengths of Unit 1 to Unit 10 of formation 0 "HQ" or the strengths of Unit 1 to Unit 5
+// of formation 1 "1st Coy".
+std::string DecidingStrengths(const std::vector<CFormationRecord>& formations) {
+    std::string text;
+    std::size_t left = layout::kGenerationProbeBytes;
+    for (std::size_t slot = 0; left > 0; ++slot) {
+        const std::size_t entries = std::min<std::size_t>(left, kFormationEntries);
+        left -= entries;
+        if (!text.empty()) text += left == 0 ? " or " : ", ";
+        text += "the strengths of Unit 1 to Unit " + std::to_string(entries) + " of formation " +
+                std::to_string(slot);
+        if (slot < formations.size() && !formations[slot].Name.trimmed().empty())
+            text += " \"" + formations[slot].Name.trimmed() + "\"";
+    }
+    return text;
+}
+
+} // namespace
+
 bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string& error) {
     std::vector<std::uint8_t> image = BuildOBImage(*this);
     // The generation is not stored: BW3 is told from BW2 by the first fifteen strength bytes. A file
@@ -64,8 +87,9 @@ bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string
     if (int reopened = DetectGeneration(image); reopened != Generation) {
         error = path.string() + ": the file would reopen as " + GenerationLabel(reopened) + ", not " +
                 GenerationLabel(Generation) +
-                " (a BW3 file needs a strength above 0 among the first ten of formation slot 0 or the first "
-                "five of formation slot 1)";
+                (Generation == kBW3 ? " (a BW3 file needs a strength above 0 among "
+                                    : " (only a BW3 file may have a strength above 0 among ") +
+                DecidingStrengths(Formations) + "; change them in the formation editor)";
         return false;
     }
     // A file that already holds these bytes is left alone, so its time stamp does not claim a change.

@@ -10,6 +10,7 @@
 #include "app/ui/quorvantapp.h"
 #include "app/ui/setpathsdialog.h"
 #include "editors/ui/editorscreenshots.h"
+#include "editors/ui/tableeditorscreenshots.h"
 #include "gamemgr/ui/gamemanagershots.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/ui/picturescreenshots.h"
@@ -80,6 +81,9 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     ok = Save(frame, folder, QStringLiteral("06-tiled")) && ok;
     ok =
         ShootUnitSheets(*frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) && ok;
+    ok = ShootFormationAndWeaponEditors(
+             *frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) &&
+         ok;
 
     // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
     frame->SetTabbedView(true);

@@ -9,8 +9,8 @@ namespace quorvant::ui {
 
 bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QDir& folder) {
     bool ok = true;
-    const std::pair<int, const char*> shots[] = {{1163, "40-game-manager-bw1-email"},
-                                                 {1166, "41-game-manager-bw3"}};
+    const std::pair<int, const char*> shots[] = {{1163, "60-game-manager-bw1-email"},
+                                                 {1166, "61-game-manager-bw3"}};
     for (auto [button, name] : shots) {
         CGameManagerDlg dialog(settings, parent);
         dialog.SelectMode(button);

@@ -223,9 +223,15 @@ TEST(OBSave, ABW3FileThatWouldReopenAsBW2IsNotWritten) {
     OBFileBuilder b = OBFileBuilder::BW3();
     auto doc = Load(b.bytes());
     doc->Formations[0].UnitStr[0] = 0;
+    doc->Formations[0].Name.assignPadded("HQ");
     std::string error;
     EXPECT_FALSE(doc->OnSaveDocument(folder.path() / "KOB70", error));
     EXPECT_NE(error.find("BW2"), std::string::npos);
+    // The message names the entries that decide, so the user knows what to change.
+    EXPECT_NE(error.find("Unit 1 to Unit 10 of formation 0 \"HQ\" or the strengths of Unit 1 to Unit 5 of "
+                         "formation 1;"),
+              std::string::npos)
+        << error;
     EXPECT_FALSE(fs::exists(folder.path() / "KOB70"));
     doc->Formations[1].UnitStr[4] = 3;
     EXPECT_TRUE(doc->OnSaveDocument(folder.path() / "KOB70", error)) << error;

@@ -1,0 +1,110 @@
+#include "editors/ui/editorcontrols.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QShortcut>
+#include <QWhatsThis>
+
+namespace quorvant::ui {
+
+QPushButton* EditorButton(int id, const QString& text, const QString& help) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::number(id));
+    button->setWhatsThis(help);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QStringList ListEntries(const std::vector<std::string>& list) {
+    QStringList entries;
+    entries.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::string& entry : list) entries.push_back(QString::fromStdString(entry));
+    return entries;
+}
+
+QStringList ListEntries(std::span<const char* const> list) {
+    QStringList entries;
+    for (const char* entry : list) entries.push_back(QString::fromLatin1(entry));
+    return entries;
+}
+
+int ShownPosition(const QComboBox* list, int position) {
+    return position >= 0 && position < list->count() ? position : -1;
+}
+
+void SelectQuietly(QComboBox* list, int position) {
+    QSignalBlocker block(list);
+    list->setCurrentIndex(position);
+}
+
+int SelectShown(QComboBox* list, int position) {
+    const int shown = ShownPosition(list, position);
+    SelectQuietly(list, shown);
+    return shown;
+}
+
+bool ChosenOtherThan(const QComboBox* list, int shown) {
+    return list->currentIndex() >= 0 && list->currentIndex() != shown;
+}
+
+EditorButtons::EditorButtons(QDialog* dialog, const Texts& texts, std::function<void(UnitMove)> move) {
+    const QString record = QString::fromLatin1(texts.record);
+    constexpr std::array<const char*, 4> kTexts = {"<<", "<", ">", ">>"};
+    const std::array<QString, 4> helps = {
+        QStringLiteral("Stores this %1 and goes to %1 1.").arg(record),
+        QStringLiteral("Stores this %1 and goes to the one before.").arg(record),
+        QStringLiteral("Stores this %1 and goes to the next one.").arg(record),
+        QStringLiteral("Stores this %1 and goes to the last one.").arg(record)};
+    constexpr std::array<UnitMove, 4> kMoves = {UnitMove::First, UnitMove::Previous, UnitMove::Next,
+                                                UnitMove::Last};
+    for (std::size_t m = 0; m < 4; ++m) {
+        moves[m] = EditorButton(1059 + static_cast<int>(m), QString::fromLatin1(kTexts[m]), helps[m]);
+        QObject::connect(moves[m], &QPushButton::clicked, dialog, [move, step = kMoves[m]] { move(step); });
+    }
+    copy = EditorButton(texts.copyId, QStringLiteral("&Copy"), QString::fromLatin1(texts.copyHelp));
+    paste = EditorButton(texts.pasteId, QStringLiteral("&Paste"), QString::fromLatin1(texts.pasteHelp));
+    ok = EditorButton(1, QStringLiteral("OK"),
+                      QStringLiteral("Keeps every change made to the %1s since the editor opened and closes "
+                                     "it.")
+                          .arg(record));
+    ok->setDefault(true);
+    cancel = EditorButton(2, QStringLiteral("Cancel"), QString::fromLatin1(texts.cancelHelp));
+    help = AddFieldHelp(dialog);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+}
+
+void EditorButtons::Enable(const MoveButtons& enabled) {
+    moves[0]->setEnabled(enabled.first);
+    moves[1]->setEnabled(enabled.previous);
+    moves[2]->setEnabled(enabled.next);
+    moves[3]->setEnabled(enabled.last);
+}
+
+void EditorButtons::AppendTo(std::vector<QWidget*>& tabOrder) const {
+    for (QPushButton* move : moves) tabOrder.push_back(move);
+    for (QPushButton* button : {copy, paste, ok, cancel, help}) tabOrder.push_back(button);
+}
+
+void SetTabOrder(const std::vector<QWidget*>& order) {
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QPushButton* AddFieldHelp(QDialog* dialog) {
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
+    QObject::connect(f1, &QShortcut::activated, dialog, [dialog] {
+        for (QWidget* w = QApplication::focusWidget(); w && w != dialog; w = w->parentWidget()) {
+            if (w->whatsThis().isEmpty()) continue;
+            QWhatsThis::showText(w->mapToGlobal(QPoint(w->width() / 2, w->height())), w->whatsThis(), w);
+            return;
+        }
+    });
+    auto* help = EditorButton(9, QStringLiteral("Help"),
+                              QStringLiteral("Click here, then on any field, to read what it means."));
+    QObject::connect(help, &QPushButton::clicked, dialog, [] { QWhatsThis::enterWhatsThisMode(); });
+    return help;
+}
+
+} // namespace quorvant::ui
