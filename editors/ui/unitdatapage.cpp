@@ -1,5 +1,7 @@
 #include "editors/ui/unitdatapage.h"
 
+#include "editors/ui/editorcontrols.h"
+
 #include "editors/ui/pagecontrols.h"
 #include "editors/unitdatafields.h"
 #include "obdata/datecodes.h"
@@ -22,37 +24,6 @@ const UnitByteField& ByteField(int id) {
     for (const UnitByteField& field : UnitByteFields())
         if (field.id == id) return field;
     return UnitByteFields().front();
-}
-
-QStringList Entries(const std::vector<std::string>& list) {
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(list.size()));
-    for (const std::string& entry : list) entries.push_back(QString::fromStdString(entry));
-    return entries;
-}
-
-QStringList Entries(std::span<const char* const> list) {
-    QStringList entries;
-    for (const char* entry : list) entries.push_back(QString::fromLatin1(entry));
-    return entries;
-}
-
-QPushButton* Button(int id, const QString& text, const QString& help) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(QString::number(id));
-    button->setWhatsThis(help);
-    button->setAutoDefault(false);
-    return button;
-}
-
-// The position a list shows, or none when the list has no such entry.
-int ShownPosition(const QComboBox* list, int position) {
-    return position >= 0 && position < list->count() ? position : -1;
-}
-
-void Select(QComboBox* list, int position) {
-    QSignalBlocker block(list);
-    list->setCurrentIndex(position);
 }
 
 } // namespace
@@ -108,7 +79,7 @@ void CUnitDataPage::BuildControls() {
     form = FieldForm();
     columns->addLayout(form);
 
-    nation_ = list(1033, Entries(d.Lists.NationList),
+    nation_ = list(1033, ListEntries(d.Lists.NationList),
                    QStringLiteral("The nation that fields this unit. Only BW1 keeps a nation per unit; a "
                                   "BW2 or BW3 file belongs to one nation as a whole."));
     AddRow(form, QStringLiteral("Nationality "), nation_);
@@ -121,7 +92,7 @@ void CUnitDataPage::BuildControls() {
                                              "beside it."));
     exchange_.Add(classNumber_, values_.Class);
     tabOrder.push_back(classNumber_);
-    classList_ = list(1035, Entries(d.Lists.UnitClassList),
+    classList_ = list(1035, ListEntries(d.Lists.UnitClassList),
                       QStringLiteral("The unit's class by name; choosing one sets the class number."));
     classRow->addWidget(classNumber_);
     classRow->addWidget(classList_);
@@ -131,14 +102,14 @@ void CUnitDataPage::BuildControls() {
 
     for (int id : {1036, 1037, 1038, 1039, 1040, 1041}) byteEdit(id);
 
-    month_ = list(1063, Entries(AvailMonthEntries()),
+    month_ = list(1063, ListEntries(AvailMonthEntries()),
                   QStringLiteral("The month of the Avail Year from which the unit can be bought; empty for "
                                  "the whole year."));
     monthLabel_ = AddRow(form, QStringLiteral("Avail Month "), month_, 1159);
     QString dateHelp = QStringLiteral("The first date on which the unit can be bought.");
-    available_ = list(1042, Entries(d.Lists.DateList), dateHelp);
+    available_ = list(1042, ListEntries(d.Lists.DateList), dateHelp);
     AddRow(form, QStringLiteral("Avail Year "), available_);
-    unavailable_ = list(1043, Entries(d.Lists.DateList),
+    unavailable_ = list(1043, ListEntries(d.Lists.DateList),
                         QStringLiteral("The date from which the unit can no longer be bought."));
     AddRow(form, QStringLiteral("Unavailable "), unavailable_);
 
@@ -167,7 +138,7 @@ void CUnitDataPage::BuildControls() {
     columns->addSpacing(12);
     columns->addLayout(form);
     for (int id : {1052, 1053, 1054, 1055, 1056, 1057, 1058}) byteEdit(id);
-    moveClass_ = list(1080, Entries(MoveClassEntries()),
+    moveClass_ = list(1080, ListEntries(MoveClassEntries()),
                       QStringLiteral("How the unit moves: on foot, on wheels, on tracks, by water or in the "
                                      "air. It decides which ground the unit can cross. Not used by BW1."));
     AddRow(form, QStringLiteral("Move Class "), moveClass_);
@@ -178,24 +149,29 @@ void CUnitDataPage::BuildControls() {
         b->setMaximumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("<<<")) + 24);
         return b;
     };
-    first_ = Button(1059, QStringLiteral("<<"), QStringLiteral("Stores this unit and goes to unit 1."));
-    previous_ =
-        Button(1060, QStringLiteral("<"), QStringLiteral("Stores this unit and goes to the one before."));
-    next_ = Button(1061, QStringLiteral(">"), QStringLiteral("Stores this unit and goes to the next one."));
-    last_ = Button(1062, QStringLiteral(">>"), QStringLiteral("Stores this unit and goes to the last one."));
-    copy_ =
-        Button(1064, QStringLiteral("&Copy"),
-               QStringLiteral("Keeps a copy of this whole unit, to paste over another unit of this file."));
-    paste_ = Button(1065, QStringLiteral("&Paste"),
-                    QStringLiteral("Replaces this unit by the one copied last. In BW1 the pasted unit is "
-                                   "named RENAME ME, so the copy is easy to find."));
-    auto* ok = Button(1, QStringLiteral("OK"),
-                      QStringLiteral("Keeps every change made since the sheet opened, on every unit, and "
-                                     "closes the sheet."));
+    first_ = EditorButton(1059, QStringLiteral("<<"), QStringLiteral("Stores this unit and goes to unit 1."));
+    previous_ = EditorButton(1060, QStringLiteral("<"),
+                             QStringLiteral("Stores this unit and goes to the one before."));
+    next_ =
+        EditorButton(1061, QStringLiteral(">"), QStringLiteral("Stores this unit and goes to the next one."));
+    last_ = EditorButton(1062, QStringLiteral(">>"),
+                         QStringLiteral("Stores this unit and goes to the last one."));
+    copy_ = EditorButton(
+        1064, QStringLiteral("&Copy"),
+        QStringLiteral("Keeps a copy of this whole unit, to paste over another unit of this file."));
+    paste_ =
+        EditorButton(1065, QStringLiteral("&Paste"),
+                     QStringLiteral("Replaces this unit by the one copied last. In BW1 the pasted unit is "
+                                    "named RENAME ME, so the copy is easy to find."));
+    auto* ok =
+        EditorButton(1, QStringLiteral("OK"),
+                     QStringLiteral("Keeps every change made since the sheet opened, on every unit, and "
+                                    "closes the sheet."));
     ok->setDefault(true);
-    auto* cancel = Button(2, QStringLiteral("Cancel"),
-                          QStringLiteral("Throws away every change made since the sheet opened, on every "
-                                         "unit, and closes the sheet."));
+    auto* cancel =
+        EditorButton(2, QStringLiteral("Cancel"),
+                     QStringLiteral("Throws away every change made since the sheet opened, on every "
+                                    "unit, and closes the sheet."));
     for (QWidget* w :
          {static_cast<QWidget*>(first_), static_cast<QWidget*>(previous_), static_cast<QWidget*>(next_),
           static_cast<QWidget*>(last_), static_cast<QWidget*>(copy_), static_cast<QWidget*>(paste_),
@@ -275,21 +251,21 @@ void CUnitDataPage::Load() {
     const int gen = doc().Generation;
     const int index = context_.index;
 
-    Select(name_, ShownPosition(name_, index));
+    SelectQuietly(name_, ShownPosition(name_, index));
     nameText_ = RecordNameText(unit.Name);
     name_->setEditText(nameText_);
 
     shownNation_ = ShownPosition(nation_, NationPosition(unit.Nationality));
-    Select(nation_, shownNation_);
+    SelectQuietly(nation_, shownNation_);
     shownMonth_ = ShownPosition(month_, unit.AvailMonth);
-    Select(month_, shownMonth_);
+    SelectQuietly(month_, shownMonth_);
     shownMove_ = ShownPosition(moveClass_, unit.MoveClass);
-    Select(moveClass_, shownMove_);
+    SelectQuietly(moveClass_, shownMove_);
     shownAvailable_ = ShownPosition(available_, DateCodeToPosition(gen, unit.Available).value_or(-1));
-    Select(available_, shownAvailable_);
+    SelectQuietly(available_, shownAvailable_);
     shownUnavailable_ = ShownPosition(unavailable_, DateCodeToPosition(gen, unit.UnAvailable).value_or(-1));
-    Select(unavailable_, shownUnavailable_);
-    Select(classList_, TypedListSelection(unit.Class, classList_->count()));
+    SelectQuietly(unavailable_, shownUnavailable_);
+    SelectQuietly(classList_, TypedListSelection(unit.Class, classList_->count()));
 
     if (TypedUnitTarget(unitNumber_->text().toStdString(), context_.unitCount()) != index)
         unitNumber_->setText(QString::number(index));
@@ -360,7 +336,7 @@ void CUnitDataPage::Move(UnitMove move) {
 void CUnitDataPage::OnNameChosen(int entry) {
     if (!Store()) {
         // The unit stays, so does its name.
-        Select(name_, ShownPosition(name_, context_.index));
+        SelectQuietly(name_, ShownPosition(name_, context_.index));
         name_->setEditText(nameText_);
         return;
     }
@@ -378,7 +354,7 @@ void CUnitDataPage::OnUnitNumberTyped(const QString& text) {
 
 void CUnitDataPage::OnClassTyped(const QString& text) {
     std::optional<long long> value = ParseInteger(text.toStdString());
-    if (value) Select(classList_, TypedListSelection(*value, classList_->count()));
+    if (value) SelectQuietly(classList_, TypedListSelection(*value, classList_->count()));
 }
 
 void CUnitDataPage::OnClassChosen(int entry) {
