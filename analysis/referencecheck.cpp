@@ -2,6 +2,7 @@
 
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/picturenames.h"
 #include "views/columnsets.h"
 
 #include <set>
@@ -40,6 +41,16 @@ void CheckUnit(const CQuorvantDoc& doc, int slot, std::vector<Finding>& findings
             {kUnitTable, slot, unit.Name.trimmed(),
              "weapon " + std::to_string(k + 1) + " names " + where + " but carries " + Rounds(he, ap)});
     }
+}
+
+void CheckSidePicture(const CQuorvantDoc& doc, int slot, const std::vector<std::string>& listing,
+                      std::vector<Finding>& findings) {
+    const CUnitRecord& unit = doc.Units[static_cast<std::size_t>(slot)];
+    const std::uint32_t number = unit.SideView;
+    const std::string name = PictureName(number, NameFormFor(doc.Generation, doc.FileNation));
+    if (FindPicture(listing, name)) return;
+    findings.push_back({kUnitTable, slot, unit.Name.trimmed(),
+                        "side picture " + std::to_string(number) + " has no file " + name + ".lbm"});
 }
 
 // The formation a flagged entry names, or -1 for an entry that names a unit. The first entry is the
@@ -100,10 +111,14 @@ void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& fin
 
 } // namespace
 
-std::vector<Finding> CheckReferences(const CQuorvantDoc& doc) {
+std::vector<Finding> CheckReferences(const CQuorvantDoc& doc,
+                                     const std::vector<std::string>* pictureListing) {
     std::vector<Finding> findings;
-    for (int slot = 0; slot < static_cast<int>(doc.Units.size()); ++slot)
-        if (IsNamedSlot(doc.Units, slot)) CheckUnit(doc, slot, findings);
+    for (int slot = 0; slot < static_cast<int>(doc.Units.size()); ++slot) {
+        if (!IsNamedSlot(doc.Units, slot)) continue;
+        CheckUnit(doc, slot, findings);
+        if (pictureListing) CheckSidePicture(doc, slot, *pictureListing, findings);
+    }
     for (int slot = 0; slot < static_cast<int>(doc.Formations.size()); ++slot)
         if (IsNamedSlot(doc.Formations, slot)) CheckFormation(doc, slot, findings);
     return findings;

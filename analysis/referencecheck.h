@@ -20,6 +20,9 @@ struct Finding {
 // - a formation entry that names an empty unit slot or one past the table (0 names none);
 // - a sub-formation entry (BW2, BW3) that names an empty formation, one past the table, or leads
 //   back to its own formation.
-std::vector<Finding> CheckReferences(const CQuorvantDoc& doc);
+// - with a picture listing (the .lbm files of the picture folder), a unit whose side picture has no
+//   file in it.
+std::vector<Finding> CheckReferences(const CQuorvantDoc& doc,
+                                     const std::vector<std::string>* pictureListing = nullptr);
 
 } // namespace quorvant

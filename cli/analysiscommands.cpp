@@ -10,6 +10,7 @@
 #include "cli/tables.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/picturenames.h"
 #include "views/columnsets.h"
 
 #include <system_error>
@@ -73,8 +74,18 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
 
 int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     CQuorvantDoc doc;
+    std::optional<std::vector<std::string>> pictures;
+    if (auto dir = line.option("pictures")) {
+        fs::path folder = ResolveInputPath(*dir);
+        std::error_code ec;
+        if (!fs::is_directory(folder, ec)) {
+            err << "obtool: " << folder.string() << ": no such folder\n";
+            return kExitError;
+        }
+        pictures = ListPictureFiles(folder);
+    }
     if (!LoadOBFile(ResolveInputPath(line.positionals[0]), doc, err)) return kExitError;
-    std::vector<Finding> findings = CheckReferences(doc);
+    std::vector<Finding> findings = CheckReferences(doc, pictures ? &*pictures : nullptr);
     for (const Finding& f : findings)
         out << TableWord(f.table) << '\t' << f.slot << '\t' << f.name << '\t' << f.what << '\n';
     return findings.empty() ? 0 : kExitFound;

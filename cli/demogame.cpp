@@ -5,9 +5,11 @@
 #include "cli/demopictures.h"
 #include "cli/demoslots.h"
 #include "obdata/generation.h"
+#include "obdata/oblayout.h"
 #include "obdata/obwriter.h"
 #include "obdata/quorvantdoc.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -73,6 +75,11 @@ bool WriteDemoGame(const fs::path& dir, std::string& error) {
         CQuorvantDoc doc(file.generation);
         demo::FillDemoDocument(doc, file);
         std::vector<std::uint8_t> image = BuildOBImage(doc);
+        // The game's own BW2 and BW3 files carry their nation in every unit slot, though only slot 1's
+        // is read back; the picture cross reference shows each slot's.
+        if (file.generation != kBW1)
+            std::fill_n(image.begin() + layout::kUnitNationColumn, kUnitSlots,
+                        static_cast<std::uint8_t>(doc.FileNation));
         std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
         if (!demo::WriteDemoFile(DemoInstallFolder(dir, file.generation) / file.name, bytes, error))
             return false;

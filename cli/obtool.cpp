@@ -43,7 +43,7 @@ const std::vector<Command>& Commands() {
          {{"game", {"--game"}}, {"table", {"--table"}}},
          2,
          RunFind},
-        {"check", "check FILE", {}, 1, RunCheck},
+        {"check", "check FILE [--pictures DIR]", {{"pictures", {"--pictures"}}}, 1, RunCheck},
         {"diff", "diff A B", {}, 2, RunDiff},
         {"block", "block FILE --table units|weapons --slot S [-o OUT]", {kTable, kSlot, kOut}, 1, RunBlock},
         {"paste",
@@ -83,7 +83,8 @@ void PrintUsage(std::ostream& out) {
            "  export  write the CSV files the editor exports (LIST: weapons,units,formations)\n"
            "  import  read them back and save, in place or to OUT\n"
            "  find    the named slots of every OB file of a game folder whose name holds TEXT\n"
-           "  check   units and formations naming empty or missing slots, and formation loops\n"
+           "  check   units and formations naming empty or missing slots, and formation loops; with\n"
+           "          --pictures, units whose side picture has no file in DIR\n"
            "  diff    every field that differs between two OB files of one generation\n"
            "  block   write the clipboard block of a unit (with its four weapons) or a weapon, to OUT\n"
            "          or to standard output\n"

@@ -5,11 +5,14 @@
 #include "analysis/referencecheck.h"
 #include "analysis/ui/finddialog.h"
 #include "analysis/ui/findingswindow.h"
+#include "app/appsettings.h"
 #include "app/opencommand.h"
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/picfamily.h"
+#include "platform/cdroots.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
@@ -32,6 +35,13 @@ QVariant RecordAddress(int table, int slot) {
     return QVariantList{table, slot};
 }
 
+// The pictures the unit sheet would show for the document: its game's "pic" folder, else the CD's.
+PictureSource DocumentPictures(const CMainFrame* frame, const CQuorvantDoc& doc) {
+    const std::vector<std::filesystem::path> roots = CdRoots();
+    return FindPictureSource(frame->settings().InstallFolder(doc.Generation),
+                             roots.empty() ? std::filesystem::path() : roots.back(), doc.Generation, "");
+}
+
 void ShowIn(const QPointer<CChildFrame>& child, const QVariant& address, bool edit) {
     if (!child) return;
     const QVariantList parts = address.toList();
@@ -50,15 +60,23 @@ void ShowReferenceCheck(CMainFrame* frame) {
         {QStringLiteral("Table"), QStringLiteral("Slot"), QStringLiteral("Name"), QStringLiteral("Finding")},
         frame);
     window->setObjectName(QStringLiteral("CheckReferences"));
-    const std::vector<Finding> findings = CheckReferences(child->document());
+    const PictureSource pictures = DocumentPictures(frame, child->document());
+    const bool checkPictures = !pictures.listing.empty();
+    const std::vector<Finding> findings =
+        CheckReferences(child->document(), checkPictures ? &pictures.listing : nullptr);
     for (const Finding& f : findings)
         window->addRow({QString::fromLatin1(TableWord(f.table)), QString::number(f.slot), Latin1(f.name),
                         QString::fromStdString(f.what)},
                        RecordAddress(f.table, f.slot));
+    const QString pictureNote =
+        checkPictures ? QStringLiteral("Side pictures checked against %1.")
+                            .arg(QDir::toNativeSeparators(QString::fromStdString(pictures.folder.string())))
+                      : QStringLiteral("No picture folder found: side pictures not checked.");
     window->setSummary(
-        findings.empty()
-            ? QStringLiteral("No broken references.")
-            : QStringLiteral("%1 findings. Double-click one to edit the record.").arg(findings.size()));
+        (findings.empty()
+             ? QStringLiteral("No broken references.")
+             : QStringLiteral("%1 findings. Double-click one to edit the record.").arg(findings.size())) +
+        QLatin1Char(' ') + pictureNote);
     QPointer<CChildFrame> target(child);
     window->onActivated = [target](const QVariant& address) { ShowIn(target, address, true); };
     window->fitColumns();

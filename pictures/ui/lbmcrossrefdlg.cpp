@@ -1,6 +1,7 @@
 #include "pictures/ui/lbmcrossrefdlg.h"
 
 #include "app/ui/loadprogressdialog.h"
+#include "editors/ui/editorcontrols.h"
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/vocabulary.h"
@@ -28,15 +29,6 @@
 #include <memory>
 
 namespace quorvant::ui {
-namespace {
-
-QPushButton* Button(const QString& text, int id, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::number(id));
-    return b;
-}
-
-} // namespace
 
 CLbmCrossRefDlg::CLbmCrossRefDlg(const AppSettings& settings, CPicRefCache& cache, QWidget* parent)
     : QDialog(parent), settings_(settings), cache_(cache) {
@@ -49,15 +41,22 @@ CLbmCrossRefDlg::CLbmCrossRefDlg(const AppSettings& settings, CPicRefCache& cach
 
 void CLbmCrossRefDlg::BuildControls() {
     picture_ = new CPictureControl(this);
-    first_ = Button(QStringLiteral("<<"), 1059, this);
-    previous_ = Button(QStringLiteral("<"), 1060, this);
-    next_ = Button(QStringLiteral(">"), 1061, this);
-    last_ = Button(QStringLiteral(">>"), 1062, this);
+    picture_->setWhatsThis(QStringLiteral("The picture shown, and below it the units that use it."));
+    first_ = EditorButton(1059, QStringLiteral("<<"), QStringLiteral("The first picture of the folder."));
+    previous_ = EditorButton(1060, QStringLiteral("<"), QStringLiteral("The picture before this one."));
+    next_ = EditorButton(1061, QStringLiteral(">"), QStringLiteral("The picture after this one."));
+    last_ = EditorButton(1062, QStringLiteral(">>"), QStringLiteral("The last picture of the folder."));
     number_edit_ = new QLineEdit(this);
     number_edit_->setObjectName(QStringLiteral("1200"));
     number_edit_->setValidator(new QIntValidator(0, 65535, number_edit_));
     number_edit_->setMaximumWidth(80);
-    load_ = Button(QStringLiteral("Load"), 1201, this);
+    number_edit_->setWhatsThis(QStringLiteral(
+        "The number of the picture shown. Type another (0 to 65535) and press Enter or Load to see it."));
+    number_edit_->setAccessibleName(QStringLiteral("Graphic Number"));
+    load_ = EditorButton(1201, QStringLiteral("Load"),
+                         QStringLiteral("Shows the picture whose number is typed."));
+    // Enter in the number shows that picture rather than closing the dialog.
+    load_->setDefault(true);
 
     auto* version = new QGroupBox(QStringLiteral("Game Version"), this);
     auto* versionLayout = new QGridLayout(version);
@@ -68,11 +67,16 @@ void CLbmCrossRefDlg::BuildControls() {
         generations_[g]->setObjectName(QString::number(1351 + g));
         generationGroup->addButton(generations_[g], g);
         versionLayout->addWidget(generations_[g], g, 0);
+        generations_[g]->setWhatsThis(
+            QStringLiteral("Lists the pictures of BW%1 and the units of its OB files that use them.")
+                .arg(g + 1));
     }
     modernButton_ = new QRadioButton(QStringLiteral("&Modern"), version);
     modernButton_->setObjectName(QStringLiteral("1354"));
     wwiiButton_ = new QRadioButton(QStringLiteral("&WWII"), version);
     wwiiButton_->setObjectName(QStringLiteral("1355"));
+    modernButton_->setWhatsThis(QStringLiteral("BW3's modern nations: pictures named PM00000 and up."));
+    wwiiButton_->setWhatsThis(QStringLiteral("BW3's second-world-war nations: pictures named P0000 and up."));
     auto* eraGroup = new QButtonGroup(this);
     eraGroup->addButton(modernButton_, 1);
     eraGroup->addButton(wwiiButton_, 0);
@@ -93,6 +97,10 @@ void CLbmCrossRefDlg::BuildControls() {
     }
     units_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid palette(midlight); }"));
     units_->setMinimumWidth(560);
+    units_->setWhatsThis(QStringLiteral("Every unit of the OB files that uses the picture shown, with its "
+                                        "file's nation and its dates. Double-click a unit to open its "
+                                        "file with the unit selected."));
+    units_->setAccessibleName(QStringLiteral("Units using this picture"));
 
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("1341"));
@@ -109,7 +117,9 @@ void CLbmCrossRefDlg::BuildControls() {
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
+    buttons->button(QDialogButtonBox::Close)->setWhatsThis(QStringLiteral("Closes this window."));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    buttons->addButton(AddFieldHelp(this), QDialogButtonBox::HelpRole);
 
     auto* navigation = new QHBoxLayout;
     for (QPushButton* b : {first_, previous_, next_, last_}) navigation->addWidget(b);

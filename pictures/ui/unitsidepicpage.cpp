@@ -1,5 +1,6 @@
 #include "pictures/ui/unitsidepicpage.h"
 
+#include "editors/ui/editorcontrols.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/picfamily.h"
 #include "pictures/ui/picturecontrol.h"
@@ -14,15 +15,6 @@
 #include <QVBoxLayout>
 
 namespace quorvant::ui {
-namespace {
-
-QPushButton* Button(const QString& text, int id, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QString::number(id));
-    return b;
-}
-
-} // namespace
 
 CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& doc, int slot, QWidget* parent)
     : QWidget(parent), settings_(settings), doc_(doc), slot_(slot),
@@ -35,12 +27,17 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     number_edit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), number_edit_));
     number_edit_->setMaximumWidth(100);
-    first_ = Button(QStringLiteral("<<"), 1059, this);
-    previous_ = Button(QStringLiteral("<"), 1060, this);
-    next_ = Button(QStringLiteral(">"), 1061, this);
-    last_ = Button(QStringLiteral(">>"), 1062, this);
-    load_ = Button(QStringLiteral("Load"), 1201, this);
-    reset_ = Button(QStringLiteral("Reset"), 1203, this);
+    number_edit_->setWhatsThis(QStringLiteral("The number of the picture shown. Type another and press "
+                                              "Load to see it; the unit's own picture is set on the data "
+                                              "page."));
+    number_edit_->setAccessibleName(QStringLiteral("Graphic Number"));
+    first_ = EditorButton(1059, QStringLiteral("<<"), QStringLiteral("The first picture of the folder."));
+    previous_ = EditorButton(1060, QStringLiteral("<"), QStringLiteral("The picture before this one."));
+    next_ = EditorButton(1061, QStringLiteral(">"), QStringLiteral("The picture after this one."));
+    last_ = EditorButton(1062, QStringLiteral(">>"), QStringLiteral("The last picture of the folder."));
+    load_ = EditorButton(1201, QStringLiteral("Load"),
+                         QStringLiteral("Shows the picture whose number is typed."));
+    reset_ = EditorButton(1203, QStringLiteral("Reset"), QStringLiteral("Back to the unit's own picture."));
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("1341"));
     files_->hide();

@@ -70,6 +70,34 @@ TEST(ObtoolCheck, NamesEachBrokenReference) {
     EXPECT_EQ(Obtool({"check", (dir / "missing").string()}).code, 2);
 }
 
+TEST(ObtoolCheck, WithAPictureFolderNamesUnitsWhosePictureHasNoFile) {
+    TempFolder dir;
+    // A BW2 file names its pictures in the long form; the file is found whatever its case.
+    OBFileBuilder b = OBFileBuilder::BW2().unitName(1, "Tank").unitName(2, "Truck").unitName(3, "Jeep");
+    b.put16(25250 + 2 * 1, 15).put16(25250 + 2 * 2, 7).put16(25250 + 2 * 3, 65535);
+    b.put16(25250 + 2 * 4, 7); // a blank slot is nobody's concern
+    WriteBytes(dir / "MOB00", b.bytes());
+    std::filesystem::create_directories(dir / "pic");
+    WriteBytes(dir / "pic" / "pm00015.LBM", {1});
+    WriteBytes(dir / "pic" / "PM00007.bmp", {1}); // not a picture of the game
+    WriteBytes(dir / "pic" / "PM65535.lbm", {1});
+    ToolResult r = Obtool({"check", (dir / "MOB00").string(), "--pictures", (dir / "pic").string()});
+    EXPECT_EQ(r.code, 1) << r.err;
+    EXPECT_EQ(r.out, "units\t2\tTruck\tside picture 7 has no file PM00007.lbm\n");
+    EXPECT_EQ(r.err, "");
+
+    // Without the option the pictures are not looked at.
+    r = Obtool({"check", (dir / "MOB00").string()});
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "");
+
+    r = Obtool({"check", (dir / "MOB00").string(), "--pictures", (dir / "nowhere").string()});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("nowhere: no such folder"), std::string::npos);
+    EXPECT_EQ(Obtool({"check", (dir / "MOB00").string(), "--pictures"}).code, 2);
+}
+
 TEST(ObtoolDiff, ListsEveryChangedFieldAsSetNamesIt) {
     TempFolder dir;
     OBFileBuilder a = OBFileBuilder::BW1().unitName(1, "Tiger").unitName(2, "Puma").column(24750, 1, 90);

@@ -56,6 +56,22 @@ TEST(ReferenceCheck, BlankSlotsAreNeverReportedAndBW1EntriesAreUnitsOnly) {
     EXPECT_EQ(Whats(CheckReferences(doc)), std::vector<std::string>{"1: entry 3 names empty unit slot 200"});
 }
 
+TEST(ReferenceCheck, SidePicturesFollowTheNameFormOfTheFilesNation) {
+    CQuorvantDoc doc;
+    doc.ReadBytes(OBFileBuilder::BW3().unitName(1, "T-72").unitName(2, "Panther").bytes());
+    doc.Units[1].SideView = 12;
+    doc.Units[2].SideView = 12;
+    const std::vector<std::string> listing = {"P0012.lbm"};
+    doc.FileNation = 12; // a modern nation: long names
+    EXPECT_EQ(Whats(CheckReferences(doc, &listing)),
+              (std::vector<std::string>{"1: side picture 12 has no file PM00012.lbm",
+                                        "2: side picture 12 has no file PM00012.lbm"}));
+    doc.FileNation = 75; // a second-world-war nation: short names
+    EXPECT_TRUE(CheckReferences(doc, &listing).empty());
+    const std::vector<std::string> none;
+    EXPECT_EQ(CheckReferences(doc, &none).size(), 2u);
+}
+
 TEST(RecordFind, MatchesListedNamedSlotsIgnoringCase) {
     CQuorvantDoc doc;
     doc.ReadBytes(OBFileBuilder::BW2()

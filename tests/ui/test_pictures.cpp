@@ -8,8 +8,8 @@
 #include "views/ui/unitview.h"
 
 #include <QLineEdit>
-#include <QPainter>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -137,15 +137,26 @@ TEST_F(PicturesTest, CrossReferenceListsTheUnitsOfThePictureAndScansAFamilyOnce)
     ASSERT_EQ(units->topLevelItemCount(), 1);
     EXPECT_EQ(units->topLevelItem(0)->text(0), "6");
     EXPECT_FALSE(Find<QPushButton>(&dialog, 1062)->isEnabled());
-    // A number without a file: the placeholder, and the list still follows it.
+    // A number without a file, typed and entered: the placeholder, and the list still follows it.
     Find<QLineEdit>(&dialog, 1200)->setText(QStringLiteral("77"));
-    Click(&dialog, 1201);
+    QTest::keyClick(Find<QLineEdit>(&dialog, 1200), Qt::Key_Return);
     EXPECT_TRUE(Find<ui::CPictureControl>(&dialog, 1202)->showsPlaceholder());
     EXPECT_EQ(units->topLevelItemCount(), 0);
 
     dialog.Open();
     EXPECT_EQ(cache.scans(), 1);
     EXPECT_TRUE(prompts.asked.empty());
+    // F1 has something to say about every control the user can reach.
+    int reachable = 0;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus || w->inherits("QScrollBar") ||
+            w->inherits("QHeaderView") || w->parentWidget()->inherits("QAbstractScrollArea"))
+            continue;
+        ++reachable;
+        EXPECT_FALSE(w->whatsThis().isEmpty())
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+    }
+    EXPECT_GE(reachable, 12); // four moves, the number, Load, five choices of game, the list
     dialog.reject();
 }
 
