@@ -1,6 +1,9 @@
 #include "analysis/gamefolderfiles.h"
 
 #include "app/obmenu.h"
+#include "obdata/obreader.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/fileio.h"
 #include "platform/pathresolve.h"
 
 namespace quorvant {
@@ -12,6 +15,13 @@ std::vector<GameFolderFile> GameFolderFiles(const std::filesystem::path& folder,
         files.push_back({entry.file, ResolveCaseInsensitive(folder, entry.file)});
     }
     return files;
+}
+
+bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, why);
+    if (!bytes) return false;
+    ReadOBImage(doc, *bytes, nullptr);
+    return true;
 }
 
 } // namespace quorvant

@@ -16,4 +16,10 @@ struct GameFolderFile {
 // that is not there keeps the menu's spelling in its path.
 std::vector<GameFolderFile> GameFolderFiles(const std::filesystem::path& folder, int generation);
 
+class CQuorvantDoc;
+
+// Reads an OB file into a fresh document for a tool that only looks at it: one read, no snapshots
+// for editors, no views told. False, with the reason, when the file cannot be read.
+bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why);
+
 } // namespace quorvant

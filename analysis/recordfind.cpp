@@ -5,17 +5,26 @@
 #include "views/listrows.h"
 
 #include <algorithm>
-#include <cctype>
 #include <system_error>
 
 namespace quorvant {
 namespace {
 
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool HoldsIgnoringCase(std::string_view haystack, std::string_view needle) {
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
     auto it = std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end(),
-                          [&](char a, char b) { return lower(a) == lower(b); });
+                          [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
     return it != haystack.end();
+}
+
+std::string WhyUnreadable(const std::filesystem::path& path, const std::string& why) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return "no such file";
+    if (!std::filesystem::is_regular_file(path, ec)) return "not a file";
+    return why;
 }
 
 } // namespace
@@ -39,9 +48,9 @@ std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string
     for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
         if (table && *table != t) continue;
         for (int row = 0; row < ListRowCount(doc, t); ++row) {
-            if (!RowHasCells(doc, t, row)) continue;
-            std::string name = RecordNameOfRow(doc, t, row);
-            if (HoldsIgnoringCase(name, text)) matches.push_back({file, t, SlotOfRow(row), std::move(name)});
+            std::string_view name = NameOfNamedRow(doc, t, row);
+            if (!name.empty() && HoldsIgnoringCase(name, text))
+                matches.push_back({file, t, SlotOfRow(row), std::string(name)});
         }
     }
     return matches;
@@ -54,19 +63,13 @@ FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int gener
     int done = 0;
     for (const GameFolderFile& file : files) {
         const std::size_t before = result.matches.size();
-        std::error_code ec;
         std::string shown = file.path.filename().string();
-        if (!std::filesystem::is_regular_file(file.path, ec)) {
-            result.skipped.push_back(
-                {shown, std::filesystem::exists(file.path, ec) ? "not a file" : "no such file"});
+        CQuorvantDoc doc(generation);
+        if (std::string why; ReadGameFolderFile(file.path, doc, why)) {
+            auto found = FindInDocument(doc, shown, text, table);
+            result.matches.insert(result.matches.end(), found.begin(), found.end());
         } else {
-            CQuorvantDoc doc(generation);
-            if (doc.OnOpenDocument(file.path)) {
-                auto found = FindInDocument(doc, shown, text, table);
-                result.matches.insert(result.matches.end(), found.begin(), found.end());
-            } else {
-                result.skipped.push_back({shown, doc.LastErrorDetail()});
-            }
+            result.skipped.push_back({shown, WhyUnreadable(file.path, why)});
         }
         ++done;
         if (!progress) continue;

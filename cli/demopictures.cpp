@@ -173,9 +173,9 @@ std::vector<std::uint8_t> DemoPicture(int number, bool planar) {
         break;
     }
     const std::uint8_t planes = planar ? 4 : 8;
-    std::vector<std::uint8_t> bmhd;
-    bmhd.insert(bmhd.end(), {0, kWidth, 0, kHeight, 0,  0, 0,  0, planes, 0, std::uint8_t(planar ? 1 : 0),
-                             0, 0,      0, 10,      11, 1, 64, 0, 200});
+    const std::vector<std::uint8_t> bmhd = {
+        0, kWidth, 0, kHeight, 0,  0, 0,  0, planes, 0, std::uint8_t(planar ? 1 : 0),
+        0, 0,      0, 10,      11, 1, 64, 0, 200};
     std::vector<std::uint8_t> cmap;
     for (const auto& c : kPalette) cmap.insert(cmap.end(), c.begin(), c.end());
     std::vector<std::uint8_t> body;

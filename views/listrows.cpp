@@ -70,6 +70,12 @@ bool RowHasCells(const CQuorvantDoc& doc, int table, int row) {
     return !IsBlankName(*NameOfSlot(doc, table, SlotOfRow(row)));
 }
 
+std::string_view NameOfNamedRow(const CQuorvantDoc& doc, int table, int row) {
+    if (!RowHasCells(doc, table, row)) return {};
+    std::string_view name = NameOfSlot(doc, table, SlotOfRow(row))->view();
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+}
+
 std::string CellText(const CQuorvantDoc& doc, int table, int row, const ColumnSpec& column) {
     if (!column.rule) return RowLabel(doc, table, row);
     if (!RowHasCells(doc, table, row)) return {};

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvant {
@@ -29,6 +30,10 @@ std::string RecordNameOfRow(const CQuorvantDoc& doc, int table, int row);
 
 // Blank slots show their label only.
 bool RowHasCells(const CQuorvantDoc& doc, int table, int row);
+
+// The name of a row with cells, less its trailing blanks, without a copy (searches look at every
+// row); empty for blank slots and rows the list does not have.
+std::string_view NameOfNamedRow(const CQuorvantDoc& doc, int table, int row);
 
 // The text of one cell; empty for rows the list does not have.
 std::string CellText(const CQuorvantDoc& doc, int table, int row, const ColumnSpec& column);

@@ -22,6 +22,7 @@ void WriteBW2Folder(const TempFolder& dir) {
 TEST(ObtoolFind, PrintsEveryMatchInMenuAndSlotOrder) {
     TempFolder dir;
     WriteBW2Folder(dir);
+    std::filesystem::create_directories(dir / "MOB02");
     ToolResult r = Obtool({"find", dir.path().string(), "--game", "bw2", "LEO"});
     ASSERT_EQ(r.code, 0) << r.err;
     // The menus list Greece (MOB31) before West Germany (MOB00).
@@ -31,6 +32,7 @@ TEST(ObtoolFind, PrintsEveryMatchInMenuAndSlotOrder) {
                      "MOB00\tunits\t7\tLeopard 2A4\n");
     // Every other file of the menus is missing and named as skipped; the stray file is not searched.
     EXPECT_NE(r.err.find("obtool: MOB01: no such file; skipped\n"), std::string::npos);
+    EXPECT_NE(r.err.find("obtool: MOB02: not a file; skipped\n"), std::string::npos);
     EXPECT_EQ(r.err.find("MOB99"), std::string::npos);
 
     r = Obtool({"find", dir.path().string(), "--game", "bw2", "leopard 2", "--table", "units"});

@@ -24,7 +24,7 @@ OBFileBuilder TargetBW2() {
     OBFileBuilder b = OBFileBuilder::BW2();
     b.column(25000, 1, 17).unitName(1, "HQ").unitName(5, "Sherman   ");
     for (int s = 1; s <= 247; ++s)
-        if (s != 40) b.weaponName(s, "W" + std::to_string(s));
+        if (s != 40) b.weaponName(s, std::string("W").append(std::to_string(s)));
     b.weaponName(60, "MG 34").column(6000, 60, 12);
     return b;
 }
@@ -174,7 +174,8 @@ TEST(ObtoolTransfer, EveryFailureSaysWhyAndLeavesEveryFileAsItWas) {
         {"copy", s, "--table", "units", "--slot", "3", t, "--to", "5", "-o", o},
         {"copy", s, "--table", "units", "--slot", "3", "--to", "5", "-o", o},
         {"copy", s, "--table", "formations", "--slot", "3", t, "--to", "5", "-o", o},
-        {"copy", f.bw1.string(), "--table", "units", "--slot", "2", shortFile.string(), "--to", "200", "-o", o},
+        {"copy", f.bw1.string(), "--table", "units", "--slot", "2", shortFile.string(), "--to", "200", "-o",
+         o},
         // In place: the same refusals leave the inputs untouched.
         {"paste", t, "--table", "units", "--slot", "1", "--block", unitBlock.string()},
         {"copy", s, "--table", "units", "--slot", "3", t, "--to", "5"},

@@ -113,7 +113,8 @@ TEST(CsvExport, FormationHeadingsAndColumnsPerGeneration) {
               "Unit 2 Str, Unit 3,Unit 3 Str, Unit 4,Unit 4 Str,Unit 5,Unit 5 Str, Unit 6,Unit 6 Str, Unit 7,"
               " Unit 7 Str, Unit 8,Unit 8 Str,Unit 9,Unit 9 Str, Unit 10, Unit 10 Str,");
     std::string pairs;
-    for (int i = 0; i < 10; ++i) pairs += "," + std::to_string(60018 + i) + "," + std::to_string(28 + i);
+    for (int i = 0; i < 10; ++i)
+        pairs.append(",").append(std::to_string(60018 + i)).append(",").append(std::to_string(28 + i));
     EXPECT_EQ(l3, "1," + kTiger + ",1,17,12," + Seq(13, 16) + pairs);
     EXPECT_EQ(Count(l3, ','), 28u); // 29 values under 29 labels and a trailing comma
 }

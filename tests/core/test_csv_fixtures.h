@@ -73,7 +73,10 @@ inline CFormationRecord DistinctFormation(const char* name) {
 // "from,from+1,...,to": runs of consecutive values in the expected lines.
 inline std::string Seq(int from, int to) {
     std::string out;
-    for (int v = from; v <= to; ++v) out += (v == from ? "" : ",") + std::to_string(v);
+    for (int v = from; v <= to; ++v) {
+        if (v != from) out += ',';
+        out += std::to_string(v);
+    }
     return out;
 }
 

@@ -21,7 +21,7 @@ std::vector<std::string> Whats(const std::vector<Finding>& findings) {
 
 CQuorvantDoc& Formations(CQuorvantDoc& doc, int generation) {
     OBFileBuilder file = generation == kBW3 ? OBFileBuilder::BW3() : OBFileBuilder::BW2();
-    for (int s = 1; s <= 4; ++s) file.formationName(s, "F" + std::to_string(s));
+    for (int s = 1; s <= 4; ++s) file.formationName(s, std::string("F").append(std::to_string(s)));
     doc.ReadBytes(file.bytes());
     return doc;
 }
