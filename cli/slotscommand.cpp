@@ -70,10 +70,11 @@ class SlotsCommand {
                 return 0;
             }
             UpdateResult result;
-            if (!UpdateArchiveCopies(slotFolder_, mode_, archiver, result, error)) return Failure(err_, error);
+            if (!UpdateArchiveCopies(slotFolder_, mode_, archiver, result, error))
+                return Failure(err_, error);
             for (int number : result.recovered)
-                out_ << mode_.DescriptionFileName(number) << " recovered from " << ArchiveFileName(mode_, number)
-                     << '\n';
+                out_ << mode_.DescriptionFileName(number) << " recovered from "
+                     << ArchiveFileName(mode_, number) << '\n';
             if (result.recovered.empty() && result.refused.empty())
                 out_ << "every archive has its description copy\n";
             for (const std::string& why : result.refused) err_ << "obtool slots: " << why << '\n';
@@ -86,7 +87,8 @@ class SlotsCommand {
         SlotFiles slot = Slot(number);
         const std::string name = ArchiveFileName(mode_, number);
         if (operation == "zip") {
-            if (!CheckSourceSlot(slot, error) || !CheckTargetSlot(archive, error)) return Failure(err_, error);
+            if (!CheckSourceSlot(slot, error) || !CheckTargetSlot(archive, error))
+                return Failure(err_, error);
             if (archive.data.exists() || archive.description.exists()) {
                 if (!ConfirmedArchive(archive, "replace")) return kExitFailure;
             }
@@ -95,10 +97,11 @@ class SlotsCommand {
         }
         if (operation == "unzip") {
             if (!archive.data.exists())
-                return Failure(err_, "slot " + Number(slot) + " has no archive (" + archive.data.path.string() +
-                                         " is missing)");
+                return Failure(err_, "slot " + Number(slot) + " has no archive (" +
+                                         archive.data.path.string() + " is missing)");
             if (!CheckTargetSlot(slot, error)) return Failure(err_, error);
-            if ((slot.description.exists() || slot.data.exists()) && !Confirmed(slot, "replace")) return kExitFailure;
+            if ((slot.description.exists() || slot.data.exists()) && !Confirmed(slot, "replace"))
+                return kExitFailure;
             if (!UnzipSlot(slotFolder_, mode_, number, archiver, error)) return Failure(err_, error);
             return Done(archive.data.path.filename().string() + " unpacked into slot " + Number(slot));
         }

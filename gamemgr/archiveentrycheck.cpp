@@ -89,8 +89,8 @@ bool CheckSlotArchiveEntries(const std::vector<ArchiveEntryInfo>& entries, const
         } else if (EqualsIgnoringAsciiCase(bare, dataName)) {
             data = true;
         } else {
-            error = "the archive holds " + Shown(bare) + ", which is not a file of the slot (" + descriptionName +
-                    ", " + dataName + ")";
+            error = "the archive holds " + Shown(bare) + ", which is not a file of the slot (" +
+                    descriptionName + ", " + dataName + ")";
             return false;
         }
     }

@@ -14,7 +14,7 @@ constexpr std::size_t kMaxArchiveEntries = 1000;
 
 // One entry of an archive's central directory, as far as an unpack cares.
 struct ArchiveEntryInfo {
-    std::string name; // as stored, '/' separating folders
+    std::string name;       // as stored, '/' separating folders
     std::uint64_t size = 0; // unpacked size the archive declares
     bool encrypted = false;
 

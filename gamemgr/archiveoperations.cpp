@@ -60,7 +60,8 @@ bool UnpackSlotArchive(const fs::path& archive, const GameMode& mode, int number
     std::error_code ec;
     for (fs::directory_iterator it(staging.path(), ec), end; !ec && it != end; it.increment(ec)) ++files;
     if (descriptions.size() != 1 || data.size() != 1 || files != 2) {
-        error = "unpacking " + archive.string() + " did not give exactly " + descriptionName + " and " + dataName;
+        error =
+            "unpacking " + archive.string() + " did not give exactly " + descriptionName + " and " + dataName;
         return false;
     }
     staged = {descriptions.front(), data.front()};
@@ -197,7 +198,8 @@ bool UnzipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Arc
     SlotFiles archive = FindArchiveFiles(*zipFolder, mode, number);
     SlotFiles slot = FindSlotFiles(slotFolder, mode, number);
     if (!archive.data.exists()) {
-        error = "slot " + std::to_string(number) + " has no archive (" + archive.data.path.string() + " is missing)";
+        error = "slot " + std::to_string(number) + " has no archive (" + archive.data.path.string() +
+                " is missing)";
         return false;
     }
     if (!CheckTargetSlot(archive, error) || !CheckTargetSlot(slot, error)) return false;
@@ -234,8 +236,8 @@ bool UpdateArchiveCopies(const fs::path& slotFolder, const GameMode& mode, Archi
         if (archives.empty() || !index.Find(mode.DescriptionFileName(number)).empty()) continue;
         std::string why;
         if (archives.size() > 1) {
-            result.refused.push_back("the archive exists under two spellings: " + archives[0].string() + " and " +
-                                     archives[1].string());
+            result.refused.push_back("the archive exists under two spellings: " + archives[0].string() +
+                                     " and " + archives[1].string());
             continue;
         }
         StagingFolder staging;

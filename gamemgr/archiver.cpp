@@ -165,7 +165,8 @@ bool VerifyArchiveBytes(const std::uint8_t* bytes, std::size_t size, std::string
     if (!ListEntries(zip.get(), entries, error) || !CheckArchiveEntries(entries, error)) return false;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].IsFolder()) continue;
-        if (!ReadEntryData(zip.get(), i, entries[i], [](const char*, std::size_t) { return true; }, error))
+        if (!ReadEntryData(
+                zip.get(), i, entries[i], [](const char*, std::size_t) { return true; }, error))
             return false;
     }
     return true;
@@ -239,7 +240,8 @@ bool BuiltinArchiver::Unpack(const fs::path& archive, const fs::path& folder, st
         written.push_back(w);
         bool ok = ReadEntryData(
             zip.get(), i, entries[i],
-            [&](const char* bytes, std::size_t n) { return std::fwrite(bytes, 1, n, out.get()) == n; }, error);
+            [&](const char* bytes, std::size_t n) { return std::fwrite(bytes, 1, n, out.get()) == n; },
+            error);
         if (!ok || !SyncAndClose(out)) {
             if (ok) error = (folder / bare).string() + " cannot be written: " + std::strerror(errno);
             out.reset();

@@ -16,7 +16,8 @@ fs::path ArchiverProgramPath(std::string_view command) {
     return fs::path(program + ".exe");
 }
 
-std::vector<std::string> PackArguments(const fs::path& archive, const fs::path& description, const fs::path& data) {
+std::vector<std::string> PackArguments(const fs::path& archive, const fs::path& description,
+                                       const fs::path& data) {
     return {"-min", "-a", archive.string(), description.string(), data.string()};
 }
 
@@ -48,7 +49,8 @@ bool ExternalArchiver::Pack(const fs::path& archive, const PackFile& description
                             std::string& error) {
     // An outside archiver names entries after the files it is given; files whose spelling on disk
     // differs from their entry names are handed over as copies under those names.
-    bool asNamed = description.file.filename() == description.entryName && data.file.filename() == data.entryName;
+    bool asNamed =
+        description.file.filename() == description.entryName && data.file.filename() == data.entryName;
     if (asNamed) return Run(PackArguments(archive, description.file, data.file), error);
     fs::path staging = TemporaryPathBeside(archive);
     std::error_code ec;

@@ -27,7 +27,8 @@ std::string Tail(std::FILE* file) {
     std::fseek(file, from, SEEK_SET);
     std::string text(static_cast<std::size_t>(size - from), '\0');
     text.resize(std::fread(text.data(), 1, text.size(), file));
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' '))
+        text.pop_back();
     return text;
 }
 

@@ -56,11 +56,6 @@ QPushButton* MakeButton(QWidget* parent, int id, const QString& text) {
     return b;
 }
 
-std::string Latin1(const QString& text) {
-    QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // The wait cursor while an archiver runs.
 class WaitCursor {
   public:
@@ -101,9 +96,13 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     connect(model_, &QStandardItemModel::itemChanged, this, &CGameManagerDlg::OnItemChanged);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowRow(false, current.row()); });
+    // A click moves the current row before the selection; the buttons follow the selection.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateButtons(); });
     connect(list_, &CSlotListCtrl::activated, this, [this] { SetActiveList(false); });
     // A press in either list points both at the slot of the row under it.
-    connect(list_, &CSlotListCtrl::pressed, this, [this](const QPoint& at) { FollowRow(false, list_->rowAt(at.y())); });
+    connect(list_, &CSlotListCtrl::pressed, this,
+            [this](const QPoint& at) { FollowRow(false, list_->rowAt(at.y())); });
     auto onDrop = [this](SlotDrop kind, const QString& format, const QByteArray& block) {
         return OnDrop(kind, format, block);
     };
@@ -122,9 +121,10 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     right->addWidget(BuildZipActions(), 1);
     archives_->setDropHandler(onDrop);
     for (int k : {1, 2})
-        emailBoxes_[k - 1]->setDropHandler([this, k](SlotDrop kind, const QString& format, const QByteArray& block) {
-            return OnDrop(kind, format, block, k);
-        });
+        emailBoxes_[k - 1]->setDropHandler(
+            [this, k](SlotDrop kind, const QString& format, const QByteArray& block) {
+                return OnDrop(kind, format, block, k);
+            });
     auto* close = MakeButton(this, 1, QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(close, 0, Qt::AlignRight);
@@ -228,6 +228,8 @@ QWidget* CGameManagerDlg::BuildZipActions() {
     archives_->setMinimumWidth(200);
     connect(archives_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowRow(true, current.row()); });
+    connect(archives_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateButtons(); });
     connect(archives_, &CSlotListCtrl::activated, this, [this] { SetActiveList(true); });
     connect(archives_, &CSlotListCtrl::pressed, this,
             [this](const QPoint& at) { FollowRow(true, archives_->rowAt(at.y())); });
@@ -375,8 +377,9 @@ QPushButton* CGameManagerDlg::Button(int id) const {
 void CGameManagerDlg::UpdateButtons() {
     if (!archives_ || filling_) return;
     int archiveRow = currentArchiveRow();
-    const ArchiveEntry* archive =
-        archiveRow >= 0 && archiveRow < static_cast<int>(archiveRows_.size()) ? &archiveRows_[archiveRow] : nullptr;
+    const ArchiveEntry* archive = archiveRow >= 0 && archiveRow < static_cast<int>(archiveRows_.size())
+                                      ? &archiveRows_[archiveRow]
+                                      : nullptr;
     if (archivesActive_) {
         for (int id : {kDelete, kRename, kCut, kCopy, kPaste, kZip}) Button(id)->setEnabled(false);
         for (int k : {0, 1})
@@ -549,7 +552,8 @@ void CGameManagerDlg::PackSlot(int row, const QString& replacePrefix) {
     bool ok;
     {
         WaitCursor wait;
-        ok = ZipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand), error);
+        ok = ZipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand),
+                     error);
     }
     FillArchiveList();
     UpdateButtons();
@@ -557,12 +561,14 @@ void CGameManagerDlg::PackSlot(int row, const QString& replacePrefix) {
 }
 
 void CGameManagerDlg::UnpackArchive(int row, const QString& replacePrefix) {
-    if (row < 0 || row >= static_cast<int>(archiveRows_.size()) || !ConfirmSlotReplace(row, replacePrefix)) return;
+    if (row < 0 || row >= static_cast<int>(archiveRows_.size()) || !ConfirmSlotReplace(row, replacePrefix))
+        return;
     std::string error;
     bool ok;
     {
         WaitCursor wait;
-        ok = UnzipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand), error);
+        ok = UnzipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand),
+                       error);
     }
     FillSlotList();
     UpdateButtons();
@@ -646,7 +652,8 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
     }
     case SlotDrop::EmailSlotOnSlots: {
         std::optional<EmailSlotDrop> drop = ParseEmailSlotDrop(*text);
-        if (!drop || !mode_.IsEmail() || !slots_[static_cast<std::size_t>(drop->slot - 1)].occupied) return false;
+        if (!drop || !mode_.IsEmail() || !slots_[static_cast<std::size_t>(drop->slot - 1)].occupied)
+            return false;
         int row = list_->indexAt(QPoint(drop->x, drop->y)).row();
         if (row < 0) return false;
         later([this, k = drop->slot, row] { PasteEmailSlot(k, row); });
@@ -670,12 +677,12 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
 void CGameManagerDlg::PasteEmailSlot(int k, int row) {
     selectRow(row);
     if (SelectedOccupied() &&
-        Prompt(PromptKind::YesNo, QStringLiteral("Overwrite ") + RowText(row) + QStringLiteral(" y/n?"), this) !=
-            PromptAnswer::Yes)
+        Prompt(PromptKind::YesNo, QStringLiteral("Overwrite ") + RowText(row) + QStringLiteral(" y/n?"),
+               this) != PromptAnswer::Yes)
         return;
     std::string error;
-    bool ok = CopySlot(FindEmailSlotFiles(slotFolder_, k), FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)),
-                       error);
+    bool ok = CopySlot(FindEmailSlotFiles(slotFolder_, k),
+                       FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), error);
     FillSlotList();
     UpdateButtons();
     if (!ok) ShowError(error);

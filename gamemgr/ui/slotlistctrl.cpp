@@ -45,8 +45,8 @@ void RunDrag(QWidget* widget, SlotDragShared* shared, const QString& format, con
 // The drop's rewritten block under its format, or nothing when the payload is no text.
 std::optional<QByteArray> RewrittenBlock(const QDropEvent* event, const QString& format, QPoint at) {
     QByteArray raw = event->mimeData()->data(format);
-    std::optional<std::string> text =
-        PayloadText(reinterpret_cast<const std::uint8_t*>(raw.constData()), static_cast<std::size_t>(raw.size()));
+    std::optional<std::string> text = PayloadText(reinterpret_cast<const std::uint8_t*>(raw.constData()),
+                                                  static_cast<std::size_t>(raw.size()));
     if (!text) return std::nullopt;
     return Block(WithDropPoint(*text, at.x(), at.y()));
 }
@@ -62,9 +62,10 @@ QString SlotDragFormat(const QMimeData* data) {
 
 CSlotListCtrl::CSlotListCtrl(Role role, SlotDragShared* shared, QWidget* parent)
     : QTableView(parent), role_(role), shared_(shared) {
+    // Drags and drops are this class's own, not the item view's moving of items.
+    setDragEnabled(false);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::NoDragDrop);
 }
 
 void CSlotListCtrl::focusInEvent(QFocusEvent* event) {
@@ -75,6 +76,8 @@ void CSlotListCtrl::focusInEvent(QFocusEvent* event) {
 void CSlotListCtrl::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         setFocus(Qt::MouseFocusReason);
+        // Taken as the list getting the focus even where the window is not active.
+        emit activated();
         emit pressed(event->position().toPoint());
         pressedAt_ = event->position().toPoint();
     }
@@ -226,7 +229,8 @@ void CEmailSlotBox::dropEvent(QDropEvent* event) {
     std::optional<QByteArray> block;
     if (SlotDragFormat(event->mimeData()) == kGameFormat && Effect(event, true) != Qt::IgnoreAction) {
         QByteArray raw = event->mimeData()->data(kGameFormat);
-        if (PayloadText(reinterpret_cast<const std::uint8_t*>(raw.constData()), static_cast<std::size_t>(raw.size())))
+        if (PayloadText(reinterpret_cast<const std::uint8_t*>(raw.constData()),
+                        static_cast<std::size_t>(raw.size())))
             block = raw;
     }
     if (!block || !handler_ || !handler_(SlotDrop::SlotOnEmailBox, kGameFormat, *block)) {

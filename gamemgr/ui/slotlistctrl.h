@@ -21,10 +21,10 @@ struct SlotDragShared {
 
 // Which payload a drop carried, once a window accepted it.
 enum class SlotDrop {
-    SlotOnArchives,      // a slot row on the archive list: pack it
-    ArchiveOnSlots,      // an archive row on the slot list: unpack it
-    EmailSlotOnSlots,    // an e-mail slot box on the slot list: paste it into the row
-    SlotOnEmailBox,      // a slot row on an e-mail slot box: Set
+    SlotOnArchives,   // a slot row on the archive list: pack it
+    ArchiveOnSlots,   // an archive row on the slot list: unpack it
+    EmailSlotOnSlots, // an e-mail slot box on the slot list: paste it into the row
+    SlotOnEmailBox,   // a slot row on an e-mail slot box: Set
 };
 
 // The handler of the dialog that takes a drop: whether it accepts the (rewritten) payload.

@@ -6,8 +6,8 @@
 using namespace quorvant::test;
 using quorvant::testing::MakeZip;
 using quorvant::testing::ReadZip;
-using quorvant::testing::ZipEntries;
 using quorvant::testing::WriteStandInArchiver;
+using quorvant::testing::ZipEntries;
 namespace fs = std::filesystem;
 
 namespace {
@@ -35,7 +35,9 @@ class ObtoolArchives : public ::testing::Test {
         ASSERT_TRUE(MakeZip(zips / "Email9.zip", {{"Email9.cmt", "Nine archived"}, {"Email9.dat", "nine"}}));
         Put(zips / "Email7.cmt.bak", "stray");
     }
-    static void Put(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    static void Put(const fs::path& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
     ToolResult Slots(std::vector<std::string> words) {
         std::vector<std::string> args = {"slots", (dir / "bw1").string(), "--game", "bw1", "--kind", "email"};
         args.insert(args.end(), words.begin(), words.end());
@@ -78,8 +80,9 @@ TEST_F(ObtoolArchives, ZipUnzipAndDeleteAskForYesWhereTheDialogAsks) {
     r = Slots({"zip", "7"});
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err,
-              "obtool slots: the archive of slot 7 exists (Email7.zip, \"Ridge\"); add --yes to replace it\n");
+    EXPECT_EQ(
+        r.err,
+        "obtool slots: the archive of slot 7 exists (Email7.zip, \"Ridge\"); add --yes to replace it\n");
     r = Slots({"unzip", "9"});
     EXPECT_EQ(r.code, 0) << r.err; // slot 9 is empty: nothing to ask
     EXPECT_EQ(ReadText(email / "Email9.dat"), "nine");

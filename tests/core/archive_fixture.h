@@ -58,14 +58,17 @@ inline ZipEntries ReadZip(const std::filesystem::path& path) {
 // exits with exitCode. The folder's path must hold no ".", as the program path is cut there.
 inline std::filesystem::path WriteStandInArchiver(const std::filesystem::path& folder,
                                                   const std::filesystem::path& packResult,
-                                                  const std::filesystem::path& unpackFiles, int exitCode = 0) {
+                                                  const std::filesystem::path& unpackFiles,
+                                                  int exitCode = 0) {
     std::filesystem::path script = folder / "standin.exe";
     std::ofstream(script) << "#!/bin/sh\n"
-                          << "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" << (folder / "calls.txt").string()
-                          << "'; done\n"
+                          << "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '"
+                          << (folder / "calls.txt").string() << "'; done\n"
                           << "echo >> '" << (folder / "calls.txt").string() << "'\n"
-                          << "if [ \"$2\" = -a ]; then cp '" << packResult.string() << "' \"$3\" || exit 3; fi\n"
-                          << "if [ \"$2\" = -e ]; then cp '" << unpackFiles.string() << "'/* \"$6\" || exit 3; fi\n"
+                          << "if [ \"$2\" = -a ]; then cp '" << packResult.string()
+                          << "' \"$3\" || exit 3; fi\n"
+                          << "if [ \"$2\" = -e ]; then cp '" << unpackFiles.string()
+                          << "'/* \"$6\" || exit 3; fi\n"
                           << "echo 'stand-in done' >&2\n"
                           << "exit " << exitCode << "\n";
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);

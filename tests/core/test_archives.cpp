@@ -85,7 +85,8 @@ TEST_F(Archives, BuiltInRoundTripUsesTheProgramsSpellingAndReplacesInAnySpelling
     ASSERT_TRUE(ZipSlot(save, bw3, 7, builtin, error)) << error;
     ZipEntries entries = ReadZip(zips / "Save007.zip");
     ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0], (std::pair<std::string, std::string>{"Save007.cmt", "Hedgerow country, turn 12\r\n"}));
+    EXPECT_EQ(entries[0],
+              (std::pair<std::string, std::string>{"Save007.cmt", "Hedgerow country, turn 12\r\n"}));
     EXPECT_EQ(entries[1].first, "Save007.dat");
     EXPECT_EQ(Read(zips / "Save007.cmt"), "Hedgerow country, turn 12\r\n");
     EXPECT_EQ(ListArchives(save, bw3)[7].description, "Hedgerow country, turn 12");
@@ -98,7 +99,8 @@ TEST_F(Archives, BuiltInRoundTripUsesTheProgramsSpellingAndReplacesInAnySpelling
     EXPECT_EQ(Names(save), (std::vector<std::string>{"SAVE007.CMT", "SAVE007.DAT", "ZipFiles"}));
 
     // Into an empty slot, and stored folder names dropped.
-    ASSERT_TRUE(MakeZip(zips / "save009.ZIP", {{"game/", ""}, {"game/Save009.cmt", "nine"}, {"SAVE009.dat", "9"}}));
+    ASSERT_TRUE(
+        MakeZip(zips / "save009.ZIP", {{"game/", ""}, {"game/Save009.cmt", "nine"}, {"SAVE009.dat", "9"}}));
     ASSERT_TRUE(UnzipSlot(save, bw3, 9, builtin, error)) << error;
     EXPECT_EQ(Read(save / "Save009.cmt"), "nine");
     EXPECT_EQ(Read(save / "Save009.dat"), "9");
@@ -128,7 +130,8 @@ TEST_F(Archives, HostileOrBrokenArchivesAreRefusedWithNothingWritten) {
     Write(zips / "Save007.zip", "PK\x03\x04 but nothing more");
     EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
     EXPECT_NE(error.find("cannot be read as a zip archive"), std::string::npos) << error;
-    ASSERT_TRUE(MakeZip(zips / "Save007.zip", {{"Save007.cmt", "x"}, {"Save007.dat", std::string(3000, 'q')}}));
+    ASSERT_TRUE(
+        MakeZip(zips / "Save007.zip", {{"Save007.cmt", "x"}, {"Save007.dat", std::string(3000, 'q')}}));
     std::string whole = Read(zips / "Save007.zip");
     Write(zips / "Save007.zip", whole.substr(0, whole.size() - 30));
     EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
@@ -137,7 +140,8 @@ TEST_F(Archives, HostileOrBrokenArchivesAreRefusedWithNothingWritten) {
 }
 
 TEST_F(Archives, EntryChecksCountSizeAndEncryption) {
-    std::vector<ArchiveEntryInfo> entries = {{"Save007.cmt", 10, false}, {"Save007.dat", kMaxUnpackedBytes - 10, false}};
+    std::vector<ArchiveEntryInfo> entries = {{"Save007.cmt", 10, false},
+                                             {"Save007.dat", kMaxUnpackedBytes - 10, false}};
     EXPECT_TRUE(CheckSlotArchiveEntries(entries, "Save007.cmt", "Save007.dat", error)) << error;
     entries[1].size += 1;
     EXPECT_FALSE(CheckArchiveEntries(entries, error));
@@ -202,8 +206,8 @@ TEST_F(Archives, AnOutsideArchiverGetsTheArgumentListsAndItsResultIsChecked) {
     std::vector<std::string> calls = Calls();
     ASSERT_EQ(calls.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 5),
-              (std::vector<std::string>{"-min", "-a", (zips / "Save007.zip").string(), (save / "Save007.cmt").string(),
-                                        (save / "Save007.dat").string()}));
+              (std::vector<std::string>{"-min", "-a", (zips / "Save007.zip").string(),
+                                        (save / "Save007.cmt").string(), (save / "Save007.dat").string()}));
     EXPECT_EQ(ListArchives(save, bw3)[7].Name(), "Save007.cmt");
     EXPECT_EQ(ListArchives(save, bw3)[7].description, "Hedgerow");
 
@@ -253,8 +257,8 @@ TEST_F(Archives, UpdateRecoversMissingCopiesAndGoesOnPastARefusedArchive) {
     EXPECT_NE(result.refused[0].find("Email4.zip"), std::string::npos) << result.refused[0];
     EXPECT_EQ(Read(emailZips / "Email12.cmt"), "Twelve");
     EXPECT_EQ(Read(emailZips / "EMAIL13.CMT"), "kept");
-    EXPECT_EQ(Names(emailZips), (std::vector<std::string>{"EMAIL13.CMT", "Email12.cmt", "Email12.zip", "Email13.zip",
-                                                          "Email4.zip", "Notes.zip"}));
+    EXPECT_EQ(Names(emailZips), (std::vector<std::string>{"EMAIL13.CMT", "Email12.cmt", "Email12.zip",
+                                                          "Email13.zip", "Email4.zip", "Notes.zip"}));
     EXPECT_EQ(ListArchives(email, bw1Email)[12 - 3].description, "Twelve");
 }
 
