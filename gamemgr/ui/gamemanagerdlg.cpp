@@ -225,7 +225,7 @@ QWidget* CGameManagerDlg::BuildZipActions() {
     archives_->setModel(archiveModel_);
     archives_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     archives_->installEventFilter(this);
-    archives_->setMinimumWidth(200);
+    archives_->setMinimumWidth(350);
     connect(archives_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowRow(true, current.row()); });
     connect(archives_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
