@@ -675,6 +675,7 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
 }
 
 void CGameManagerDlg::PasteEmailSlot(int k, int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
     selectRow(row);
     if (SelectedOccupied() &&
         Prompt(PromptKind::YesNo, QStringLiteral("Overwrite ") + RowText(row) + QStringLiteral(" y/n?"),

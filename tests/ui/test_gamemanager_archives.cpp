@@ -340,6 +340,15 @@ TEST_F(GameManagerArchives, DropEffectsAndTheNoDropRectangle) {
     EXPECT_EQ(Over(archives->viewport(), game_), Qt::MoveAction);
     EXPECT_TRUE(Drop(archives->viewport(), game_, Block(std::to_string(Row(7)))));
     EXPECT_TRUE(fs::exists(zips / "Email7.zip"));
+
+    // A drag from an e-mail slot box makes the box the no-drop rectangle instead.
+    QTest::mousePress(box1, Qt::LeftButton, Qt::NoModifier, QPoint(10, 5));
+    QMouseEvent move(QEvent::MouseMove, QPoint(40, 5), box1->mapToGlobal(QPoint(40, 5)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(box1, &move);
+    QTest::mouseRelease(box1, Qt::LeftButton, Qt::NoModifier, QPoint(40, 5));
+    EXPECT_EQ(Over(box1, game_), Qt::IgnoreAction);
+    EXPECT_EQ(Over(list->viewport(), game_), Qt::MoveAction);
 }
 
 } // namespace
