@@ -242,11 +242,15 @@ bool BuiltinArchiver::Unpack(const fs::path& archive, const fs::path& folder, st
             zip.get(), i, entries[i],
             [&](const char* bytes, std::size_t n) { return std::fwrite(bytes, 1, n, out.get()) == n; },
             error);
-        if (!ok || !SyncAndClose(out)) {
-            if (ok) error = (folder / bare).string() + " cannot be written: " + std::strerror(errno);
+        if (!ok) {
+            error = archive.string() + ": " + error;
+        } else if (!SyncAndClose(out)) {
+            error = (folder / bare).string() + " cannot be written: " + std::strerror(errno);
+            ok = false;
+        }
+        if (!ok) {
             out.reset();
             removeTemporaries();
-            error = ok ? error : archive.string() + ": " + error;
             return false;
         }
     }

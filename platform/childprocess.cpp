@@ -1,6 +1,7 @@
 #include "platform/childprocess.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
