@@ -13,6 +13,11 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
+ArchiveInstallHook& InstallHook() {
+    static ArchiveInstallHook hook;
+    return hook;
+}
+
 // A hidden folder of its own for one unpack, removed with whatever is left in it.
 class StagingFolder {
   public:
@@ -97,11 +102,15 @@ bool InstallFiles(const std::vector<std::pair<fs::path, fs::path>>& moves, std::
                 return false;
             }
         }
-        fs::rename(from, to, ec);
-        if (ec) {
+        std::string why = InstallHook() ? InstallHook()(to) : std::string();
+        if (why.empty()) {
+            fs::rename(from, to, ec);
+            if (ec) why = ec.message();
+        }
+        if (!why.empty()) {
             if (!step.aside.empty()) fs::rename(step.aside, to, ec);
             rollBack();
-            error = to.string() + " cannot be replaced: " + ec.message();
+            error = to.string() + " cannot be replaced: " + why;
             return false;
         }
         done.push_back(step);
@@ -120,6 +129,10 @@ std::optional<fs::path> ZipFolderFor(const fs::path& slotFolder, const GameMode&
 }
 
 } // namespace
+
+void SetArchiveInstallHookForTesting(ArchiveInstallHook hook) {
+    InstallHook() = std::move(hook);
+}
 
 std::string ArchiveCommandRefusal(const fs::path& slotFolder, const GameMode& mode, int number) {
     if (!IsArchiveSlot(mode, number))

@@ -106,6 +106,20 @@ TEST_F(Archives, BuiltInRoundTripUsesTheProgramsSpellingAndReplacesInAnySpelling
     EXPECT_EQ(Read(save / "Save009.dat"), "9");
 }
 
+TEST_F(Archives, AFailedRenameDuringAnUnpackPutsTheReplacedFilesBack) {
+    ASSERT_TRUE(
+        MakeZip(zips / "Save007.zip", {{"Save007.cmt", "archived"}, {"Save007.dat", "archived data"}}));
+    const auto before = Snapshot(game);
+    SetArchiveInstallHookForTesting([](const fs::path& target) {
+        return target.filename() == "SAVE007.CMT" ? std::string("disk full") : std::string();
+    });
+    EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
+    SetArchiveInstallHookForTesting(nullptr);
+    EXPECT_EQ(error, (save / "SAVE007.CMT").string() + " cannot be replaced: disk full");
+    EXPECT_TRUE(Snapshot(game) == before); // the data file, already replaced, is back; nothing is left over
+    EXPECT_EQ(Read(save / "SAVE007.DAT"), std::string(5000, '\x07'));
+}
+
 TEST_F(Archives, HostileOrBrokenArchivesAreRefusedWithNothingWritten) {
     Write(zips / "Save007.cmt", "copy");
     const std::vector<std::pair<ZipEntries, std::string>> cases = {
