@@ -3,7 +3,11 @@
 #include "cli/demofile.h"
 #include "cli/demogame.h"
 #include "cli/demorandom.h"
+#include "gamemgr/archivenames.h"
+#include "gamemgr/archiveoperations.h"
 #include "obdata/generation.h"
+
+#include <chrono>
 
 #include <string_view>
 #include <vector>
@@ -66,6 +70,38 @@ std::string SlotData(const DemoSlot& slot) {
     return data;
 }
 
+// Slots kept in the "ZipFiles" folders as archives; one of BW3's has lost its description copy,
+// which Update recovers.
+struct DemoArchive {
+    int generation;
+    bool saveGames;
+    int number;
+    bool keepCopy;
+};
+const DemoArchive kArchives[] = {
+    {kBW1, false, 3, true}, {kBW1, false, 5, true}, {kBW2, false, 4, true},
+    {kBW3, true, 0, true},  {kBW3, true, 15, true}, {kBW3, true, 9, false},
+};
+
+bool WriteDemoArchives(const fs::path& dir, std::string& error) {
+    BuiltinArchiver archiver;
+    for (const DemoArchive& a : kArchives) {
+        GameMode mode{a.generation, a.saveGames};
+        fs::path slotFolder = mode.SlotFolder(DemoInstallFolder(dir, a.generation));
+        std::error_code ec;
+        fs::create_directories(slotFolder / kZipFolderName, ec);
+        // A fixed file time makes the archives the same bytes on every run.
+        using namespace std::chrono;
+        const fs::file_time_type time =
+            file_clock::from_sys(sys_seconds{sys_days{year{2024} / March / 1}} + seconds(12 * 3600));
+        for (const std::string& name : {mode.DataFileName(a.number), mode.DescriptionFileName(a.number)})
+            fs::last_write_time(slotFolder / name, time, ec);
+        if (!ZipSlot(slotFolder, mode, a.number, archiver, error)) return false;
+        if (!a.keepCopy) fs::remove(slotFolder / kZipFolderName / mode.DescriptionFileName(a.number), ec);
+    }
+    return true;
+}
+
 } // namespace
 
 bool WriteDemoSlots(const fs::path& dir, std::string& error) {
@@ -81,7 +117,7 @@ bool WriteDemoSlots(const fs::path& dir, std::string& error) {
             !WriteDemoFile(folder / slot.descriptionFile, slot.description, error))
             return false;
     }
-    return true;
+    return WriteDemoArchives(dir, error);
 }
 
 } // namespace quorvant::cli::demo

@@ -57,7 +57,7 @@ const std::vector<Command>& Commands() {
          2,
          RunCopy},
         {"slots",
-         "slots GAMEFOLDER --game bw1|bw2|bw3 [--kind save|email] [--yes] [OPERATION ARGS]",
+         "slots GAMEFOLDER --game bw1|bw2|bw3 [--kind save|email] [--yes] [--archiver CMD] [OPERATION ARGS]",
          {{"game", {"--game"}}, {"kind", {"--kind"}}, {"archiver", {"--archiver"}}, kYes},
          kAnyPositionals,
          RunSlots},
@@ -93,8 +93,9 @@ void PrintUsage(std::ostream& out) {
            "  copy    paste the block of SRC slot S onto DST slot D (files of one generation) and save\n"
            "  slots   list the saved or e-mail game slots, one \"N<TAB>TEXT\" line each, or change them:\n"
            "          copy N M, move N M, delete N, rename N TEXT, email-set K N, email-save K N,\n"
-           "          email-restore K (K: e-mail slot 1 or 2); what would overwrite or remove a\n"
-           "          slot needs --yes\n"
+           "          email-restore K (K: e-mail slot 1 or 2); archives, zip N, unzip N, update,\n"
+           "          zip-delete N for the zip archives of the slots (the built-in archiver unless\n"
+           "          --archiver names one); what would overwrite or remove a slot or archive needs --yes\n"
            "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"

@@ -1,11 +1,14 @@
 #include "cli/commands.h"
 #include "cli/obfileaccess.h"
+#include "gamemgr/archivenames.h"
+#include "gamemgr/archiveoperations.h"
 #include "gamemgr/gamemode.h"
 #include "gamemgr/slotdescription.h"
 #include "gamemgr/slotlisting.h"
 #include "gamemgr/slotoperations.h"
 #include "obdata/generation.h"
 
+#include <memory>
 #include <optional>
 
 namespace fs = std::filesystem;
@@ -14,9 +17,10 @@ namespace quorvant::cli {
 namespace {
 
 const char* const kUsage =
-    "usage: obtool slots GAMEFOLDER --game bw1|bw2|bw3 [--kind save|email] [--yes] [OPERATION ARGS]\n"
+    "usage: obtool slots GAMEFOLDER --game bw1|bw2|bw3 [--kind save|email] [--yes] [--archiver CMD]\n"
+    "                    [OPERATION ARGS]\n"
     "  operations: copy N M | move N M | delete N | rename N TEXT | email-set K N | email-save K N |\n"
-    "              email-restore K\n";
+    "              email-restore K | archives | zip N | unzip N | update | zip-delete N\n";
 
 int Usage(std::ostream& err, const std::string& text) {
     err << "obtool slots: " << text << '\n' << kUsage;
@@ -46,13 +50,68 @@ struct Operation {
 
 const Operation kOperations[] = {
     {"copy", 2, false},     {"move", 2, false},      {"delete", 1, false},       {"rename", 2, false},
-    {"email-set", 2, true}, {"email-save", 2, true}, {"email-restore", 1, true},
+    {"email-set", 2, true}, {"email-save", 2, true}, {"email-restore", 1, true}, {"archives", 0, false},
+    {"zip", 1, false},      {"unzip", 1, false},     {"update", 0, false},       {"zip-delete", 1, false},
 };
 
 class SlotsCommand {
   public:
     SlotsCommand(const fs::path& folder, GameMode mode, bool yes, std::ostream& out, std::ostream& err)
         : slotFolder_(mode.SlotFolder(folder)), mode_(mode), yes_(yes), out_(out), err_(err) {}
+
+    int RunArchive(const std::string& operation, const std::vector<int>& numbers, Archiver& archiver) {
+        std::string error;
+        if (operation == "archives" || operation == "update") {
+            if (FindZipFolder(slotFolder_).empty())
+                return Failure(err_, (slotFolder_ / kZipFolderName).string() + " is missing");
+            if (operation == "archives") {
+                for (const ArchiveEntry& row : ListArchives(slotFolder_, mode_))
+                    out_ << row.number << '\t' << row.Name() << '\t' << row.description << '\n';
+                return 0;
+            }
+            UpdateResult result;
+            if (!UpdateArchiveCopies(slotFolder_, mode_, archiver, result, error))
+                return Failure(err_, error);
+            for (int number : result.recovered)
+                out_ << mode_.DescriptionFileName(number) << " recovered from "
+                     << ArchiveFileName(mode_, number) << '\n';
+            if (result.recovered.empty() && result.refused.empty())
+                out_ << "every archive has its description copy\n";
+            for (const std::string& why : result.refused) err_ << "obtool slots: " << why << '\n';
+            return result.refused.empty() ? 0 : kExitFailure;
+        }
+        int number = numbers[0];
+        std::string refusal = ArchiveCommandRefusal(slotFolder_, mode_, number);
+        if (!refusal.empty()) return Failure(err_, refusal);
+        SlotFiles archive = FindArchiveFiles(FindZipFolder(slotFolder_), mode_, number);
+        SlotFiles slot = Slot(number);
+        const std::string name = ArchiveFileName(mode_, number);
+        if (operation == "zip") {
+            if (!CheckSourceSlot(slot, error) || !CheckTargetSlot(archive, error))
+                return Failure(err_, error);
+            if (archive.data.exists() || archive.description.exists()) {
+                if (!ConfirmedArchive(archive, "replace")) return kExitFailure;
+            }
+            if (!ZipSlot(slotFolder_, mode_, number, archiver, error)) return Failure(err_, error);
+            return Done("slot " + Number(slot) + " packed into " + archive.data.path.filename().string());
+        }
+        if (operation == "unzip") {
+            if (!archive.data.exists())
+                return Failure(err_, "slot " + Number(slot) + " has no archive (" +
+                                         archive.data.path.string() + " is missing)");
+            if (!CheckTargetSlot(slot, error)) return Failure(err_, error);
+            if ((slot.description.exists() || slot.data.exists()) && !Confirmed(slot, "replace"))
+                return kExitFailure;
+            if (!UnzipSlot(slotFolder_, mode_, number, archiver, error)) return Failure(err_, error);
+            return Done(archive.data.path.filename().string() + " unpacked into slot " + Number(slot));
+        }
+        if (!archive.data.exists() && !archive.description.exists())
+            return Failure(err_, "slot " + Number(slot) + " has no archive (neither " + name + " nor " +
+                                     mode_.DescriptionFileName(number) + " exists)");
+        if (!ConfirmedArchive(archive, "delete")) return kExitFailure;
+        if (!DeleteArchive(slotFolder_, mode_, number, error)) return Failure(err_, error);
+        return Done("archive of slot " + Number(slot) + " deleted");
+    }
 
     int List() {
         for (const SlotEntry& slot : ListSlots(slotFolder_, mode_))
@@ -142,6 +201,15 @@ class SlotsCommand {
         err_ << "; add --yes to " << verb << " it\n";
         return false;
     }
+    bool ConfirmedArchive(const SlotFiles& archive, const std::string& verb) const {
+        if (yes_) return true;
+        const SlotFile& named = archive.data.exists() ? archive.data : archive.description;
+        err_ << "obtool slots: the archive of slot " << Number(archive) << " exists ("
+             << named.path.filename().string();
+        if (archive.description.exists()) err_ << ", \"" << ReadDescription(archive.description.path) << '"';
+        err_ << "); add --yes to " << verb << " it\n";
+        return false;
+    }
 
     fs::path slotFolder_;
     GameMode mode_;
@@ -192,6 +260,10 @@ int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err) {
         numbers.push_back(*number);
     }
     if (operation->email && numbers[0] != 1 && numbers[0] != 2) return Usage(err, "K is 1 or 2");
+    if (name == "archives" || name == "update" || name.find("zip") != std::string::npos) {
+        std::unique_ptr<Archiver> archiver = MakeArchiver(line.option("archiver").value_or(""));
+        return command.RunArchive(name, numbers, *archiver);
+    }
     return command.Run(name, numbers, name == "rename" ? words[3] : std::string());
 }
 

@@ -33,7 +33,9 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-fs::path TemporaryBeside(const fs::path& target) {
+} // namespace
+
+fs::path TemporaryPathBeside(const fs::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
     char suffix[24];
     std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
@@ -43,6 +45,8 @@ fs::path TemporaryBeside(const fs::path& target) {
     name += suffix;
     return target.parent_path() / name;
 }
+
+namespace {
 
 bool SyncToDisk(std::FILE* file) {
     if (std::fflush(file) != 0) return false;
@@ -96,7 +100,7 @@ bool WriteFileAtomically(const fs::path& path, const std::string& bytes, std::st
         return false;
     }
     fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    fs::path temp = TemporaryBeside(parent / path.filename());
+    fs::path temp = TemporaryPathBeside(parent / path.filename());
     FilePtr file(std::fopen(temp.string().c_str(), "wbx"));
     if (!file) {
         error = Describe(path, "cannot create a file in its folder: " + ErrnoText());

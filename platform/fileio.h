@@ -17,4 +17,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<st
                          std::string& error);
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& error);
 
+// A fresh hidden name beside target (".NAME.<random>.tmp"), for a file or folder that is renamed
+// into place or removed afterwards.
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target);
+
 } // namespace quorvant

@@ -1,11 +1,15 @@
 #include "gamemgr/ui/gamemanagerdlg.h"
 
 #include "app/gamedefaultsrules.h"
+#include "gamemgr/archiveoperations.h"
 #include "gamemgr/slotdescription.h"
+#include "gamemgr/slotdragpayload.h"
 #include "gamemgr/slotoperations.h"
 #include "obdata/generation.h"
+#include "platform/pathresolve.h"
 #include "platform/ui/promptservice.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -18,6 +22,7 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quorvant::ui {
@@ -31,6 +36,10 @@ enum : int {
     kCopy = 32785,
     kCut = 32786,
     kPaste = 32788,
+    kZip = 1362,
+    kUnzip = 1363,
+    kUpdate = 1390,
+    kArchiveDelete = 1391,
 };
 // Per e-mail slot 1 and 2: group, box, Set, Save, Restore.
 const int kEmailIds[2][5] = {{1167, 1359, 1354, 1357, 1355}, {1169, 1360, 1353, 1358, 1356}};
@@ -47,8 +56,17 @@ QPushButton* MakeButton(QWidget* parent, int id, const QString& text) {
     return b;
 }
 
-QTableView* MakeReportList(QWidget* parent, int id) {
-    auto* view = new QTableView(parent);
+// The wait cursor while an archiver runs.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+CSlotListCtrl* MakeReportList(QWidget* parent, int id, CSlotListCtrl::Role role, SlotDragShared* shared) {
+    auto* view = new CSlotListCtrl(role, shared, parent);
     view->setObjectName(QString::number(id));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -67,7 +85,7 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     setObjectName(QStringLiteral("1539"));
     setWindowTitle(QStringLiteral("Game Manager"));
 
-    list_ = MakeReportList(this, kSlotList);
+    list_ = MakeReportList(this, kSlotList, CSlotListCtrl::Role::Slots, &drag_);
     model_ = new QStandardItemModel(0, 2, this);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -77,7 +95,18 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     connect(list_, &QWidget::customContextMenuRequested, this, &CGameManagerDlg::ShowContextMenu);
     connect(model_, &QStandardItemModel::itemChanged, this, &CGameManagerDlg::OnItemChanged);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &CGameManagerDlg::UpdateButtons);
+            [this](const QModelIndex& current) { FollowRow(false, current.row()); });
+    // A click moves the current row before the selection; the buttons follow the selection.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateButtons(); });
+    connect(list_, &CSlotListCtrl::activated, this, [this] { SetActiveList(false); });
+    // A press in either list points both at the slot of the row under it.
+    connect(list_, &CSlotListCtrl::pressed, this,
+            [this](const QPoint& at) { FollowRow(false, list_->rowAt(at.y())); });
+    auto onDrop = [this](SlotDrop kind, const QString& format, const QByteArray& block) {
+        return OnDrop(kind, format, block);
+    };
+    list_->setDropHandler(onDrop);
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildModeButtons());
@@ -90,6 +119,12 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addWidget(BuildGameActions());
     right->addWidget(BuildZipActions(), 1);
+    archives_->setDropHandler(onDrop);
+    for (int k : {1, 2})
+        emailBoxes_[k - 1]->setDropHandler(
+            [this, k](SlotDrop kind, const QString& format, const QByteArray& block) {
+                return OnDrop(kind, format, block, k);
+            });
     auto* close = MakeButton(this, 1, QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(close, 0, Qt::AlignRight);
@@ -134,9 +169,8 @@ QWidget* CGameManagerDlg::BuildEmailBox(int k) {
     auto* group = new QGroupBox(QStringLiteral("Email Slot %1").arg(k), this);
     group->setObjectName(QString::number(ids[0]));
     auto* layout = new QGridLayout(group);
-    auto* text = new QLineEdit(group);
+    auto* text = new CEmailSlotBox(ids[1], &drag_, group);
     text->setObjectName(QString::number(ids[1]));
-    text->setReadOnly(true);
     emailBoxes_[k - 1] = text;
     layout->addWidget(text, 0, 0, 1, 3);
     QPushButton* set = MakeButton(group, ids[2], QStringLiteral("Set"));
@@ -184,24 +218,40 @@ QWidget* CGameManagerDlg::BuildGameActions() {
 }
 
 QWidget* CGameManagerDlg::BuildZipActions() {
-    // Archives of slots come later; the group shows where they will be.
     auto* group = new QGroupBox(QStringLiteral("Zip Action"), this);
     auto* layout = new QVBoxLayout(group);
-    auto* archives = MakeReportList(group, kArchiveList);
-    auto* model = new QStandardItemModel(0, 3, archives);
-    model->setHorizontalHeaderLabels(
-        {QStringLiteral("Zip Files"), QStringLiteral("Description"), QStringLiteral("Slot")});
-    archives->setModel(model);
-    archives->setColumnWidth(0, 90);
-    archives->setColumnWidth(1, 200);
-    archives->setColumnWidth(2, 40);
-    layout->addWidget(archives, 1);
+    archives_ = MakeReportList(group, kArchiveList, CSlotListCtrl::Role::Archives, &drag_);
+    archiveModel_ = new QStandardItemModel(0, 3, archives_);
+    archives_->setModel(archiveModel_);
+    archives_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    archives_->installEventFilter(this);
+    archives_->setMinimumWidth(350);
+    connect(archives_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { FollowRow(true, current.row()); });
+    connect(archives_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { UpdateButtons(); });
+    connect(archives_, &CSlotListCtrl::activated, this, [this] { SetActiveList(true); });
+    connect(archives_, &CSlotListCtrl::pressed, this,
+            [this](const QPoint& at) { FollowRow(true, archives_->rowAt(at.y())); });
+    layout->addWidget(archives_, 1);
     auto* buttons = new QHBoxLayout;
     const std::pair<int, const char*> zip[] = {
-        {1362, "&Zip"}, {1363, "&UnZip"}, {1390, "U&pdate"}, {1391, "&Delete"}};
-    for (auto [id, text] : zip) buttons->addWidget(MakeButton(group, id, QString::fromLatin1(text)));
+        {kZip, "&Zip"}, {kUnzip, "&UnZip"}, {kUpdate, "U&pdate"}, {kArchiveDelete, "&Delete"}};
+    for (auto [id, text] : zip) {
+        QPushButton* b = MakeButton(group, id, QString::fromLatin1(text));
+        buttons->addWidget(b);
+        connect(b, &QPushButton::clicked, this, [this, id = id] {
+            if (id == kZip)
+                OnZip();
+            else if (id == kUnzip)
+                OnUnzip();
+            else if (id == kUpdate)
+                OnUpdate();
+            else
+                OnArchiveDelete(false);
+        });
+    }
     layout->addLayout(buttons);
-    group->setEnabled(false);
     return group;
 }
 
@@ -210,6 +260,7 @@ void CGameManagerDlg::SelectMode(int button) {
     if (QAbstractButton* b = modes_->button(ButtonForGameMode(mode_))) b->setChecked(true);
     for (QWidget* w : emailControls_) w->setEnabled(mode_.IsEmail());
     FillSlotList();
+    FillArchiveList();
     if (model_->rowCount() > 0) selectRow(0);
     UpdateButtons();
 }
@@ -242,6 +293,62 @@ void CGameManagerDlg::FillSlotList() {
     if (row >= 0) selectRow(row);
 }
 
+void CGameManagerDlg::FillArchiveList() {
+    int row = currentArchiveRow();
+    archiveRows_ = ListArchives(slotFolder_, mode_);
+    archiveModel_->clear();
+    archiveModel_->setColumnCount(3);
+    archiveModel_->setHorizontalHeaderLabels(
+        {QStringLiteral("Zip Files"), QStringLiteral("Description"), QStringLiteral("Slot")});
+    for (const ArchiveEntry& entry : archiveRows_) {
+        QList<QStandardItem*> items = {new QStandardItem(FromBytes(entry.Name())),
+                                       new QStandardItem(FromBytes(entry.description)),
+                                       new QStandardItem(QString::number(entry.number))};
+        for (QStandardItem* item : items) item->setEditable(false);
+        archiveModel_->appendRow(items);
+    }
+    archives_->setColumnWidth(0, 90);
+    archives_->setColumnWidth(1, 200);
+    archives_->setColumnWidth(2, 40);
+    if (row < 0) row = currentRow();
+    if (row >= 0) selectArchiveRow(row);
+}
+
+int CGameManagerDlg::currentArchiveRow() const {
+    QModelIndexList rows =
+        archives_->selectionModel() ? archives_->selectionModel()->selectedRows() : QModelIndexList();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void CGameManagerDlg::selectArchiveRow(int row) {
+    if (row < 0 || row >= archiveModel_->rowCount()) {
+        archives_->clearSelection();
+        return;
+    }
+    archives_->setCurrentIndex(archiveModel_->index(row, 0));
+    archives_->selectRow(row);
+}
+
+void CGameManagerDlg::FollowRow(bool fromArchives, int row) {
+    if (following_ || row < 0) {
+        UpdateButtons();
+        return;
+    }
+    following_ = true;
+    if (fromArchives) {
+        if (row != currentRow()) selectRow(row);
+    } else if (row != currentArchiveRow()) {
+        selectArchiveRow(row);
+    }
+    following_ = false;
+    UpdateButtons();
+}
+
+void CGameManagerDlg::SetActiveList(bool archives) {
+    archivesActive_ = archives;
+    UpdateButtons();
+}
+
 int CGameManagerDlg::currentRow() const {
     QModelIndexList rows =
         list_->selectionModel() ? list_->selectionModel()->selectedRows() : QModelIndexList();
@@ -268,8 +375,25 @@ QPushButton* CGameManagerDlg::Button(int id) const {
 }
 
 void CGameManagerDlg::UpdateButtons() {
+    if (!archives_ || filling_) return;
+    int archiveRow = currentArchiveRow();
+    const ArchiveEntry* archive = archiveRow >= 0 && archiveRow < static_cast<int>(archiveRows_.size())
+                                      ? &archiveRows_[archiveRow]
+                                      : nullptr;
+    if (archivesActive_) {
+        for (int id : {kDelete, kRename, kCut, kCopy, kPaste, kZip}) Button(id)->setEnabled(false);
+        for (int k : {0, 1})
+            for (int b : {2, 3}) Button(kEmailIds[k][b])->setEnabled(false);
+        // An archive without its copy shows as empty but can still be unpacked or deleted.
+        Button(kUnzip)->setEnabled(archive && archive->archiveExists);
+        Button(kArchiveDelete)->setEnabled(archive && (archive->occupied() || archive->archiveExists));
+        return;
+    }
     bool occupied = SelectedOccupied();
     for (int id : {kDelete, kRename, kCut, kCopy}) Button(id)->setEnabled(occupied);
+    Button(kZip)->setEnabled(occupied && archive);
+    Button(kUnzip)->setEnabled(false);
+    Button(kArchiveDelete)->setEnabled(false);
     // Save copies from the e-mail slot, so it needs that slot, and any row to write to.
     bool row = currentRow() >= 0;
     for (int k : {0, 1}) {
@@ -395,6 +519,176 @@ void CGameManagerDlg::OnEmailRestore(int k) {
     if (!ok) ShowError(error);
 }
 
+bool CGameManagerDlg::ConfirmArchiveReplace(int row, const QString& prefix) {
+    const ArchiveEntry& archive = archiveRows_[static_cast<std::size_t>(row)];
+    QString text;
+    if (archive.occupied())
+        text = archiveModel_->item(row, 0)->text();
+    else if (archive.archiveExists)
+        // An archive without its copy is replaced only when asked too.
+        text = QString::fromStdString(ArchiveFileName(mode_, archive.number));
+    else
+        return true;
+    return Prompt(PromptKind::YesNo, prefix + text + QStringLiteral("?"), this) == PromptAnswer::Yes;
+}
+
+bool CGameManagerDlg::ConfirmSlotReplace(int row, const QString& prefix) {
+    int number = mode_.RowToSlot(row);
+    SlotFiles slot = FindSlotFiles(slotFolder_, mode_, number);
+    QString text;
+    if (slot.occupied())
+        text = RowText(row);
+    else if (slot.data.exists())
+        text = QString::fromStdString(slot.data.path.filename().string());
+    else
+        return true;
+    return Prompt(PromptKind::YesNo, prefix + text + QStringLiteral("?"), this) == PromptAnswer::Yes;
+}
+
+void CGameManagerDlg::PackSlot(int row, const QString& replacePrefix) {
+    if (row < 0 || row >= static_cast<int>(archiveRows_.size()) || !ConfirmArchiveReplace(row, replacePrefix))
+        return;
+    std::string error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = ZipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand),
+                     error);
+    }
+    FillArchiveList();
+    UpdateButtons();
+    if (!ok) ShowError(error);
+}
+
+void CGameManagerDlg::UnpackArchive(int row, const QString& replacePrefix) {
+    if (row < 0 || row >= static_cast<int>(archiveRows_.size()) || !ConfirmSlotReplace(row, replacePrefix))
+        return;
+    std::string error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = UnzipSlot(slotFolder_, mode_, mode_.RowToSlot(row), *MakeArchiver(settings_.ArchiverCommand),
+                       error);
+    }
+    FillSlotList();
+    UpdateButtons();
+    if (!ok) ShowError(error);
+}
+
+void CGameManagerDlg::OnZip() {
+    int row = currentRow();
+    if (row < 0 || !SelectedOccupied()) return;
+    PackSlot(row, QStringLiteral("Replace "));
+}
+
+void CGameManagerDlg::OnUnzip() {
+    UnpackArchive(currentArchiveRow(), QStringLiteral("Replace "));
+}
+
+void CGameManagerDlg::OnUpdate() {
+    UpdateResult result;
+    std::string error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = UpdateArchiveCopies(slotFolder_, mode_, *MakeArchiver(settings_.ArchiverCommand), result, error);
+    }
+    if (!result.recovered.empty()) FillArchiveList();
+    UpdateButtons();
+    for (const std::string& why : result.refused) error += (error.empty() ? "" : "\n") + why;
+    if (!ok || !result.refused.empty()) ShowError(error);
+}
+
+void CGameManagerDlg::OnArchiveDelete(bool fromKey) {
+    int row = currentArchiveRow();
+    if (row < 0 || row >= static_cast<int>(archiveRows_.size())) return;
+    const ArchiveEntry& archive = archiveRows_[static_cast<std::size_t>(row)];
+    if (!archive.occupied() && !archive.archiveExists) return;
+    QString text = archive.occupied() ? archiveModel_->item(row, 0)->text()
+                                      : QString::fromStdString(ArchiveFileName(mode_, archive.number));
+    QString prompt = fromKey ? QStringLiteral("Delete ") + text + QStringLiteral(" y/n?")
+                             : QStringLiteral("Delete %1 Y/N").arg(text);
+    if (Prompt(PromptKind::YesNo, prompt, this) != PromptAnswer::Yes) return;
+    std::string error;
+    bool ok = DeleteArchive(slotFolder_, mode_, archive.number, error);
+    FillArchiveList();
+    UpdateButtons();
+    if (!ok) ShowError(error);
+}
+
+bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteArray& block, int emailSlot) {
+    std::optional<std::string> text = PayloadText(reinterpret_cast<const std::uint8_t*>(block.constData()),
+                                                  static_cast<std::size_t>(block.size()));
+    if (!text) return false;
+    const bool slotPayload = format == QString::fromLatin1(kGameSlotFormat);
+    const int archiveRows = static_cast<int>(archiveRows_.size());
+    // The work runs after the drop has returned to the dragging window, prompts and all.
+    auto later = [this](auto work) { QTimer::singleShot(0, this, work); };
+    switch (kind) {
+    case SlotDrop::SlotOnArchives: {
+        std::optional<int> row = slotPayload ? ParseSlotRowPayload(*text, archiveRows) : std::nullopt;
+        if (!row || !slots_[static_cast<std::size_t>(mode_.RowToSlot(*row) - mode_.NumberingBase())].occupied)
+            return false;
+        later([this, row = *row] {
+            selectRow(row);
+            PackSlot(row, QStringLiteral("Replace Zip Slot %1, ").arg(mode_.RowToSlot(row)));
+        });
+        return true;
+    }
+    case SlotDrop::ArchiveOnSlots: {
+        std::optional<std::string> name =
+            format == QString::fromLatin1(kZipSlotFormat) ? ParseArchivePayload(*text) : std::nullopt;
+        if (!name) return false;
+        for (int row = 0; row < archiveRows; ++row) {
+            const ArchiveEntry& archive = archiveRows_[static_cast<std::size_t>(row)];
+            if (!archive.archiveExists || !EqualsIgnoringAsciiCase(archive.copyName, *name)) continue;
+            later([this, row] {
+                selectRow(row);
+                UnpackArchive(row, QStringLiteral("Replace Game Slot %1, ").arg(mode_.RowToSlot(row)));
+            });
+            return true;
+        }
+        return false;
+    }
+    case SlotDrop::EmailSlotOnSlots: {
+        std::optional<EmailSlotDrop> drop = ParseEmailSlotDrop(*text);
+        if (!drop || !mode_.IsEmail() || !slots_[static_cast<std::size_t>(drop->slot - 1)].occupied)
+            return false;
+        int row = list_->indexAt(QPoint(drop->x, drop->y)).row();
+        if (row < 0) return false;
+        later([this, k = drop->slot, row] { PasteEmailSlot(k, row); });
+        return true;
+    }
+    case SlotDrop::SlotOnEmailBox: {
+        std::optional<int> row = slotPayload ? ParseSlotRowPayload(*text, model_->rowCount()) : std::nullopt;
+        if (!row || !mode_.IsEmail() || (emailSlot != 1 && emailSlot != 2) ||
+            RowText(*row).contains(QString::fromLatin1(kEmptySlotText)))
+            return false;
+        later([this, row = *row, emailSlot] {
+            selectRow(row);
+            OnEmailSet(emailSlot);
+        });
+        return true;
+    }
+    }
+    return false;
+}
+
+void CGameManagerDlg::PasteEmailSlot(int k, int row) {
+    if (row < 0 || row >= model_->rowCount()) return;
+    selectRow(row);
+    if (SelectedOccupied() &&
+        Prompt(PromptKind::YesNo, QStringLiteral("Overwrite ") + RowText(row) + QStringLiteral(" y/n?"),
+               this) != PromptAnswer::Yes)
+        return;
+    std::string error;
+    bool ok = CopySlot(FindEmailSlotFiles(slotFolder_, k),
+                       FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), error);
+    FillSlotList();
+    UpdateButtons();
+    if (!ok) ShowError(error);
+}
+
 void CGameManagerDlg::ShowContextMenu(const QPoint& at) {
     if (currentRow() < 0) return;
     QMenu menu(this);
@@ -412,6 +706,11 @@ void CGameManagerDlg::ShowContextMenu(const QPoint& at) {
 }
 
 bool CGameManagerDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == archives_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        OnArchiveDelete(true);
+        return true;
+    }
     if (watched != list_ || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     Qt::KeyboardModifiers mods = key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);

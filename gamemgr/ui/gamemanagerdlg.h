@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/appsettings.h"
+#include "gamemgr/archivenames.h"
 #include "gamemgr/gamemode.h"
 #include "gamemgr/slotlisting.h"
+#include "gamemgr/ui/slotlistctrl.h"
 
 #include <QDialog>
 
@@ -11,16 +13,15 @@
 #include <vector>
 
 class QButtonGroup;
-class QLineEdit;
 class QPushButton;
 class QStandardItem;
 class QStandardItemModel;
-class QTableView;
 
 namespace quorvant::ui {
 
 // The game manager: the numbered saved-game or e-mail-game slots of one generation, their
-// operations, and the two live e-mail slots with their backup. Controls carry their numbers as
+// operations, the two live e-mail slots with their backup, and the zip archives of the slots, with
+// drag and drop between the lists and the e-mail slot boxes. Controls carry their numbers as
 // object names.
 class CGameManagerDlg : public QDialog {
     Q_OBJECT
@@ -33,6 +34,10 @@ class CGameManagerDlg : public QDialog {
     int currentRow() const;
     void selectRow(int row);
     bool transferPending() const { return pending_.has_value(); }
+    // The archive list's selected row; -1 when none. Rows of equal index in both lists hold the
+    // same slot, and selecting in one selects in the other.
+    int currentArchiveRow() const;
+    void selectArchiveRow(int row);
 
     // The commands of the buttons, the context menu and the keys.
     void OnCopy();
@@ -44,6 +49,11 @@ class CGameManagerDlg : public QDialog {
     void OnEmailSet(int k);
     void OnEmailSave(int k);
     void OnEmailRestore(int k);
+    // The "Zip Action" buttons; fromKey: the Delete key in the archive list, with its own prompt.
+    void OnZip();
+    void OnUnzip();
+    void OnUpdate();
+    void OnArchiveDelete(bool fromKey);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,7 +71,19 @@ class CGameManagerDlg : public QDialog {
     QWidget* BuildGameActions();
     QWidget* BuildZipActions();
     void FillSlotList();
+    void FillArchiveList();
     void UpdateButtons();
+    void SetActiveList(bool archives);
+    void FollowRow(bool fromArchives, int row);
+    // Drops, checked here before anything is done; the work runs once the drop has returned.
+    // emailSlot: the e-mail slot (1 or 2) whose box took the drop.
+    bool OnDrop(SlotDrop kind, const QString& format, const QByteArray& block, int emailSlot = 0);
+    void PackSlot(int row, const QString& replacePrompt);
+    void UnpackArchive(int row, const QString& replacePrompt);
+    void PasteEmailSlot(int k, int row);
+    // "Replace ...?" asked when row's archive (or, for an unpack, its slot) is there; true to go on.
+    bool ConfirmArchiveReplace(int row, const QString& prefix);
+    bool ConfirmSlotReplace(int row, const QString& prefix);
     void Remember(bool cut);
     void ShowError(const std::string& error);
     void OnItemChanged(QStandardItem* item);
@@ -74,13 +96,19 @@ class CGameManagerDlg : public QDialog {
     GameMode mode_;
     std::filesystem::path slotFolder_;
     std::vector<SlotEntry> slots_;
+    std::vector<ArchiveEntry> archiveRows_;
     std::optional<Transfer> pending_;
     bool filling_ = false;
+    bool following_ = false;
+    bool archivesActive_ = false; // the archive list had the focus last
+    SlotDragShared drag_;
 
     QButtonGroup* modes_ = nullptr;
-    QTableView* list_ = nullptr;
+    CSlotListCtrl* list_ = nullptr;
     QStandardItemModel* model_ = nullptr;
-    QLineEdit* emailBoxes_[2] = {};
+    CSlotListCtrl* archives_ = nullptr;
+    QStandardItemModel* archiveModel_ = nullptr;
+    CEmailSlotBox* emailBoxes_[2] = {};
     std::vector<QWidget*> emailControls_;
 };
 

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QTextStream>
 
+#include <tuple>
+
 namespace quorvant::ui {
 
 bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QDir& folder) {
@@ -16,6 +18,23 @@ bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QD
         dialog.SelectMode(button);
         dialog.selectRow(button == 1163 ? 2 : 1);
         dialog.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+        bool saved = dialog.grab().save(path);
+        QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
+        ok = ok && saved;
+        dialog.reject();
+    }
+    // The archive list in use: a slot packed, picked in the archive list so its buttons show.
+    const std::tuple<int, int, const char*> archiveShots[] = {
+        {1166, 15, "62-game-manager-bw3-archives"}, {1163, 2, "63-game-manager-bw1-email-archives"}};
+    for (auto [button, row, name] : archiveShots) {
+        CGameManagerDlg dialog(settings, parent);
+        dialog.SelectMode(button);
+        dialog.show();
+        dialog.selectRow(row);
+        if (auto* archives = dialog.findChild<QWidget*>(QStringLiteral("1361"))) archives->setFocus();
+        dialog.selectArchiveRow(row);
         for (int i = 0; i < 5; ++i) QApplication::processEvents();
         QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
         bool saved = dialog.grab().save(path);

@@ -85,8 +85,9 @@ TEST_F(GameManagerDialog, StartsInTheSettingsModeWithBoxesRowsAndColumns) {
     EXPECT_EQ(Cell(0, 1), "3");
     EXPECT_EQ(Cell(Row(5)), "Hill defence");
     EXPECT_TRUE(dialog->findChild<QGroupBox*>("1167")->isEnabled());
-    EXPECT_FALSE(dialog->findChild<QTableView*>("1361")->isEnabled());
-    EXPECT_FALSE(Button(1362)->isEnabled());
+    EXPECT_TRUE(dialog->findChild<QTableView*>("1361")->isEnabled());
+    EXPECT_TRUE(Button(1362)->isEnabled()); // row 0 holds a slot to pack
+    EXPECT_FALSE(Button(1363)->isEnabled());
 
     Click(1166);
     EXPECT_EQ(list->model()->headerData(0, Qt::Horizontal).toString(), "Save Game Description");
