@@ -17,10 +17,14 @@ std::vector<GameFolderFile> GameFolderFiles(const std::filesystem::path& folder,
     return files;
 }
 
-bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why) {
+bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why,
+                        GameFileContent content) {
     std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, why);
     if (!bytes) return false;
-    ReadOBImage(doc, *bytes, nullptr);
+    if (content == GameFileContent::NamesOnly)
+        ReadOBNames(doc, *bytes);
+    else
+        ReadOBImage(doc, *bytes, nullptr);
     return true;
 }
 

@@ -19,7 +19,10 @@ std::vector<GameFolderFile> GameFolderFiles(const std::filesystem::path& folder,
 class CQuorvantDoc;
 
 // Reads an OB file into a fresh document for a tool that only looks at it: one read, no snapshots
-// for editors, no views told. False, with the reason, when the file cannot be read.
-bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why);
+// for editors, no views told; NamesOnly leaves every field but the names zero. False, with the
+// reason, when the file cannot be read.
+enum class GameFileContent { Everything, NamesOnly };
+bool ReadGameFolderFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::string& why,
+                        GameFileContent content = GameFileContent::Everything);
 
 } // namespace quorvant

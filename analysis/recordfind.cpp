@@ -65,7 +65,7 @@ FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int gener
         const std::size_t before = result.matches.size();
         std::string shown = file.path.filename().string();
         CQuorvantDoc doc(generation);
-        if (std::string why; ReadGameFolderFile(file.path, doc, why)) {
+        if (std::string why; ReadGameFolderFile(file.path, doc, why, GameFileContent::NamesOnly)) {
             auto found = FindInDocument(doc, shown, text, table);
             result.matches.insert(result.matches.end(), found.begin(), found.end());
         } else {

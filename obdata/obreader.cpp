@@ -201,4 +201,12 @@ void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, Load
                 [generation](auto& v) { layout::VisitFormationColumns(v, generation); });
 }
 
+void ReadOBNames(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes) {
+    const Image image = Visible(bytes);
+    doc.Generation = DetectGeneration(bytes);
+    ReadNames(image, layout::kWeaponNames, layout::kWeaponNamesEnd, doc.Weapons, nullptr);
+    ReadNames(image, layout::kUnitNames, layout::kUnitNamesEnd, doc.Units, nullptr);
+    ReadNames(image, layout::kFormationNames, layout::kFormationNamesEnd, doc.Formations, nullptr);
+}
+
 } // namespace quorvant

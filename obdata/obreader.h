@@ -17,4 +17,8 @@ int DetectGeneration(const std::vector<std::uint8_t>& bytes);
 // looked at; a column entry past the end of a short image reads as 0.
 void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, LoadProgress* progress);
 
+// Only the generation and the three tables' names, as ReadOBImage reads them, for a search that
+// looks at nothing else; every other field stays zero and the lists are not built.
+void ReadOBNames(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes);
+
 } // namespace quorvant

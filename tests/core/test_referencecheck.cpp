@@ -2,11 +2,14 @@
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
 #include "obdata/generation.h"
+#include "obdata/obreader.h"
 #include "obdata/quorvantdoc.h"
 #include "obfile_builder.h"
 #include "views/columnsets.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace quorvant;
 using quorvant::test::OBFileBuilder;
@@ -85,6 +88,32 @@ TEST(RecordFind, MatchesListedNamedSlotsIgnoringCase) {
     EXPECT_EQ(matches[1].slot, 4);
     EXPECT_EQ(matches[1].name, "TIGER II");
     EXPECT_EQ(FindInDocument(doc, "MOB00", "tiger", kUnitTable).size(), 1u);
+}
+
+TEST(RecordFind, ANamesOnlyReadFindsWhatAFullReadFinds) {
+    // Names of every kind (padded, NUL-cut, blank, high Latin-1) and files cut anywhere.
+    std::mt19937 random(7);
+    std::vector<std::uint8_t> bw3 = OBFileBuilder::BW3().bytes();
+    for (std::size_t i = 0; i < 36000; ++i) {
+        const unsigned roll = random() % 8;
+        bw3[i] = roll == 0 ? 0 : roll == 1 ? ' ' : roll == 2 ? 0xE4 : static_cast<std::uint8_t>('a' + roll);
+    }
+    for (std::size_t size : {bw3.size(), std::size_t{44500}, std::size_t{38500}, std::size_t{20011},
+                             std::size_t{9258}, std::size_t{7}, std::size_t{0}}) {
+        std::vector<std::uint8_t> bytes(bw3.begin(), bw3.begin() + static_cast<std::ptrdiff_t>(size));
+        CQuorvantDoc full;
+        full.ReadBytes(bytes);
+        CQuorvantDoc names;
+        ReadOBNames(names, bytes);
+        EXPECT_EQ(names.Generation, full.Generation) << size;
+        for (std::string_view text : {"", "E", "bc", "\xE4g"}) {
+            auto a = FindInDocument(full, "F", text, std::nullopt);
+            auto b = FindInDocument(names, "F", text, std::nullopt);
+            ASSERT_EQ(a.size(), b.size()) << size << " " << text;
+            for (std::size_t i = 0; i < a.size(); ++i)
+                EXPECT_TRUE(a[i].table == b[i].table && a[i].slot == b[i].slot && a[i].name == b[i].name);
+        }
+    }
 }
 
 TEST(CompareDocuments, AShortFileComparesAgainstEmptySlots) {
