@@ -13,6 +13,7 @@ class CQuorvantDoc;
 namespace quorvant::ui {
 
 class CUnitView;
+class DiskWatcher;
 class EditorHost;
 
 // One document's window inside the main frame: it owns the document and hosts its list view. Its
@@ -28,6 +29,8 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     CUnitView* view() const { return view_; }
     // The record editors the view opened.
     EditorHost* editors() const { return editors_.get(); }
+    // What watches the document's file on disk; null for a document not read from a file.
+    DiskWatcher* diskWatcher() const { return watcher_; }
 
     // Save writes the document to its own file (asks for one when it has none); Save As asks first.
     // Both say why a save failed and return false, leaving the file on disk as it was.
@@ -39,8 +42,14 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
 
     void onModifiedChanged(bool modified) override;
     void onTitleChanged(const std::string& title) override;
+    void onHistoryChanged() override;
 
   signals:
+    // What Undo and Redo can do changed: a step was added, undone or redone, or an editor of the
+    // document opened or closed.
+    void undoStateChanged();
+    // A line for the status bar.
+    void statusMessage(const QString& text);
     // A save wrote the document to path.
     void saved(const QString& path);
     // The document's modified flag changed.
@@ -55,6 +64,7 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     std::unique_ptr<CQuorvantDoc> doc_;
     CUnitView* view_ = nullptr;
     std::unique_ptr<EditorHost> editors_;
+    DiskWatcher* watcher_ = nullptr;
 };
 
 } // namespace quorvant::ui
