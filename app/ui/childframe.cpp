@@ -79,6 +79,13 @@ bool CChildFrame::SaveTo(const QString& path) {
         if (Prompt(PromptKind::YesNo, question, this) != PromptAnswer::Yes) return false;
     }
     const bool ownFile = doc_->LoadedFromFile() && SameFile(doc_->PathName(), path.toStdString());
+    if (!ownFile && HeldElsewhere && HeldElsewhere(path)) {
+        Prompt(PromptKind::Exclamation,
+               tr("%1 is open in another window. Close it there before saving over it.")
+                   .arg(QDir::toNativeSeparators(path)),
+               this);
+        return false;
+    }
     if (ownFile && watcher_ && !watcher_->ConfirmOverwrite()) return false;
     std::string error;
     if (!doc_->OnSaveDocument(path.toStdString(), error)) {

@@ -4,6 +4,7 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
 #include <memory>
 
 namespace quorvant {
@@ -39,6 +40,9 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     // Before the document goes: closes its editors as Cancel would, then asks whether to save changes.
     // False when the user cancelled or the save failed, so the document must stay.
     bool SaveModified();
+
+    // Whether another window holds the document of path; a save never writes over such a file.
+    std::function<bool(const QString& path)> HeldElsewhere;
 
     void onModifiedChanged(bool modified) override;
     void onTitleChanged(const std::string& title) override;

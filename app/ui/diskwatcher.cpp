@@ -83,6 +83,8 @@ void DiskWatcher::CheckNow() {
         const bool reload =
             Prompt(PromptKind::YesNo, Text(ReloadQuestion(doc.FileName())), child_) == PromptAnswer::Yes;
         asking_ = false;
+        // A change that came while the question was open was not looked at.
+        settle_.start();
         if (!reload) {
             rules_.Declined(now);
             return;
@@ -106,8 +108,6 @@ void DiskWatcher::CheckNow() {
         return;
     }
     Reload(*bytes);
-    // The file may have moved on again while the question was open.
-    settle_.start();
 }
 
 void DiskWatcher::Reload(const std::vector<std::uint8_t>& bytes) {

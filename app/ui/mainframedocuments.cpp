@@ -93,6 +93,10 @@ void CMainFrame::AddChild(CChildFrame* child) {
     connect(child, &CChildFrame::undoStateChanged, this, [this, child] {
         if (child == activeChild()) UpdateUndoCommands(child);
     });
+    child->HeldElsewhere = [this, child](const QString& path) {
+        CChildFrame* holder = FindOpenDocument(path);
+        return holder && holder != child;
+    };
     AttachRecordTransfer(this, child);
     mdi_->addSubWindow(child);
     PlaceNewChild(child);

@@ -157,3 +157,14 @@ TEST_F(DiskWatchTest, AFileReachedThroughAHardLinkActivatesItsWindow) {
     EXPECT_EQ(frame->OpenDocumentFile(QString::fromStdString((root / "hard").string())), child);
     EXPECT_EQ(frame->childFrames().size(), 2u);
 }
+
+TEST_F(DiskWatchTest, SaveAsNeverWritesOverAFileAnotherWindowHolds) {
+    ui::CChildFrame* other = Open(32843);
+    const auto held = ReadBytes(bw1 / "OBBR");
+    chooser.answers = {QString::fromStdString((bw1 / "OBBR").string())};
+    frame->mdiArea()->setActiveSubWindow(child);
+    EXPECT_FALSE(child->SaveAs());
+    EXPECT_TRUE(Asked("is open in another window"));
+    EXPECT_EQ(ReadBytes(bw1 / "OBBR"), held);
+    EXPECT_EQ(other->document().FileName(), "OBBR");
+}
