@@ -30,6 +30,8 @@ const char* CommandPrompt(int command) {
         return "Insert Clipboard contents\nPaste";
     case ID_EDIT_UNDO:
         return "Undo the last action\nUndo";
+    case ID_EDIT_REDO:
+        return "Redo the previously undone action\nRedo";
     case ID_WINDOW_ARRANGE:
         return "Arrange icons at the bottom of the window\nArrange Icons";
     case ID_WINDOW_CASCADE:

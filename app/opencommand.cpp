@@ -3,6 +3,7 @@
 #include "app/currentfolder.h"
 #include "app/obmenu.h"
 #include "obdata/generation.h"
+#include "platform/fileidentity.h"
 #include "platform/pathresolve.h"
 
 #include <cstdint>
@@ -45,12 +46,7 @@ std::optional<std::string> WhyNotOpenable(const fs::path& path) {
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {
-    std::error_code ec;
-    fs::path ca = fs::weakly_canonical(a, ec);
-    if (ec) ca = a.lexically_normal();
-    fs::path cb = fs::weakly_canonical(b, ec);
-    if (ec) cb = b.lexically_normal();
-    return ca == cb;
+    return SameFileIdentity(a, b);
 }
 
 } // namespace quorvant

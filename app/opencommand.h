@@ -24,7 +24,7 @@ std::string OpenDialogFolder(const AppSettings& settings);
 // nothing when it can be tried.
 std::optional<std::string> WhyNotOpenable(const std::filesystem::path& path);
 
-// Two paths name the same file: compared by their canonical form when both exist.
+// Two paths name the same file, also through links or hard links (see SameFileIdentity).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 } // namespace quorvant

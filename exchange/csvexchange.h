@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvant {
@@ -44,6 +45,14 @@ std::string CsvShortImportNote(CsvSection section, const CsvImportResult& result
 // Slots past the last data line stay unchanged. Leaves the snapshot tables alone; does not touch
 // the modified flag (the caller decides).
 CsvImportResult ImportCsv(CQuorvantDoc& doc, CsvSection section, std::string_view text);
+
+// The sections an import read, each with what it read.
+using CsvImported = std::vector<std::pair<CsvSection, CsvImportResult>>;
+// "Import Units", "Import Weapons and Units", "Import Weapons, Units and Formations".
+std::string CsvImportStepName(const CsvImported& imported);
+// Makes what the sections read one step of the document's history (the slots each filled), so one
+// Undo takes the whole import back. False when no record changed.
+bool RecordCsvImport(CQuorvantDoc& doc, const CsvImported& imported);
 
 // The section's file in the "Exports" folder of installFolder, each element found ignoring case.
 // Empty when there is no install folder or the document has no file name to build it from.

@@ -58,6 +58,25 @@ std::string CsvShortImportNote(CsvSection section, const CsvImportResult& result
            " were left unchanged.";
 }
 
+std::string CsvImportStepName(const CsvImported& imported) {
+    std::string text = "Import";
+    for (std::size_t i = 0; i < imported.size(); ++i) {
+        const char* joint = i == 0 ? " " : i + 1 == imported.size() ? " and " : ", ";
+        text += joint;
+        text += CsvSectionName(imported[i].first);
+    }
+    return text;
+}
+
+bool RecordCsvImport(CQuorvantDoc& doc, const CsvImported& imported) {
+    CQuorvantDoc::SlotsByTable slots;
+    for (const auto& [section, result] : imported) {
+        std::vector<int>& filled = slots[static_cast<std::size_t>(section)];
+        for (int slot = 0; slot < result.linesRead; ++slot) filled.push_back(slot);
+    }
+    return doc.RecordStep(CsvImportStepName(imported), slots);
+}
+
 std::optional<CsvImportResult> ImportCsvFile(CQuorvantDoc& doc, CsvSection section,
                                              const std::filesystem::path& path, std::string& error) {
     if (path.empty()) {

@@ -102,7 +102,7 @@ std::string ReplacePromptText(const CQuorvantDoc& doc, TransferKind kind, int sl
 }
 
 std::optional<PasteReport> PasteBlock(CQuorvantDoc& doc, TransferKind kind, int slot,
-                                      std::span<const std::uint8_t> block) {
+                                      std::span<const std::uint8_t> block, const std::string& verb) {
     if (!SlotName(doc, kind, slot)) return std::nullopt;
     PasteReport report;
     report.kind = kind;
@@ -125,7 +125,12 @@ std::optional<PasteReport> PasteBlock(CQuorvantDoc& doc, TransferKind kind, int 
         doc.Units[static_cast<std::size_t>(slot)] = unit;
         report.name = Trimmed(unit.Name);
     }
-    doc.SetModifiedFlag(true);
+    CQuorvantDoc::SlotsByTable changed;
+    changed[kViewWeapons] = report.changedWeaponSlots();
+    if (kind == TransferKind::Units) changed[kViewUnits] = {slot};
+    doc.RecordStep(verb + (kind == TransferKind::Weapons ? " Weapon" : " Unit") + " onto Slot " +
+                       std::to_string(slot),
+                   changed);
     return report;
 }
 

@@ -58,10 +58,11 @@ std::optional<std::string> NamedSlotName(const CQuorvantDoc& doc, TransferKind k
 // "Replace %s?" with the slot's name: a weapon's as held, a unit's less its trailing blanks.
 std::string ReplacePromptText(const CQuorvantDoc& doc, TransferKind kind, int slot);
 
-// Pastes a block onto the slot and marks the document modified; the snapshot tables stay as they
-// were. Nothing changes, and nothing is returned, for a block of the wrong size or a slot outside the
-// table. A unit takes the nationality of the document's unit slot 1.
+// Pastes a block onto the slot as one step of the document's history, named verb and what went
+// where ("Paste Weapon onto Slot 12"); the snapshot tables stay as they were. Nothing changes, and
+// nothing is returned, for a block of the wrong size or a slot outside the table. A unit takes the
+// nationality of the document's unit slot 1.
 std::optional<PasteReport> PasteBlock(CQuorvantDoc& doc, TransferKind kind, int slot,
-                                      std::span<const std::uint8_t> block);
+                                      std::span<const std::uint8_t> block, const std::string& verb = "Paste");
 
 } // namespace quorvant

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quorvant {
 
@@ -21,6 +22,10 @@ class DocObserver {
     virtual void onDocumentUpdate(int /*hint*/) {}
     virtual void onModifiedChanged(bool /*modified*/) {}
     virtual void onTitleChanged(const std::string& /*title*/) {}
+    // Undo or redo changed these slots of a table (0 weapons, 1 units, 2 formations).
+    virtual void onRecordsChanged(int /*table*/, const std::vector<int>& /*slots*/) {}
+    // A step was added, undone or redone: what Undo and Redo offer has changed.
+    virtual void onHistoryChanged() {}
 };
 
 // Where a long load reports its progress: a line of text and a bar from 0 to 100.

@@ -53,9 +53,12 @@ void CQuorvantDoc::ReadBytes(std::vector<std::uint8_t> bytes, LoadProgress* prog
     original_ = std::move(bytes);
     read_ = true;
     TakeSnapshots();
+    history_.Clear();
+    savedWithLiveEdits_ = false;
     UpdateAllViews(ViewMode);
     SetModifiedFlag(false);
     SetTitle(title_);
+    for (DocObserver* o : std::vector<DocObserver*>(observers_)) o->onHistoryChanged();
 }
 
 namespace {
@@ -100,6 +103,8 @@ bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string
     folder_ = path.parent_path();
     fileName_ = path.filename().string();
     loadedFromFile_ = true;
+    // What an open editor has not confirmed went to disk too; no step reaches that state.
+    savedWithLiveEdits_ = LiveEditsPending();
     SetModifiedFlag(false);
     SetTitle(title_);
     return true;
@@ -112,6 +117,9 @@ void CQuorvantDoc::ClearTables() {
     SnapshotWeapons.clear();
     SnapshotUnits.clear();
     SnapshotFormations.clear();
+    committedWeapons_.clear();
+    committedUnits_.clear();
+    committedFormations_.clear();
     Lists.DateList.clear();
     Lists.UnitClassList.clear();
 }
@@ -124,12 +132,9 @@ void CQuorvantDoc::TakeSnapshots() {
     SnapshotWeapons = Weapons;
     SnapshotUnits = Units;
     SnapshotFormations = Formations;
-}
-
-void CQuorvantDoc::SetModifiedFlag(bool modified) {
-    if (modified_ == modified) return;
-    modified_ = modified;
-    for (DocObserver* o : observers_) o->onModifiedChanged(modified);
+    committedWeapons_ = Weapons;
+    committedUnits_ = Units;
+    committedFormations_ = Formations;
 }
 
 std::string CQuorvantDoc::ComputeTitle(const std::string& proposed) const {

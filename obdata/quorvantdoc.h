@@ -1,9 +1,11 @@
 #pragma once
 
+#include "obdata/dochistory.h"
 #include "obdata/docobserver.h"
 #include "obdata/records.h"
 #include "obdata/vocabulary.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -75,8 +77,38 @@ class CQuorvantDoc {
     void BuildLists();
     void TakeSnapshots();
 
+    // Changed since loaded or saved: the history stands elsewhere than at the state on disk, or an
+    // editor holds changes not confirmed yet.
     bool IsModified() const { return modified_; }
+    // true: an editor changed records in place (confirmed later by its OK). false: the state now is
+    // the one on disk.
     void SetModifiedFlag(bool modified = true);
+    // The records differ from what was last loaded or saved: the history stands elsewhere, or an
+    // editor changed the tables without confirming yet. Unlike the flag, an editor merely opened
+    // does not count.
+    bool DiffersFromDisk() const { return !history_.AtSavedPoint() || LiveEditsPending(); }
+    // The file was deleted or renamed on disk: no state of the document is saved any more.
+    void MarkFileGone();
+
+    // The undo history. Every command that changes records ends in one step of it.
+    const DocHistory& History() const { return history_; }
+    // The slots of each table (0 weapons, 1 units, 2 formations) a command changed.
+    using SlotsByTable = std::array<std::vector<int>, 3>;
+    // One step named name of the records at slots that differ from their state after the last step:
+    // a paste, drop or import. The snapshot tables keep their values. False when nothing differed.
+    bool RecordStep(const std::string& name, const SlotsByTable& changed);
+    // An editor's OK: the table becomes its snapshot, as one step of every record that changed.
+    bool CommitEdit(int table);
+    // An editor's Cancel: the snapshot is copied back over the table. When that takes back records of
+    // earlier steps (a paste or import made since the last OK), it is a step of its own.
+    void RevertEdit(int table);
+    // Restores the records of the last step (Undo) or of the step undone last (Redo), in the tables and
+    // the snapshot tables alike, and tells the views which rows changed. False when there is none.
+    bool Undo();
+    bool Redo();
+    // "Undo Edit Unit 17 Tiger I"; "Undo" alone when there is nothing to undo. The same for Redo.
+    std::string UndoText() const;
+    std::string RedoText() const;
 
     // Applies the title rule: a document read from a file names itself; any other keeps proposed.
     void SetTitle(const std::string& proposed);
@@ -99,6 +131,23 @@ class CQuorvantDoc {
 
   private:
     std::string ComputeTitle(const std::string& proposed) const;
+    template <class Fn> void WithTable(int table, Fn fn);
+    bool LiveEditsPending() const;
+    void PushStep(HistoryStep step);
+    void ApplyStep(const HistoryStep& step, bool forward);
+    void UpdateModified();
+    // After a step of an editor closing: a save made while it held changes wrote a state that no
+    // step reaches.
+    void ForgetLiveSave();
+
+    DocHistory history_;
+    // The tables as the last step left them; whatever else the tables hold an editor has not
+    // confirmed yet.
+    std::vector<CWeaponRecord> committedWeapons_;
+    std::vector<CUnitRecord> committedUnits_;
+    std::vector<CFormationRecord> committedFormations_;
+    bool pending_ = false;
+    bool savedWithLiveEdits_ = false;
 
     bool read_ = false;
     bool loadedFromFile_ = false;

@@ -1,6 +1,7 @@
 #include "app/ui/childframe.h"
 
 #include "app/opencommand.h"
+#include "app/ui/diskwatcher.h"
 #include "app/ui/programart.h"
 #include "editors/ui/editorhost.h"
 #include "obdata/filecompleteness.h"
@@ -21,15 +22,22 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
     editors_ = std::make_unique<EditorHost>(view_, *doc_);
+    connect(editors_.get(), &EditorHost::editorsChanged, this, &CChildFrame::undoStateChanged);
     doc_->AddObserver(this);
     doc_->SetTitle(doc_->FileName());
     onTitleChanged(doc_->GetTitle());
     setWindowModified(doc_->IsModified());
     view_->OnInitialUpdate();
+    if (doc_->LoadedFromFile()) {
+        watcher_ = new DiskWatcher(this);
+        connect(watcher_, &DiskWatcher::statusMessage, this, &CChildFrame::statusMessage);
+    }
 }
 
 CChildFrame::~CChildFrame() {
     doc_->RemoveObserver(this);
+    // Nobody asks a window on its way out what Undo can do.
+    disconnect(editors_.get(), nullptr, this, nullptr);
     // The editors revert and close while their document and view still stand.
     editors_.reset();
     // The view watches the document, so it must go before the document does.
@@ -40,6 +48,10 @@ CChildFrame::~CChildFrame() {
 void CChildFrame::onModifiedChanged(bool modified) {
     setWindowModified(modified);
     emit modifiedChanged(modified);
+}
+
+void CChildFrame::onHistoryChanged() {
+    emit undoStateChanged();
 }
 
 void CChildFrame::onTitleChanged(const std::string& title) {
@@ -66,6 +78,15 @@ bool CChildFrame::SaveTo(const QString& path) {
             QString::fromStdString(RewriteIncompleteQuestion(doc_->FileName(), doc_->Generation));
         if (Prompt(PromptKind::YesNo, question, this) != PromptAnswer::Yes) return false;
     }
+    const bool ownFile = doc_->LoadedFromFile() && SameFile(doc_->PathName(), path.toStdString());
+    if (!ownFile && HeldElsewhere && HeldElsewhere(path)) {
+        Prompt(PromptKind::Exclamation,
+               tr("%1 is open in another window. Close it there before saving over it.")
+                   .arg(QDir::toNativeSeparators(path)),
+               this);
+        return false;
+    }
+    if (ownFile && watcher_ && !watcher_->ConfirmOverwrite()) return false;
     std::string error;
     if (!doc_->OnSaveDocument(path.toStdString(), error)) {
         Prompt(PromptKind::Exclamation,
@@ -74,6 +95,7 @@ bool CChildFrame::SaveTo(const QString& path) {
                this);
         return false;
     }
+    if (watcher_) watcher_->Saved();
     emit saved(path);
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <QMdiSubWindow>
 
+#include <functional>
 #include <memory>
 
 namespace quorvant {
@@ -13,6 +14,7 @@ class CQuorvantDoc;
 namespace quorvant::ui {
 
 class CUnitView;
+class DiskWatcher;
 class EditorHost;
 
 // One document's window inside the main frame: it owns the document and hosts its list view. Its
@@ -28,6 +30,8 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     CUnitView* view() const { return view_; }
     // The record editors the view opened.
     EditorHost* editors() const { return editors_.get(); }
+    // What watches the document's file on disk; null for a document not read from a file.
+    DiskWatcher* diskWatcher() const { return watcher_; }
 
     // Save writes the document to its own file (asks for one when it has none); Save As asks first.
     // Both say why a save failed and return false, leaving the file on disk as it was.
@@ -37,10 +41,19 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     // False when the user cancelled or the save failed, so the document must stay.
     bool SaveModified();
 
+    // Whether another window holds the document of path; a save never writes over such a file.
+    std::function<bool(const QString& path)> HeldElsewhere;
+
     void onModifiedChanged(bool modified) override;
     void onTitleChanged(const std::string& title) override;
+    void onHistoryChanged() override;
 
   signals:
+    // What Undo and Redo can do changed: a step was added, undone or redone, or an editor of the
+    // document opened or closed.
+    void undoStateChanged();
+    // A line for the status bar.
+    void statusMessage(const QString& text);
     // A save wrote the document to path.
     void saved(const QString& path);
     // The document's modified flag changed.
@@ -55,6 +68,7 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     std::unique_ptr<CQuorvantDoc> doc_;
     CUnitView* view_ = nullptr;
     std::unique_ptr<EditorHost> editors_;
+    DiskWatcher* watcher_ = nullptr;
 };
 
 } // namespace quorvant::ui

@@ -6,6 +6,7 @@
 #include "app/ui/helpwindow.h"
 #include "app/ui/programart.h"
 #include "app/ui/qtsettingsdialogs.h"
+#include "editors/ui/editorhost.h"
 #include "exchange/ui/recordtransfer.h"
 #include "obdata/docsummary.h"
 #include "obdata/generation.h"
@@ -134,6 +135,22 @@ void CMainFrame::UpdateCommandStates() {
     action(ID_VIEW_REPORT)->setChecked(child && report);
     action(ID_VIEW_LIST)->setChecked(child && !report);
     UpdateTransferCommands(this);
+    UpdateUndoCommands(child);
+}
+
+// The entries name the step they would take back or make again. While an editor of the document is
+// open they rest: its Cancel is the way back.
+void CMainFrame::UpdateUndoCommands(CChildFrame* child) {
+    const bool editing = child && child->editors()->AnyOpen();
+    auto show = [](QAction* a, const std::string& text, bool enabled) {
+        QString shown = QString::fromStdString(text);
+        a->setText(QStringLiteral("&") + QString(shown).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        a->setToolTip(shown);
+        a->setEnabled(enabled);
+    };
+    const CQuorvantDoc* doc = child ? &child->document() : nullptr;
+    show(action(ID_EDIT_UNDO), doc ? doc->UndoText() : "Undo", doc && !editing && doc->History().CanUndo());
+    show(action(ID_EDIT_REDO), doc ? doc->RedoText() : "Redo", doc && !editing && doc->History().CanRedo());
 }
 
 void CMainFrame::SetTabbedView(bool tabbed) {

@@ -93,6 +93,8 @@ class CMainFrame : public QMainWindow {
     void OnSave(bool askForName);
     void OnCloseDocument();
     void OnCsvCommand(bool import);
+    void OnUndoRedo(bool undo);
+    void UpdateUndoCommands(CChildFrame* child);
     void OnViewMode(int mode);
     void OnReportStyle(bool report);
     void OnDirectories();

@@ -9,6 +9,7 @@
 #include "app/ui/helpwindow.h"
 #include "app/ui/loadprogressdialog.h"
 #include "app/ui/mainframe.h"
+#include "editors/ui/editorhost.h"
 #include "exchange/ui/csvcommands.h"
 #include "exchange/ui/recordtransfer.h"
 #include "obdata/filecompleteness.h"
@@ -88,6 +89,14 @@ void CMainFrame::AddChild(CChildFrame* child) {
         UpdateCommandStates();
     });
     connect(child, &CChildFrame::modifiedChanged, this, &CMainFrame::UpdateCommandStates);
+    connect(child, &CChildFrame::statusMessage, this, &CMainFrame::ShowStatusMessage);
+    connect(child, &CChildFrame::undoStateChanged, this, [this, child] {
+        if (child == activeChild()) UpdateUndoCommands(child);
+    });
+    child->HeldElsewhere = [this, child](const QString& path) {
+        CChildFrame* holder = FindOpenDocument(path);
+        return holder && holder != child;
+    };
     AttachRecordTransfer(this, child);
     mdi_->addSubWindow(child);
     PlaceNewChild(child);
@@ -176,6 +185,15 @@ void CMainFrame::OnCsvCommand(bool import) {
         CsvCommandOutcome outcome = ExportDocumentCsv(this, child->document(), folder);
         if (outcome.ran) ShowStatusMessage(outcome.summary(tr("Exported"), tr("to")));
     }
+    UpdateCommandStates();
+}
+
+void CMainFrame::OnUndoRedo(bool undo) {
+    CChildFrame* child = activeChild();
+    if (!child || child->editors()->AnyOpen()) return;
+    CQuorvantDoc& doc = child->document();
+    const std::string text = undo ? doc.UndoText() : doc.RedoText();
+    if (undo ? doc.Undo() : doc.Redo()) ShowStatusMessage(QString::fromStdString(text));
     UpdateCommandStates();
 }
 

@@ -89,8 +89,10 @@ void CMainFrame::CreateActions() {
 
     // Commands of features still to come: present, greyed.
     AddCommand(ID_FILE_NEW, QStringLiteral("&New"), {Keys("Ctrl+N")})->setEnabled(false);
-    AddCommand(ID_EDIT_UNDO, QStringLiteral("&Undo"), {Keys("Ctrl+Z"), Keys("Alt+Backspace")})
-        ->setEnabled(false);
+    connect(AddCommand(ID_EDIT_UNDO, QStringLiteral("&Undo"), {Keys("Ctrl+Z"), Keys("Alt+Backspace")}),
+            &QAction::triggered, this, [this] { OnUndoRedo(true); });
+    connect(AddCommand(ID_EDIT_REDO, QStringLiteral("&Redo"), {Keys("Ctrl+Y"), Keys("Ctrl+Shift+Z")}),
+            &QAction::triggered, this, [this] { OnUndoRedo(false); });
     AddCommand(ID_EDIT_CUT, QStringLiteral("Cu&t"), {Keys("Ctrl+X"), Keys("Shift+Del")})->setEnabled(false);
     AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")});
     AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
@@ -209,8 +211,8 @@ void CMainFrame::CreateMenus() {
     QMenu* documentTools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
                                                              ID_TOOLS_CHECK_REFERENCES});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
-    QMenu* edit = shared(QStringLiteral("&Edit"),
-                         {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
+    QMenu* edit = shared(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY,
+                                                   ID_EDIT_PASTE, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
@@ -297,6 +299,9 @@ void CMainFrame::CreateToolBar() {
                                    ID_EDIT_CUT,
                                    ID_EDIT_COPY,
                                    ID_EDIT_PASTE,
+                                   0,
+                                   ID_EDIT_UNDO,
+                                   ID_EDIT_REDO,
                                    0,
                                    ID_APP_ABOUT,
                                    0,

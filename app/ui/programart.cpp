@@ -57,8 +57,28 @@ void Tank(QPainter& p, QColor body) {
     for (qreal x = 3.5; x < 14; x += 3) p.drawEllipse(QPointF(x, 10.5), 0.9, 0.9);
 }
 
+// A curved arrow turning back to the left (undo) or on to the right (redo).
+void TurnArrow(QPainter& p, bool back) {
+    if (!back) {
+        p.scale(-1, 1);
+        p.translate(-16, 0);
+    }
+    p.setPen(QPen(kBlue, 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path(QPointF(4, 7));
+    path.cubicTo(QPointF(8, 3), QPointF(15, 5), QPointF(13, 12));
+    p.drawPath(path);
+    p.setPen(QPen(kBlue, 0.8));
+    p.setBrush(kBlue);
+    p.drawPolygon(QPolygonF({QPointF(1.5, 4), QPointF(7, 4.5), QPointF(3, 9.5)}));
+}
+
 Drawing DrawingFor(int command) {
     switch (command) {
+    case ID_EDIT_UNDO:
+        return [](QPainter& p) { TurnArrow(p, true); };
+    case ID_EDIT_REDO:
+        return [](QPainter& p) { TurnArrow(p, false); };
     case ID_FILE_OPEN:
         return [](QPainter& p) {
             p.setPen(QPen(kDarkBrass, 0.8));

@@ -31,6 +31,8 @@ void EditorHost::Open(int kind, int slot) {
         held = MakeRecordEditor(kind, doc_, slot);
         if (!held) return;
         CRecordEditor* created = held;
+        // Its OK or Cancel already ends what Undo and Redo may do; the notice below comes later.
+        connect(created, &QDialog::finished, this, &EditorHost::editorsChanged);
         // The notice is posted, so the editor has returned from its own handler before it goes.
         connect(
             created, &CRecordEditor::editorClosed, this,
@@ -40,6 +42,13 @@ void EditorHost::Open(int kind, int slot) {
     held->show();
     held->raise();
     held->activateWindow();
+    emit editorsChanged();
+}
+
+bool EditorHost::AnyOpen() const {
+    for (const QPointer<CRecordEditor>& held : editors_)
+        if (held && !held->IsFinished()) return true;
+    return false;
 }
 
 void EditorHost::OnEditorClosed(CRecordEditor* editor, int result) {
@@ -56,6 +65,7 @@ void EditorHost::Forget(CRecordEditor* editor) {
     editors_[static_cast<std::size_t>(kind)] = nullptr;
     editor->disconnect(this);
     editor->hide();
+    emit editorsChanged();
 }
 
 void EditorHost::CloseEditors() {

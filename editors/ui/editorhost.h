@@ -29,6 +29,12 @@ class EditorHost : public QObject {
     CRecordEditor* editor(int kind) const;
     // The document goes: every open editor reverts and closes.
     void CloseEditors();
+    // Whether an editor is open (not yet closed with OK or Cancel).
+    bool AnyOpen() const;
+
+  signals:
+    // An editor opened or closed.
+    void editorsChanged();
 
   private:
     void OnEditorClosed(CRecordEditor* editor, int result);

@@ -90,7 +90,7 @@ CsvCommandOutcome ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
     if (!chosen) return {};
     const QString failure = QStringLiteral("Cannot open %1");
     std::vector<std::filesystem::path> read;
-    bool changed = false;
+    CsvImported imported;
     QString notes;
     for (CsvSection section : *chosen) {
         auto path = SectionFile(parent, doc, installFolder, section, failure);
@@ -102,7 +102,7 @@ CsvCommandOutcome ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
             continue;
         }
         read.push_back(*path);
-        changed = changed || result->linesRead > 0;
+        imported.emplace_back(section, *result);
         if (result->isShort())
             notes += QStringLiteral("\n") + QString::fromStdString(CsvShortImportNote(section, *result));
     }
@@ -110,7 +110,7 @@ CsvCommandOutcome ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
     if (!notes.isEmpty()) message += QStringLiteral("\n") + notes;
     Prompt(PromptKind::Information, message, parent, QStringLiteral("Quorvant"),
            FilesDetail(QStringLiteral("read"), read));
-    if (changed) doc.SetModifiedFlag(true);
+    RecordCsvImport(doc, imported);
     doc.UpdateAllViews(doc.ViewMode);
     return Outcome(read);
 }

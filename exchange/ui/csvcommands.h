@@ -31,8 +31,8 @@ CsvCommandOutcome ExportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
                                     const std::filesystem::path& installFolder);
 
 // Reads each chosen table back into the document, then says "Import Complete" (with a note for each
-// file that had fewer lines than its table has slots), rebuilds the table on show and marks the
-// document modified. A file that cannot be read is named in a message and changes nothing.
+// file that had fewer lines than its table has slots), rebuilds the table on show and makes the
+// whole import one step of the document's history ("Import Units"). A file that cannot be read is named in a message and changes nothing.
 CsvCommandOutcome ImportDocumentCsv(QWidget* parent, CQuorvantDoc& doc,
                                     const std::filesystem::path& installFolder);
 

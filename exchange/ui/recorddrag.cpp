@@ -154,7 +154,7 @@ bool RecordDrag::eventFilter(QObject* watched, QEvent* event) {
         // Copy, never move: the source document keeps its record.
         drop->setDropAction(Qt::CopyAction);
         drop->accept();
-        transfer_->PasteOnto(row + 1, *transfer_->OfferedBlock(drop->mimeData()));
+        transfer_->PasteOnto(row + 1, *transfer_->OfferedBlock(drop->mimeData()), true);
         return true;
     }
     default:

@@ -64,12 +64,14 @@ QMimeData* RecordTransfer::MimeForSlot(TransferKind kind, int slot) const {
 
 QMimeData* RecordTransfer::DragMimeForSlot(TransferKind kind, int slot) const {
     QMimeData* data = MimeForSlot(kind, slot);
-    if (data) data->setData(kOriginFormat, QByteArray::number(reinterpret_cast<quintptr>(&view_->document())));
+    if (data)
+        data->setData(kOriginFormat, QByteArray::number(reinterpret_cast<quintptr>(&view_->document())));
     return data;
 }
 
 bool RecordTransfer::ComesFromThisDocument(const QMimeData* data) const {
-    return data && data->data(kOriginFormat) == QByteArray::number(reinterpret_cast<quintptr>(&view_->document()));
+    return data &&
+           data->data(kOriginFormat) == QByteArray::number(reinterpret_cast<quintptr>(&view_->document()));
 }
 
 std::optional<QByteArray> RecordTransfer::OfferedBlock(const QMimeData* data) const {
@@ -99,7 +101,7 @@ void RecordTransfer::Paste() {
         PasteOnto(view_->SelectedRow() + 1, *block);
 }
 
-bool RecordTransfer::PasteOnto(int slot, const QByteArray& block) {
+bool RecordTransfer::PasteOnto(int slot, const QByteArray& block, bool dropped) {
     auto kind = ShownKind();
     if (!kind) return false;
     CQuorvantDoc& doc = view_->document();
@@ -107,7 +109,8 @@ bool RecordTransfer::PasteOnto(int slot, const QByteArray& block) {
         Prompt(PromptKind::YesNo, Latin1(ReplacePromptText(doc, *kind, slot)), view_) != PromptAnswer::Yes)
         return false;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.constData());
-    auto report = PasteBlock(doc, *kind, slot, std::span(bytes, static_cast<std::size_t>(block.size())));
+    auto report = PasteBlock(doc, *kind, slot, std::span(bytes, static_cast<std::size_t>(block.size())),
+                             dropped ? "Drop" : "Paste");
     if (!report) {
         emit reported(tr("The clipboard holds no record of this kind to paste."));
         return false;

@@ -47,8 +47,9 @@ class RecordTransfer : public QObject {
     void Paste();
     bool CanPaste() const;
     // Pastes a block onto a slot of the table on show, asking first when the slot is named. Refreshes
-    // the rows it changed and reports what it did; false when nothing was pasted.
-    bool PasteOnto(int slot, const QByteArray& block);
+    // the rows it changed and reports what it did; false when nothing was pasted. A drop names its
+    // step in the history "Drop ..." rather than "Paste ...".
+    bool PasteOnto(int slot, const QByteArray& block, bool dropped = false);
 
   signals:
     // A one-line account of a paste, for the status bar.

@@ -50,7 +50,7 @@ TEST_F(MainFrameMenus, MenuBarSwitchesBetweenNoDocumentAndDocumentStates) {
     ASSERT_EQ(recentEntries.size(), 1);
     EXPECT_TRUE(recentEntries.first().startsWith("&1 "));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Edit")->actions()),
-              QStringList({"Cu&t", "&Copy", "&Paste", "-", "&Find...", "F&ilter"}));
+              QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "-", "&Find...", "F&ilter"}));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Window")->actions()),
               QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Ta&bbed View"}));
 
@@ -85,8 +85,9 @@ TEST_F(MainFrameMenus, EntriesCarryTheirShortcutsPromptsAndStates) {
 TEST_F(MainFrameMenus, ToolbarHoldsTheButtonsInOrderWithSeparators) {
     QStringList names;
     for (QAction* a : frame->toolBar()->actions()) names << (a->isSeparator() ? "|" : a->objectName());
-    EXPECT_EQ(names, QStringList({"57601", "57603", "|", "57635", "57634", "57637", "|", "57664", "|",
-                                  "40024", "40023", "40025", "|", "40018", "40017", "|", "40022", "40031"}));
+    EXPECT_EQ(names, QStringList({"57601", "57603", "|",     "57635", "57634", "57637", "|",
+                                  "57643", "57644", "|",     "57664", "|",     "40024", "40023",
+                                  "40025", "|",     "40018", "40017", "|",     "40022", "40031"}));
     for (QAction* a : frame->toolBar()->actions()) {
         if (a->isSeparator()) continue;
         EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();

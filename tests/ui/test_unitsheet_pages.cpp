@@ -196,7 +196,9 @@ TEST_F(UnitSheetDocumentTest, ClosingTheDocumentCancelsItsSheetFirst) {
     cost->setText("50");
     sheet->page(kDataPage)->findChild<QPushButton*>("1061")->click();
     ASSERT_EQ(child->document().Units[1].Cost, 50);
-    child->document().SetModifiedFlag(true);
+    // A confirmed change elsewhere keeps the document modified once the sheet's changes are gone.
+    child->document().Weapons[5].HEPen ^= 1;
+    child->document().RecordStep("Paste Weapon onto Slot 5", {{{5}, {}, {}}});
 
     // Asked to save, the user cancels: the document stays, reverted, and the sheet is gone.
     prompts.answers = {ui::PromptAnswer::Cancel};

@@ -216,7 +216,9 @@ TEST_F(TableEditorDocumentTest, ClosingTheDocumentCancelsBothEditorsFirst) {
     formations->findChild<QPushButton*>("1061")->click();
     ASSERT_NE(doc.Weapons[1], weapon);
     ASSERT_EQ(doc.Formations[1].unitEntry(doc.Generation, 0), changed);
-    doc.SetModifiedFlag(true);
+    // A confirmed change elsewhere keeps the document modified once the editors' changes are gone.
+    doc.Units[5].Men ^= 1;
+    doc.RecordStep("Paste Unit onto Slot 5", {{{}, {5}, {}}});
 
     // Asked to save, the user cancels: the document stays, reverted, and both editors are gone.
     prompts.answers = {ui::PromptAnswer::Cancel};

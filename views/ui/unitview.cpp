@@ -160,6 +160,26 @@ void CUnitView::onDocumentUpdate(int hint) {
     ShowDisplayType(hint);
 }
 
+void CUnitView::onRecordsChanged(int table, const std::vector<int>& changedSlots) {
+    // Past a few dozen rows one reset is cheaper than a signal per row.
+    constexpr std::size_t kRowsOneByOne = 32;
+    RecordTableModel* changed = model(table);
+    if (!changed || changedSlots.empty()) return;
+    int* row = RowOf(table);
+    if (changedSlots.front() >= 1) *row = changedSlots.front() - 1;
+    if (changedSlots.size() > kRowsOneByOne) {
+        if (table == currentKind_)
+            Rebuild(table);
+        else
+            changed->rebuild();
+        return;
+    }
+    for (int slot : changedSlots) changed->refreshRow(slot - 1);
+    if (table != currentKind_) return;
+    if (!reportStyle_) FitListGrid();
+    SelectRow(*row);
+}
+
 int CUnitView::SelectedRow() const {
     const QModelIndexList rows = report_->selectionModel()->selectedRows();
     if (rows.isEmpty()) return -1;

@@ -48,6 +48,8 @@ class CUnitView : public QWidget, public DocObserver {
     int FormationRow = 1;
 
     void onDocumentUpdate(int hint) override;
+    // Undo and redo: the changed rows are read again; on the table shown the first becomes the row.
+    void onRecordsChanged(int table, const std::vector<int>& changedSlots) override;
 
     // The selected row of the table shown as a source row (slot - 1), whatever the order on screen;
     // -1 when none.

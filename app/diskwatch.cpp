@@ -1,0 +1,78 @@
+#include "app/diskwatch.h"
+
+#include "obdata/filecompleteness.h"
+#include "obdata/generation.h"
+#include "obdata/oblayout.h"
+#include "obdata/obreader.h"
+
+namespace quorvant {
+namespace {
+
+using State = FileFingerprint::State;
+
+// A name is text up to its first NUL. Random bytes hold a control byte in nearly every name.
+bool NameIsText(const std::vector<std::uint8_t>& bytes, std::size_t at) {
+    for (std::size_t i = at; i < at + layout::kNameBytes && i < bytes.size(); ++i) {
+        if (bytes[i] == 0) return true;
+        if (bytes[i] < 0x20 || bytes[i] == 0x7f) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void DiskWatchRules::Settled(const FileFingerprint& onDisk) {
+    known_ = onDisk;
+    dealtWith_.reset();
+}
+
+DiskAction DiskWatchRules::Decide(const FileFingerprint& now, bool documentModified) {
+    if (now == known_ || (dealtWith_ && now == *dealtWith_)) return DiskAction::Nothing;
+    switch (now.state) {
+    case State::Missing:
+        dealtWith_ = now;
+        return DiskAction::MarkGone;
+    case State::Unreadable:
+        dealtWith_ = now;
+        return DiskAction::ReportUnreadable;
+    case State::Present:
+        break;
+    }
+    return documentModified ? DiskAction::AskReload : DiskAction::Reload;
+}
+
+bool DiskWatchRules::ChangedSinceSettled(const FileFingerprint& now) const {
+    return now.state != State::Missing && !(now == known_);
+}
+
+std::string ReloadQuestion(const std::string& name) {
+    return name + " has changed on disk. Reload it and lose your changes?";
+}
+
+std::string OverwriteChangedQuestion(const std::string& name) {
+    return name + " has changed on disk since it was opened or saved. Save over it and lose what was "
+                  "written there?";
+}
+
+std::optional<std::string> WhyNotReloadable(const std::vector<std::uint8_t>& bytes, int generation) {
+    const std::string kind = std::string("a whole ") + GenerationLabel(generation) + " OB file";
+    if (!IsCompleteFileSize(bytes.size(), generation))
+        return "it holds " + GroupedNumber(bytes.size()) + " bytes, too few for " + kind + " (" +
+               GroupedNumber(CompleteFileSize(generation)) + ")";
+    if (int now = DetectGeneration(bytes); now != generation)
+        return std::string("it now reads as a ") + GenerationLabel(now) + " file, not " + kind;
+    std::size_t names = 0;
+    std::size_t garbled = 0;
+    for (auto [begin, end] : {std::pair{layout::kWeaponNames, layout::kWeaponNamesEnd},
+                              std::pair{layout::kUnitNames, layout::kUnitNamesEnd},
+                              std::pair{layout::kFormationNames, layout::kFormationNamesEnd}})
+        for (std::size_t at = begin; at < end; at += layout::kNameBytes, ++names)
+            if (!NameIsText(bytes, at)) ++garbled;
+    // A file or two may carry a stray byte in a name; an OB file never has them in many.
+    if (garbled * 10 > names)
+        return std::to_string(garbled) + " of its " + std::to_string(names) +
+               " record names are not text, so it is not " + kind;
+    return std::nullopt;
+}
+
+} // namespace quorvant
