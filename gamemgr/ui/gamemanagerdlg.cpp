@@ -57,6 +57,7 @@ QTableView* MakeReportList(QWidget* parent, int id) {
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
     view->setWordWrap(false);
+    view->setTabKeyNavigation(false); // Tab leaves the list; the arrows move within it
     return view;
 }
 
@@ -68,6 +69,7 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     setWindowTitle(QStringLiteral("Game Manager"));
 
     list_ = MakeReportList(this, kSlotList);
+    list_->setAccessibleName(QStringLiteral("Slots"));
     model_ = new QStandardItemModel(0, 2, this);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
