@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Quorvant"));
     QCoreApplication::setOrganizationName(QStringLiteral("Vexmoor Software"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(quorvant::ProgramVersion()));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vexmoor.Quorvant"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Order-of-battle editor for Brass Wolves."));

@@ -68,6 +68,7 @@ inline QString Describe(QWidget* w) {
 inline QStringList KeyboardProblems(QWidget* window) {
     QStringList problems;
     std::vector<QWidget*> order = TabOrder(window);
+    if (order.empty()) problems << QStringLiteral("Tab reaches nothing");
     for (QWidget* w : TabStops(window))
         if (std::find(order.begin(), order.end(), w) == order.end())
             problems << "not reached: " + Describe(w);

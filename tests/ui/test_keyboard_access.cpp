@@ -3,6 +3,7 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/gamedefaultsdialog.h"
 #include "app/ui/setpathsdialog.h"
+#include "exchange/ui/sectiondialog.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "pictures/ui/lbmcrossrefdlg.h"
 #include "tests/ui/keyboard_walk.h"
@@ -23,6 +24,8 @@ TEST_F(KeyboardAccess, SettingsDialogs) {
     EXPECT_TRUE(KeyboardReachable(&defaults));
     ui::CAboutDlg about;
     EXPECT_TRUE(KeyboardReachable(&about));
+    ui::CSectionDialog sections(QStringLiteral("Export"));
+    EXPECT_TRUE(KeyboardReachable(&sections));
 }
 
 TEST_F(KeyboardAccess, GameManager) {
@@ -51,21 +54,25 @@ TEST_F(KeyboardAccess, DesignersTools) {
 
 class EditorKeyboardAccess : public TableEditorTest {};
 
-TEST_F(EditorKeyboardAccess, EveryPageOfTheUnitSheet) {
-    read(test::OBFileBuilder::BW2());
-    ui::CUnitsPropSheet* unitSheet = open(1);
-    auto* tabs = unitSheet->findChild<QTabWidget*>();
-    ASSERT_NE(tabs, nullptr);
-    for (int p = 0; p < tabs->count(); ++p) {
-        tabs->setCurrentIndex(p);
-        EXPECT_TRUE(KeyboardReachable(unitSheet)) << "page " << p;
+TEST_F(EditorKeyboardAccess, EveryPageOfTheUnitSheetInEachGeneration) {
+    for (auto file : {test::OBFileBuilder::BW1(), test::OBFileBuilder::BW2(), test::OBFileBuilder::BW3()}) {
+        read(file);
+        ui::CUnitsPropSheet* unitSheet = open(1);
+        auto* tabs = unitSheet->findChild<QTabWidget*>();
+        ASSERT_NE(tabs, nullptr);
+        for (int p = 0; p < tabs->count(); ++p) {
+            tabs->setCurrentIndex(p);
+            EXPECT_TRUE(KeyboardReachable(unitSheet)) << "generation " << doc->Generation << " page " << p;
+        }
     }
 }
 
-TEST_F(EditorKeyboardAccess, FormationAndWeaponEditors) {
-    readNamed(test::OBFileBuilder::BW3());
-    EXPECT_TRUE(KeyboardReachable(openFormation(1)));
-    EXPECT_TRUE(KeyboardReachable(openWeapon(1)));
+TEST_F(EditorKeyboardAccess, FormationAndWeaponEditorsInEachGeneration) {
+    for (auto file : {test::OBFileBuilder::BW1(), test::OBFileBuilder::BW2(), test::OBFileBuilder::BW3()}) {
+        readNamed(file);
+        EXPECT_TRUE(KeyboardReachable(openFormation(1))) << "generation " << doc->Generation;
+        EXPECT_TRUE(KeyboardReachable(openWeapon(1))) << "generation " << doc->Generation;
+    }
 }
 
 } // namespace
