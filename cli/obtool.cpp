@@ -3,6 +3,8 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
+#include "app/version.h"
+
 #include <string_view>
 
 namespace quorvant::cli {
@@ -74,6 +76,7 @@ const std::vector<Command>& Commands() {
 void PrintUsage(std::ostream& out) {
     out << "usage:\n";
     for (const Command& c : Commands()) out << "  obtool " << c.usage << '\n';
+    out << "  obtool --version\n";
     out << "\n"
            "  info    generation, nation, title and slot counts of an OB file\n"
            "  dump    the whole file as JSON, every record by its field names\n"
@@ -112,6 +115,10 @@ int RunObtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
     }
     if (args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
         PrintUsage(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << "obtool " << ProgramVersion() << '\n';
         return 0;
     }
     for (const Command& command : Commands()) {

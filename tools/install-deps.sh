@@ -4,7 +4,14 @@ set -euo pipefail
 
 packages=(g++ cmake make pkg-config qt6-base-dev libzip-dev nlohmann-json3-dev libgtest-dev libgmock-dev
           libbenchmark-dev libgl-dev)
-if [ "${1:-}" = "--display" ]; then packages+=(xvfb xauth); fi
+# The package: icons rendered from their drawing, dependencies found, desktop files checked.
+packages+=(librsvg2-bin dpkg-dev appstream desktop-file-utils)
+for option in "$@"; do
+  case $option in
+    --display) packages+=(xvfb xauth) ;;
+    --fuzz) packages+=(clang libclang-rt-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,7 @@ FindingsWindow::FindingsWindow(const QString& title, const QStringList& headings
     setModal(false);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("findings"));
+    list_->setAccessibleName(title);
     list_->setHeaderLabels(headings);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);

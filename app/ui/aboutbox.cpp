@@ -2,6 +2,7 @@
 
 #include "app/ui/dialogbuttons.h"
 #include "app/ui/programart.h"
+#include "app/version.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
                                     "Copyright &copy; 2026 Vexmoor Software<br>"
                                     "Written by the Quorvant developers<br>"
                                     "Built with Qt %2")
-                         .arg(QStringLiteral("0.1"), QString::fromLatin1(qVersion())));
+                         .arg(QString::fromLatin1(ProgramVersion()), QString::fromLatin1(qVersion())));
 
     QDialogButtonBox* buttons = AddDialogButtons(this, QDialogButtonBox::Ok);
 

@@ -1,15 +1,35 @@
 #include "app/ui/qsettingsprofile.h"
 #include "app/ui/quorvantapp.h"
 #include "app/ui/screenshotmode.h"
+#include "app/version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// --help and --version only print, so they must work where no display can be opened.
+bool OnlyPrints(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvant"));
-    QApplication::setOrganizationName(QStringLiteral("Vexmoor Software"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    std::unique_ptr<QCoreApplication> app = OnlyPrints(argc, argv)
+                                                ? std::make_unique<QCoreApplication>(argc, argv)
+                                                : std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvant"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Vexmoor Software"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(quorvant::ProgramVersion()));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vexmoor.Quorvant"));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Order-of-battle editor for Brass Wolves."));
@@ -24,7 +44,7 @@ int main(int argc, char** argv) {
     parser.addOption(profile);
     parser.addOption(screenshots);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An OB file to open."));
-    parser.process(app);
+    parser.process(*app);
 
     QString profileFolder = parser.value(profile);
     if (profileFolder.isEmpty()) profileFolder = qEnvironmentVariable("QUORVANT_PROFILE");
@@ -36,5 +56,5 @@ int main(int argc, char** argv) {
 
     quorvant::ui::CQuorvantApp quorvant(settings);
     if (!quorvant.InitInstance(parser.positionalArguments())) return 1;
-    return app.exec();
+    return app->exec();
 }

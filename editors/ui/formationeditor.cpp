@@ -143,6 +143,7 @@ void CFormationEditor::BuildControls() {
                                                       "formations when Sub Formation is ticked.")
                                            .arg(ordinal));
         entry.list->setModel(unitNames_);
+        entry.list->setAccessibleName(QStringLiteral("Unit %1 by name").arg(ordinal));
         entry.list->setMinimumContentsLength(kNameLength);
         entry.list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         entry.strength = NumberEdit(n == 0 ? 1255 : 1270 + n, 3,
@@ -151,6 +152,7 @@ void CFormationEditor::BuildControls() {
                                                    "of formations 0 and 1 to tell a BW3 file from a "
                                                    "BW2 one, so keep one of them above 0.")
                                         .arg(ordinal));
+        entry.strength->setAccessibleName(QStringLiteral("Strength %1").arg(ordinal));
         entry.names = new QLabel;
         entry.names->setObjectName(QStringLiteral("names%1").arg(n + 1));
         entry.names->setMinimumWidth(namesWidth);

@@ -75,6 +75,7 @@ CSlotListCtrl* MakeReportList(QWidget* parent, int id, CSlotListCtrl::Role role,
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     view->horizontalHeader()->setHighlightSections(false);
     view->setWordWrap(false);
+    view->setTabKeyNavigation(false); // Tab leaves the list; the arrows move within it
     return view;
 }
 
@@ -86,6 +87,7 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     setWindowTitle(QStringLiteral("Game Manager"));
 
     list_ = MakeReportList(this, kSlotList, CSlotListCtrl::Role::Slots, &drag_);
+    list_->setAccessibleName(QStringLiteral("Slots"));
     model_ = new QStandardItemModel(0, 2, this);
     list_->setModel(model_);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -46,6 +46,11 @@ void CLbmCrossRefDlg::BuildControls() {
     previous_ = EditorButton(1060, QStringLiteral("<"), QStringLiteral("The picture before this one."));
     next_ = EditorButton(1061, QStringLiteral(">"), QStringLiteral("The picture after this one."));
     last_ = EditorButton(1062, QStringLiteral(">>"), QStringLiteral("The last picture of the folder."));
+    // The arrows alone say nothing to a screen reader.
+    first_->setAccessibleName(QStringLiteral("First picture"));
+    previous_->setAccessibleName(QStringLiteral("Previous picture"));
+    next_->setAccessibleName(QStringLiteral("Next picture"));
+    last_->setAccessibleName(QStringLiteral("Last picture"));
     number_edit_ = new QLineEdit(this);
     number_edit_->setObjectName(QStringLiteral("1200"));
     number_edit_->setValidator(new QIntValidator(0, 65535, number_edit_));
