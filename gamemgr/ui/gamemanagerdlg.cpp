@@ -223,6 +223,7 @@ QWidget* CGameManagerDlg::BuildZipActions() {
     auto* group = new QGroupBox(QStringLiteral("Zip Action"), this);
     auto* layout = new QVBoxLayout(group);
     archives_ = MakeReportList(group, kArchiveList, CSlotListCtrl::Role::Archives, &drag_);
+    archives_->setAccessibleName(QStringLiteral("Zip archives"));
     archiveModel_ = new QStandardItemModel(0, 3, archives_);
     archives_->setModel(archiveModel_);
     archives_->setEditTriggers(QAbstractItemView::NoEditTriggers);
