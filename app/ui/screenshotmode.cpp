@@ -8,6 +8,7 @@
 #include "app/ui/gamedefaultsdialog.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/quorvantapp.h"
+#include "app/ui/screenshotfile.h"
 #include "app/ui/setpathsdialog.h"
 #include "editors/ui/editorscreenshots.h"
 #include "editors/ui/tableeditorscreenshots.h"
@@ -32,18 +33,6 @@ class NoDialogs : public SettingsDialogs {
     bool RunGameDefaults(AppSettings&) override { return false; }
 };
 
-void Settle() {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-bool Save(QWidget* widget, const QDir& folder, const QString& name) {
-    Settle();
-    QString path = folder.filePath(name + QStringLiteral(".png"));
-    bool ok = widget->grab().save(path);
-    QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << Qt::endl;
-    return ok;
-}
-
 } // namespace
 
 int RunScreenshotMode(Profile& profile, const QString& folderName) {
@@ -54,7 +43,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     app.InitInstance({});
     CMainFrame* frame = app.mainFrame();
     frame->resize(1180, 760);
-    bool ok = Save(frame, folder, QStringLiteral("01-start"));
+    bool ok = SaveScreenshot(frame, folder, QStringLiteral("01-start"));
 
     struct Shot {
         int command;
@@ -75,14 +64,15 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         }
         child->showMaximized();
         if (child->document().ViewMode != shot.mode) frame->action(ViewModeCommand(shot.mode))->trigger();
-        ok = Save(frame, folder, QString::fromLatin1(shot.name)) && ok;
+        ok = SaveScreenshot(frame, folder, QString::fromLatin1(shot.name)) && ok;
     }
     frame->mdiArea()->tileSubWindows();
-    ok = Save(frame, folder, QStringLiteral("06-tiled")) && ok;
-    ok =
-        ShootUnitSheets(*frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) && ok;
+    ok = SaveScreenshot(frame, folder, QStringLiteral("06-tiled")) && ok;
+    ok = ShootUnitSheets(*frame,
+                         [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
+         ok;
     ok = ShootFormationAndWeaponEditors(
-             *frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) &&
+             *frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
          ok;
 
     // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
@@ -93,25 +83,26 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         child->view()->SortByColumn(kCostColumn);
         frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
         frame->ShowStatusMessage(QStringLiteral("Sorted by Cost, dearest first"));
-        ok = Save(frame, folder, QStringLiteral("50-sorted-tabbed")) && ok;
+        ok = SaveScreenshot(frame, folder, QStringLiteral("50-sorted-tabbed")) && ok;
         frame->action(ID_VIEW_HIDE_EMPTY)->trigger();
         child->view()->SortByColumn(kCostColumn);
     }
     frame->SetTabbedView(false);
-    ok = ShootDesignerTools(frame, [&](QWidget* w, const QString& name) { return Save(w, folder, name); }) &&
+    ok = ShootDesignerTools(
+             frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
          ok;
 
     CSetPathsDlg paths(app.settings(), profile, frame);
     paths.show();
-    ok = Save(&paths, folder, QStringLiteral("07-set-paths")) && ok;
+    ok = SaveScreenshot(&paths, folder, QStringLiteral("07-set-paths")) && ok;
     paths.reject();
     CGameDefaultsDlg defaults(app.settings(), profile, frame);
     defaults.show();
-    ok = Save(&defaults, folder, QStringLiteral("08-game-defaults")) && ok;
+    ok = SaveScreenshot(&defaults, folder, QStringLiteral("08-game-defaults")) && ok;
     defaults.reject();
     CAboutDlg about(frame);
     about.show();
-    ok = Save(&about, folder, QStringLiteral("09-about")) && ok;
+    ok = SaveScreenshot(&about, folder, QStringLiteral("09-about")) && ok;
     about.reject();
     ok = SaveGameManagerShots(app.settings(), frame, folder) && ok;
     ok = SavePictureScreenshots(frame, app.settings(), folder) && ok;

@@ -1,9 +1,7 @@
 #include "gamemgr/ui/gamemanagershots.h"
 
+#include "app/ui/screenshotfile.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
-
-#include <QApplication>
-#include <QTextStream>
 
 #include <tuple>
 
@@ -18,11 +16,7 @@ bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QD
         dialog.SelectMode(button);
         dialog.selectRow(button == 1163 ? 2 : 1);
         dialog.show();
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-        bool saved = dialog.grab().save(path);
-        QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
-        ok = ok && saved;
+        ok = SaveScreenshot(&dialog, folder, QString::fromLatin1(name)) && ok;
         dialog.reject();
     }
     // The archive list in use: a slot packed, picked in the archive list so its buttons show.
@@ -35,11 +29,7 @@ bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QD
         dialog.selectRow(row);
         if (auto* archives = dialog.findChild<QWidget*>(QStringLiteral("1361"))) archives->setFocus();
         dialog.selectArchiveRow(row);
-        for (int i = 0; i < 5; ++i) QApplication::processEvents();
-        QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-        bool saved = dialog.grab().save(path);
-        QTextStream(stdout) << (saved ? "wrote " : "FAILED ") << path << Qt::endl;
-        ok = ok && saved;
+        ok = SaveScreenshot(&dialog, folder, QString::fromLatin1(name)) && ok;
         dialog.reject();
     }
     return ok;

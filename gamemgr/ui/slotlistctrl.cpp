@@ -12,6 +12,16 @@
 namespace quorvant::ui {
 namespace {
 
+// Accepts the drag with effect, or refuses it when there is none: the cursor shows which.
+void AnswerDrag(QDropEvent* event, Qt::DropAction effect) {
+    if (effect == Qt::IgnoreAction) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(effect);
+    event->accept();
+}
+
 const QString kGameFormat = QString::fromLatin1(kGameSlotFormat);
 const QString kZipFormat = QString::fromLatin1(kZipSlotFormat);
 const QString kEmailFormat = QString::fromLatin1(kEmailSlotFormat);
@@ -134,12 +144,7 @@ void CSlotListCtrl::dragEnterEvent(QDragEnterEvent* event) {
 
 void CSlotListCtrl::dragMoveEvent(QDragMoveEvent* event) {
     Qt::DropAction effect = Effect(event, true);
-    if (effect == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(effect);
-    event->accept();
+    AnswerDrag(event, effect);
 }
 
 void CSlotListCtrl::dragLeaveEvent(QDragLeaveEvent* event) {
@@ -202,22 +207,12 @@ Qt::DropAction CEmailSlotBox::Effect(const QDropEvent* event, bool moving) const
 
 void CEmailSlotBox::dragEnterEvent(QDragEnterEvent* event) {
     Qt::DropAction effect = Effect(event, false);
-    if (effect == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(effect);
-    event->accept();
+    AnswerDrag(event, effect);
 }
 
 void CEmailSlotBox::dragMoveEvent(QDragMoveEvent* event) {
     Qt::DropAction effect = Effect(event, true);
-    if (effect == Qt::IgnoreAction) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(effect);
-    event->accept();
+    AnswerDrag(event, effect);
 }
 
 void CEmailSlotBox::dragLeaveEvent(QDragLeaveEvent* event) {

@@ -2,29 +2,16 @@
 
 #include "app/appsettings.h"
 #include "app/ui/mainframe.h"
+#include "app/ui/screenshotfile.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/ui/lbmcrossrefcommand.h"
 #include "pictures/ui/lbmcrossrefdlg.h"
 #include "pictures/ui/unitsidepicpage.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextStream>
 
 namespace quorvant::ui {
-namespace {
-
-bool Save(QWidget* widget, const QDir& folder, const QString& name) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    QString path = folder.filePath(name + QStringLiteral(".png"));
-    bool ok = widget->grab().save(path);
-    QTextStream(stdout) << (ok ? "wrote " : "FAILED ") << path << Qt::endl;
-    return ok;
-}
-
-} // namespace
-
 bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir& folder) {
     bool ok = true;
     const int remembered = settings.DefaultGeneration;
@@ -43,7 +30,7 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
         if (shot.era) dialog->findChild<QRadioButton*>(QString::fromLatin1(shot.era))->click();
         // A picture a few steps in, so the list shows units.
         for (int i = 0; i < 2; ++i) dialog->findChild<QPushButton*>(QStringLiteral("1061"))->click();
-        ok = Save(dialog, folder, QString::fromLatin1(shot.name)) && ok;
+        ok = SaveScreenshot(dialog, folder, QString::fromLatin1(shot.name)) && ok;
         dialog->reject();
     }
     settings.DefaultGeneration = remembered;
@@ -60,11 +47,11 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
             page.resize(page.sizeHint().expandedTo(QSize(420, 300)));
             page.show();
             page.OnSetActive();
-            ok = Save(&page, folder,
-                      QStringLiteral("%1-bw%2-side-graphic%3")
-                          .arg(34 + generation * 2 + slot - 1)
-                          .arg(generation + 1)
-                          .arg(slot == 2 ? QStringLiteral("-placeholder") : QString())) &&
+            ok = SaveScreenshot(&page, folder,
+                                QStringLiteral("%1-bw%2-side-graphic%3")
+                                    .arg(34 + generation * 2 + slot - 1)
+                                    .arg(generation + 1)
+                                    .arg(slot == 2 ? QStringLiteral("-placeholder") : QString())) &&
                  ok;
         }
     }
