@@ -1,6 +1,7 @@
 #include "app/workingfolders.h"
 
 #include "obdata/generation.h"
+#include "platform/fileio.h"
 #include "platform/pathresolve.h"
 
 #include <system_error>
@@ -19,9 +20,10 @@ void CreateWorkingFolders(const AppSettings& settings) {
         const std::string& folder = settings.InstallFolder(generation);
         std::error_code ec;
         if (folder.empty() || !fs::is_directory(folder, ec)) continue;
-        for (const fs::path& name : WorkingFolderNames(generation)) {
-            fs::create_directories(ResolvePath(folder, name), ec);
-        }
+        // A folder that cannot be made is missed by the command that needs it, which says so then.
+        std::string ignored;
+        for (const fs::path& name : WorkingFolderNames(generation))
+            CreateFolders(ResolvePath(folder, name), ignored);
     }
 }
 

@@ -1,23 +1,24 @@
 #include "cli/demofile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include "platform/filesystem.h"
 
 namespace quorvant::cli::demo {
 
 bool WriteDemoFile(const std::filesystem::path& path, std::string_view bytes, std::string& error) {
-    // A new file rather than a truncated one: some file systems flush a truncated file on close.
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file) file.close();
-    if (!file) {
-        error = path.string() + ": cannot write: " + std::strerror(errno);
-        return false;
+    // A new file rather than a truncated one, and not flushed to disk one by one: the demo writes
+    // hundreds of files and can simply be written again.
+    FileSystem& files = Files();
+    std::string why;
+    std::unique_ptr<WritableFile> file;
+    bool ok = files.Remove(path, why) && (file = files.CreateNew(path, why)) &&
+              WriteAll(*file, bytes.data(), bytes.size(), why);
+    std::string closeWhy;
+    if (file && !file->Close(closeWhy) && ok) {
+        ok = false;
+        why = closeWhy;
     }
-    return true;
+    if (!ok) error = path.string() + ": cannot write: " + why;
+    return ok;
 }
 
 } // namespace quorvant::cli::demo

@@ -8,6 +8,7 @@
 #include "obdata/oblayout.h"
 #include "obdata/obwriter.h"
 #include "obdata/quorvantdoc.h"
+#include "platform/fileio.h"
 
 #include <algorithm>
 #include <system_error>
@@ -43,12 +44,7 @@ bool MayWriteInto(const fs::path& dir, std::string& error) {
 
 bool WriteInstallFolder(const fs::path& dir, int generation, std::string& error) {
     fs::path folder = DemoInstallFolder(dir, generation);
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) {
-        error = folder.string() + ": " + ec.message();
-        return false;
-    }
+    if (!CreateFolders(folder, error)) return false;
     return demo::WriteDemoFile(folder / ExecutableName(generation),
                                "Placeholder for the game program of the demo installation.\r\n", error);
 }
@@ -62,12 +58,7 @@ fs::path DemoInstallFolder(const fs::path& dir, int generation) {
 
 bool WriteDemoGame(const fs::path& dir, std::string& error) {
     if (!MayWriteInto(dir, error)) return false;
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec) {
-        error = dir.string() + ": " + ec.message();
-        return false;
-    }
+    if (!CreateFolders(dir, error)) return false;
     if (!demo::WriteDemoFile(dir / kMarkerFile, kMarkerText, error)) return false;
     for (int generation : {kBW1, kBW2, kBW3})
         if (!WriteInstallFolder(dir, generation, error)) return false;

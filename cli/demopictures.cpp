@@ -4,6 +4,7 @@
 #include "cli/demogame.h"
 #include "obdata/generation.h"
 #include "pictures/picturenames.h"
+#include "platform/fileio.h"
 
 #include <algorithm>
 #include <array>
@@ -208,12 +209,7 @@ std::vector<std::uint8_t> DemoPicture(int number, bool planar) {
 bool WriteDemoPictures(const fs::path& dir, std::string& error) {
     for (int generation : {kBW1, kBW2, kBW3}) {
         fs::path folder = DemoInstallFolder(dir, generation) / "pic";
-        std::error_code ec;
-        fs::create_directories(folder, ec);
-        if (ec) {
-            error = folder.string() + ": " + ec.message();
-            return false;
-        }
+        if (!CreateFolders(folder, error)) return false;
         std::vector<PictureNameForm> forms;
         if (generation != kBW2) forms.push_back(PictureNameForm::Short);
         if (generation != kBW1) forms.push_back(PictureNameForm::Long);

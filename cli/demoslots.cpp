@@ -6,6 +6,8 @@
 #include "gamemgr/archivenames.h"
 #include "gamemgr/archiveoperations.h"
 #include "obdata/generation.h"
+#include "platform/fileio.h"
+#include "platform/filesystem.h"
 
 #include <chrono>
 
@@ -88,8 +90,8 @@ bool WriteDemoArchives(const fs::path& dir, std::string& error) {
     for (const DemoArchive& a : kArchives) {
         GameMode mode{a.generation, a.saveGames};
         fs::path slotFolder = mode.SlotFolder(DemoInstallFolder(dir, a.generation));
+        if (!CreateFolders(slotFolder / kZipFolderName, error)) return false;
         std::error_code ec;
-        fs::create_directories(slotFolder / kZipFolderName, ec);
         // A fixed file time makes the archives the same bytes on every run.
         using namespace std::chrono;
         const fs::file_time_type time =
@@ -97,7 +99,12 @@ bool WriteDemoArchives(const fs::path& dir, std::string& error) {
         for (const std::string& name : {mode.DataFileName(a.number), mode.DescriptionFileName(a.number)})
             fs::last_write_time(slotFolder / name, time, ec);
         if (!ZipSlot(slotFolder, mode, a.number, archiver, error)) return false;
-        if (!a.keepCopy) fs::remove(slotFolder / kZipFolderName / mode.DescriptionFileName(a.number), ec);
+        std::string why;
+        if (!a.keepCopy &&
+            !Files().Remove(slotFolder / kZipFolderName / mode.DescriptionFileName(a.number), why)) {
+            error = why;
+            return false;
+        }
     }
     return true;
 }
@@ -107,12 +114,7 @@ bool WriteDemoArchives(const fs::path& dir, std::string& error) {
 bool WriteDemoSlots(const fs::path& dir, std::string& error) {
     for (const DemoSlot& slot : kSlots) {
         fs::path folder = DemoInstallFolder(dir, slot.generation) / slot.folder;
-        std::error_code ec;
-        fs::create_directories(folder, ec);
-        if (ec) {
-            error = folder.string() + ": " + ec.message();
-            return false;
-        }
+        if (!CreateFolders(folder, error)) return false;
         if (!WriteDemoFile(folder / slot.dataFile, SlotData(slot), error) ||
             !WriteDemoFile(folder / slot.descriptionFile, slot.description, error))
             return false;

@@ -4,6 +4,7 @@
 #include "gamemgr/slotfiles.h"
 #include "gamemgr/slotoperations.h"
 #include "platform/fileio.h"
+#include "platform/filereplacement.h"
 
 #include <optional>
 #include <system_error>
@@ -13,25 +14,33 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
-ArchiveInstallHook& InstallHook() {
-    static ArchiveInstallHook hook;
-    return hook;
-}
-
 // A hidden folder of its own for one unpack, removed with whatever is left in it.
 class StagingFolder {
   public:
     bool Create(const fs::path& beside, std::string& error) {
-        path_ = TemporaryPathBeside(beside / "unpack");
-        std::error_code ec;
-        if (fs::create_directory(path_, ec)) return true;
-        error = path_.string() + " cannot be created: " + ec.message();
+        fs::path path = TemporaryPathBeside(beside / "unpack");
+        std::string why;
+        if (Files().CreateFolder(path, why)) {
+            path_ = path;
+            return true;
+        }
+        error = path.string() + " cannot be created: " + why;
+        return false;
+    }
+    // False with error when the folder is left behind.
+    bool Remove(std::string& error) {
+        std::string why;
+        if (path_.empty() || Files().RemoveAll(path_, why)) {
+            path_.clear();
+            return true;
+        }
+        error = "the unpacking folder " + path_.string() + " could not be removed: " + why;
         path_.clear();
         return false;
     }
     ~StagingFolder() {
-        std::error_code ec;
-        if (!path_.empty()) fs::remove_all(path_, ec);
+        std::string ignored;
+        Remove(ignored);
     }
     const fs::path& path() const { return path_; }
 
@@ -73,52 +82,12 @@ bool UnpackSlotArchive(const fs::path& archive, const GameMode& mode, int number
     return true;
 }
 
-// Renames each staged file over its target; when one fails, the targets already replaced get
-// their old files back.
-bool InstallFiles(const std::vector<std::pair<fs::path, fs::path>>& moves, std::string& error) {
-    struct Done {
-        fs::path target;
-        fs::path aside; // empty when the target did not exist
-    };
-    std::vector<Done> done;
-    auto rollBack = [&] {
-        std::error_code ec;
-        for (auto it = done.rbegin(); it != done.rend(); ++it) {
-            if (it->aside.empty())
-                fs::remove(it->target, ec);
-            else
-                fs::rename(it->aside, it->target, ec);
-        }
-    };
-    for (const auto& [from, to] : moves) {
-        Done step{to, {}};
-        std::error_code ec;
-        if (fs::exists(fs::symlink_status(to, ec))) {
-            step.aside = TemporaryPathBeside(to);
-            fs::rename(to, step.aside, ec);
-            if (ec) {
-                rollBack();
-                error = to.string() + " cannot be replaced: " + ec.message();
-                return false;
-            }
-        }
-        std::string why = InstallHook() ? InstallHook()(to) : std::string();
-        if (why.empty()) {
-            fs::rename(from, to, ec);
-            if (ec) why = ec.message();
-        }
-        if (!why.empty()) {
-            if (!step.aside.empty()) fs::rename(step.aside, to, ec);
-            rollBack();
-            error = to.string() + " cannot be replaced: " + why;
-            return false;
-        }
-        done.push_back(step);
-    }
-    std::error_code ec;
-    for (const Done& d : done)
-        if (!d.aside.empty()) fs::remove(d.aside, ec);
-    return true;
+// Moves the staged files over their targets as one, then tidies the staging folder away.
+bool InstallFiles(const std::vector<std::pair<fs::path, fs::path>>& moves, StagingFolder& staging,
+                  std::string& error) {
+    FileReplacement replacement;
+    for (const auto& [from, to] : moves) replacement.StageFile(from, to, false);
+    return replacement.Commit(error) && staging.Remove(error);
 }
 
 std::optional<fs::path> ZipFolderFor(const fs::path& slotFolder, const GameMode& mode, int number,
@@ -129,10 +98,6 @@ std::optional<fs::path> ZipFolderFor(const fs::path& slotFolder, const GameMode&
 }
 
 } // namespace
-
-void SetArchiveInstallHookForTesting(ArchiveInstallHook hook) {
-    InstallHook() = std::move(hook);
-}
 
 std::string ArchiveCommandRefusal(const fs::path& slotFolder, const GameMode& mode, int number) {
     if (!IsArchiveSlot(mode, number))
@@ -149,59 +114,36 @@ bool ZipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Archi
     SlotFiles slot = FindSlotFiles(slotFolder, mode, number);
     SlotFiles archive = FindArchiveFiles(*zipFolder, mode, number);
     if (!CheckSourceSlot(slot, error) || !CheckTargetSlot(archive, error)) return false;
-    std::string why;
-    auto description = ReadWholeFile(slot.description.path, why);
-    if (!description) {
-        error = slot.description.path.string() + " cannot be read: " + why;
-        return false;
-    }
     const std::string descriptionName = mode.DescriptionFileName(number);
     const std::string dataName = mode.DataFileName(number);
-    // Over an existing archive the new one is built beside it; otherwise in its own place.
+    // Over an existing archive the new one is built under a name of its own, and the old one and its
+    // copy stay until the new pair is complete and checked; otherwise it is built in its own place
+    // (an outside archiver is then given the archive's real name) and removed again on failure.
+    FileReplacement replacement;
     fs::path fresh = archive.data.path;
-    if (archive.data.exists()) fresh = TemporaryPathBeside(archive.data.path) += ".zip";
-    std::error_code ec;
-    auto dropFresh = [&] { fs::remove(fresh, ec); };
-    if (!archiver.Pack(fresh, {slot.description.path, descriptionName}, {slot.data.path, dataName}, error)) {
-        dropFresh();
-        return false;
-    }
-    std::vector<ArchiveEntryInfo> entries;
-    if (!ReadArchiveEntries(fresh, entries, why) ||
-        !CheckSlotArchiveEntries(entries, descriptionName, dataName, why)) {
-        dropFresh();
-        error = "packing slot " + std::to_string(number) + " gave no archive holding its two files: " + why;
-        return false;
-    }
-    // The old archive stays aside until the new one and its copy are both in place.
-    fs::path aside;
     if (archive.data.exists()) {
-        aside = TemporaryPathBeside(archive.data.path);
-        fs::rename(archive.data.path, aside, ec);
-        if (ec) {
-            dropFresh();
-            error = archive.data.path.string() + " cannot be replaced: " + ec.message();
+        fresh = TemporaryPathBeside(archive.data.path) += ".zip";
+        replacement.StageFile(fresh, archive.data.path, true);
+    }
+    auto packAndCommit = [&] {
+        if (!archiver.Pack(fresh, {slot.description.path, descriptionName}, {slot.data.path, dataName},
+                           error))
+            return false;
+        std::string why;
+        std::vector<ArchiveEntryInfo> entries;
+        if (!ReadArchiveEntries(fresh, entries, why) ||
+            !CheckSlotArchiveEntries(entries, descriptionName, dataName, why)) {
+            error =
+                "packing slot " + std::to_string(number) + " gave no archive holding its two files: " + why;
             return false;
         }
-    }
-    auto putBack = [&] {
-        if (!aside.empty()) fs::rename(aside, archive.data.path, ec);
+        return replacement.StageCopy(slot.description.path, archive.description.path, error) &&
+               replacement.Commit(error);
     };
-    if (fresh != archive.data.path) fs::rename(fresh, archive.data.path, ec);
-    if (ec) {
-        error = archive.data.path.string() + " cannot be replaced: " + ec.message();
-        dropFresh();
-        putBack();
-        return false;
-    }
-    if (!WriteFileAtomically(archive.description.path, *description, why)) {
-        fs::remove(archive.data.path, ec);
-        putBack();
-        error = why;
-        return false;
-    }
-    if (!aside.empty()) fs::remove(aside, ec);
-    return true;
+    bool ok = packAndCommit();
+    std::string ignored;
+    if (!replacement.committed() && fresh == archive.data.path) Files().Remove(fresh, ignored);
+    return ok;
 }
 
 bool UnzipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Archiver& archiver,
@@ -221,7 +163,8 @@ bool UnzipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Arc
     if (!staging.Create(slotFolder, error) ||
         !UnpackSlotArchive(archive.data.path, mode, number, archiver, staging, staged, error))
         return false;
-    return InstallFiles({{staged.data, slot.data.path}, {staged.description, slot.description.path}}, error);
+    return InstallFiles({{staged.data, slot.data.path}, {staged.description, slot.description.path}}, staging,
+                        error);
 }
 
 bool DeleteArchive(const fs::path& slotFolder, const GameMode& mode, int number, std::string& error) {
@@ -257,7 +200,8 @@ bool UpdateArchiveCopies(const fs::path& slotFolder, const GameMode& mode, Archi
         StagedSlot staged;
         if (!staging.Create(zipFolder, why) ||
             !UnpackSlotArchive(archives.front(), mode, number, archiver, staging, staged, why) ||
-            !InstallFiles({{staged.description, zipFolder / mode.DescriptionFileName(number)}}, why)) {
+            !InstallFiles({{staged.description, zipFolder / mode.DescriptionFileName(number)}}, staging,
+                          why)) {
             result.refused.push_back(why);
             continue;
         }

@@ -4,7 +4,6 @@
 #include "gamemgr/gamemode.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,10 +44,5 @@ bool UpdateArchiveCopies(const std::filesystem::path& slotFolder, const GameMode
 // The reason, when there is one, that slot number has no archive row or its folder has no
 // "ZipFiles" folder; empty when archive commands can run on it.
 std::string ArchiveCommandRefusal(const std::filesystem::path& slotFolder, const GameMode& mode, int number);
-
-// Tests make an unpack's move into place fail: called before each unpacked file is renamed over its
-// target; a non-empty return fails that rename with it as the reason.
-using ArchiveInstallHook = std::function<std::string(const std::filesystem::path& target)>;
-void SetArchiveInstallHookForTesting(ArchiveInstallHook hook);
 
 } // namespace quorvant

@@ -1,20 +1,17 @@
 #include "gamemgr/archiver.h"
 
 #include "platform/fileio.h"
+#include "platform/filereplacement.h"
 #include "platform/pathresolve.h"
 
 #include <zip.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <chrono>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <system_error>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -124,23 +121,66 @@ bool ReadEntryData(zip_t* zip, std::size_t index, const ArchiveEntryInfo& entry,
     return true;
 }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const {
-        if (f) std::fclose(f);
-    }
+// The whole archive built in memory, so that it reaches the disk through one atomic write.
+struct PackedFile {
+    std::string entryName;
+    std::vector<std::uint8_t> bytes;
+    std::time_t modified;
 };
 
-bool SyncAndClose(std::unique_ptr<std::FILE, FileCloser>& file) {
-    bool ok = std::fflush(file.get()) == 0;
-#ifndef _WIN32
-    ok = ok && ::fsync(fileno(file.get())) == 0;
-#endif
-    return std::fclose(file.release()) == 0 && ok;
-}
-
-bool SyncFile(const fs::path& path) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.string().c_str(), "rb+"));
-    return file && SyncAndClose(file);
+bool PackInMemory(const std::vector<PackedFile>& files, std::vector<std::uint8_t>& packed,
+                  std::string& error) {
+    zip_error_t zipError;
+    zip_error_init(&zipError);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &zipError);
+    if (!buffer) {
+        error = std::string("no archive could be made: ") + zip_error_strerror(&zipError);
+        zip_error_fini(&zipError);
+        return false;
+    }
+    zip_source_keep(buffer); // still read after zip_close
+    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(buffer, &zip_source_free);
+    ZipPtr zip(zip_open_from_source(buffer, ZIP_TRUNCATE, &zipError));
+    if (!zip) {
+        error = std::string("no archive could be made: ") + zip_error_strerror(&zipError);
+        zip_error_fini(&zipError);
+        return false;
+    }
+    zip_error_fini(&zipError);
+    for (const PackedFile& file : files) {
+        zip_source_t* source = zip_source_buffer(zip.get(), file.bytes.data(), file.bytes.size(), 0);
+        zip_int64_t index =
+            source ? zip_file_add(zip.get(), file.entryName.c_str(), source, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
+            if (source) zip_source_free(source);
+            error = file.entryName + " cannot be packed: " + zip_strerror(zip.get());
+            return false;
+        }
+        // Fast deflate: saved games are packed while the player waits.
+        zip_set_file_compression(zip.get(), static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
+        // The entry carries the saved game's own time, as a packed file would.
+        zip_file_set_mtime(zip.get(), static_cast<zip_uint64_t>(index), file.modified, 0);
+    }
+    if (zip_close(zip.get()) != 0) {
+        error = std::string("the archive cannot be made: ") + zip_strerror(zip.get());
+        return false;
+    }
+    zip.release();
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_source_stat(buffer, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE) ||
+        zip_source_open(buffer) != 0) {
+        error = "the packed archive cannot be read back";
+        return false;
+    }
+    packed.resize(static_cast<std::size_t>(stat.size));
+    zip_int64_t got = zip_source_read(buffer, packed.data(), packed.size());
+    zip_source_close(buffer);
+    if (got != static_cast<zip_int64_t>(packed.size())) {
+        error = "the packed archive cannot be read back";
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -174,39 +214,31 @@ bool VerifyArchiveBytes(const std::uint8_t* bytes, std::size_t size, std::string
 
 bool BuiltinArchiver::Pack(const fs::path& archive, const PackFile& description, const PackFile& data,
                            std::string& error) {
-    int code = 0;
-    ZipPtr zip(zip_open(archive.string().c_str(), ZIP_CREATE | ZIP_EXCL, &code));
-    if (!zip) {
-        error = archive.string() + " cannot be created: " + ZipErrorText(code);
-        return false;
-    }
+    std::vector<PackedFile> files;
     for (const PackFile* file : {&description, &data}) {
-        zip_source_t* source = zip_source_file(zip.get(), file->file.string().c_str(), 0, -1);
-        if (!source) {
-            error = file->file.string() + " cannot be packed: " + zip_strerror(zip.get());
+        std::string why;
+        auto bytes = ReadWholeFile(file->file, why);
+        if (!bytes) {
+            error = file->file.string() + " cannot be packed: " + why;
             return false;
         }
-        zip_int64_t index = zip_file_add(zip.get(), file->entryName.c_str(), source, ZIP_FL_ENC_UTF_8);
-        if (index < 0) {
-            zip_source_free(source);
-            error = file->file.string() + " cannot be packed: " + zip_strerror(zip.get());
-            return false;
-        }
-        // Fast deflate: saved games are packed while the player waits.
-        zip_set_file_compression(zip.get(), static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
-    }
-    if (zip_close(zip.get()) != 0) {
-        error = archive.string() + " cannot be written: " + zip_strerror(zip.get());
         std::error_code ec;
-        fs::remove(archive, ec);
+        fs::file_time_type modified = fs::last_write_time(file->file, ec);
+        using namespace std::chrono;
+        std::time_t seconds = ec ? std::time(nullptr)
+                                 : system_clock::to_time_t(
+                                       time_point_cast<system_clock::duration>(file_clock::to_sys(modified)));
+        files.push_back({file->entryName, std::move(*bytes), seconds});
+    }
+    std::vector<std::uint8_t> packed;
+    if (!PackInMemory(files, packed, error)) {
+        error = archive.string() + ": " + error;
         return false;
     }
-    zip.release();
-    if (!SyncFile(archive)) {
-        error = archive.string() + " cannot be written to disk: " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    std::string why;
+    if (WriteFileAtomically(archive, packed, why)) return true;
+    error = archive.string() + " cannot be written: " + why;
+    return false;
 }
 
 bool BuiltinArchiver::Unpack(const fs::path& archive, const fs::path& folder, std::string& error) {
@@ -217,53 +249,25 @@ bool BuiltinArchiver::Unpack(const fs::path& archive, const fs::path& folder, st
         error = archive.string() + ": " + error;
         return false;
     }
-    // Every file is written to its temporary first; only when all are complete do the renames run.
-    struct Written {
-        fs::path temporary;
-        fs::path target;
-    };
-    std::vector<Written> written;
-    auto removeTemporaries = [&] {
-        std::error_code ec;
-        for (const Written& w : written) fs::remove(w.temporary, ec);
-    };
+    // Every file is written in full first; only when all are complete do they replace anything.
+    FileReplacement replacement;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].IsFolder()) continue;
         std::string bare(BareEntryName(entries[i].name));
-        Written w{TemporaryPathBeside(folder / bare), ResolveCaseInsensitive(folder, bare)};
-        std::unique_ptr<std::FILE, FileCloser> out(std::fopen(w.temporary.string().c_str(), "wbx"));
-        if (!out) {
-            removeTemporaries();
-            error = (folder / bare).string() + " cannot be written: " + std::strerror(errno);
-            return false;
-        }
-        written.push_back(w);
+        NewFile out;
+        if (!out.Create(folder / bare, error)) return false;
+        std::string writeError;
         bool ok = ReadEntryData(
             zip.get(), i, entries[i],
-            [&](const char* bytes, std::size_t n) { return std::fwrite(bytes, 1, n, out.get()) == n; },
-            error);
-        if (!ok) {
+            [&](const char* bytes, std::size_t n) { return out.Write(bytes, n, writeError); }, error);
+        if (!writeError.empty())
+            error = writeError;
+        else if (!ok)
             error = archive.string() + ": " + error;
-        } else if (!SyncAndClose(out)) {
-            error = (folder / bare).string() + " cannot be written: " + std::strerror(errno);
-            ok = false;
-        }
-        if (!ok) {
-            out.reset();
-            removeTemporaries();
-            return false;
-        }
+        if (!ok || !out.Finish(error)) return false;
+        replacement.StageFile(out.Release(), ResolveCaseInsensitive(folder, bare), true);
     }
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        std::error_code ec;
-        fs::rename(written[i].temporary, written[i].target, ec);
-        if (ec) {
-            error = written[i].target.string() + " cannot be replaced: " + ec.message();
-            for (std::size_t j = i; j < written.size(); ++j) fs::remove(written[j].temporary, ec);
-            return false;
-        }
-    }
-    return true;
+    return replacement.Commit(error);
 }
 
 } // namespace quorvant

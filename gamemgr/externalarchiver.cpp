@@ -2,6 +2,7 @@
 
 #include "platform/childprocess.h"
 #include "platform/fileio.h"
+#include "platform/filesystem.h"
 
 #include <system_error>
 
@@ -53,22 +54,25 @@ bool ExternalArchiver::Pack(const fs::path& archive, const PackFile& description
         description.file.filename() == description.entryName && data.file.filename() == data.entryName;
     if (asNamed) return Run(PackArguments(archive, description.file, data.file), error);
     fs::path staging = TemporaryPathBeside(archive);
-    std::error_code ec;
-    if (!fs::create_directory(staging, ec)) {
-        error = staging.string() + " cannot be created: " + ec.message();
+    FileSystem& files = Files();
+    std::string why;
+    if (!files.CreateFolder(staging, why)) {
+        error = staging.string() + " cannot be created: " + why;
         return false;
     }
     bool ok = true;
     for (const PackFile* file : {&description, &data}) {
-        fs::copy_file(file->file, staging / file->entryName, ec);
-        if (ec) {
-            error = file->file.string() + " cannot be copied for packing: " + ec.message();
+        if (!files.CopyFile(file->file, staging / file->entryName, why)) {
+            error = file->file.string() + " cannot be copied for packing: " + why;
             ok = false;
             break;
         }
     }
     ok = ok && Run(PackArguments(archive, staging / description.entryName, staging / data.entryName), error);
-    fs::remove_all(staging, ec);
+    if (!files.RemoveAll(staging, why) && ok) {
+        error = "the packing folder " + staging.string() + " could not be removed: " + why;
+        ok = false;
+    }
     return ok;
 }
 

@@ -1,10 +1,9 @@
 #include "gamemgr/slotoperations.h"
 
 #include "platform/fileio.h"
+#include "platform/filereplacement.h"
 #include "platform/pathresolve.h"
 
-#include <optional>
-#include <random>
 #include <system_error>
 #include <vector>
 
@@ -13,38 +12,10 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
-SlotFileHook& Hook() {
-    static SlotFileHook hook;
-    return hook;
-}
-
 // The reason of a file helper's error, without the path it starts with.
 std::string Reason(const fs::path& path, const std::string& error) {
     std::string prefix = path.string() + ": ";
     return error.rfind(prefix, 0) == 0 ? error.substr(prefix.size()) : error;
-}
-
-std::optional<std::vector<std::uint8_t>> ReadForCopy(const fs::path& file, std::string& error) {
-    if (Hook()) {
-        std::string injected = Hook()(file, false);
-        if (!injected.empty()) {
-            error = file.string() + " could not be copied: " + injected;
-            return std::nullopt;
-        }
-    }
-    std::string why;
-    auto bytes = ReadWholeFile(file, why);
-    if (!bytes) error = file.string() + " could not be copied: " + Reason(file, why);
-    return bytes;
-}
-
-bool WriteForCopy(const fs::path& from, const fs::path& to, const std::vector<std::uint8_t>& bytes,
-                  std::string& error) {
-    std::string why;
-    if (Hook()) why = Hook()(to, true);
-    if (why.empty() && WriteFileAtomically(to, bytes, why)) return true;
-    error = from.string() + " could not be copied to " + to.string() + ": " + Reason(to, why);
-    return false;
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {
@@ -61,43 +32,20 @@ bool CheckOneSpelling(const SlotFile& file, std::string& error) {
     return false;
 }
 
-fs::path AsideName(const fs::path& file) {
-    static std::mt19937_64 random{std::random_device{}()};
-    std::string name = ".";
-    name.append(file.filename().string()).append(".").append(std::to_string(random() % 1000000007));
-    return file.parent_path() / name.append(".del");
+// Both source files are read and written beside their destinations before any destination changes,
+// so a source that vanishes or a full disk leaves everything as it was.
+bool StageSlotCopy(const SlotFiles& source, const SlotFiles& target, FileReplacement& replacement,
+                   std::string& error) {
+    return replacement.StageCopy(source.data.path, target.data.path, error) &&
+           replacement.StageCopy(source.description.path, target.description.path, error);
 }
 
-// The destination as it was, so a half-done copy can be undone.
-struct Kept {
-    fs::path path;
-    bool existed = false;
-    std::optional<std::vector<std::uint8_t>> bytes;
-};
-
-Kept KeepDestination(const SlotFile& file) {
-    Kept kept{file.path, file.exists(), std::nullopt};
-    if (kept.existed) {
-        std::string ignored;
-        kept.bytes = ReadWholeFile(file.path, ignored);
-    }
-    return kept;
-}
-
-void PutBack(const Kept& kept) {
-    std::error_code ec;
-    std::string ignored;
-    if (kept.bytes)
-        WriteFileAtomically(kept.path, *kept.bytes, ignored);
-    else if (!kept.existed)
-        fs::remove(kept.path, ec);
+void StageSlotRemoval(const SlotFiles& slot, FileReplacement& replacement) {
+    for (const SlotFile* file : {&slot.description, &slot.data})
+        if (file->exists()) replacement.StageRemoval(file->path);
 }
 
 } // namespace
-
-void SetSlotFileHookForTesting(SlotFileHook hook) {
-    Hook() = std::move(hook);
-}
 
 bool CheckSourceSlot(const SlotFiles& source, std::string& error) {
     if (!CheckOneSpelling(source.description, error) || !CheckOneSpelling(source.data, error)) return false;
@@ -125,49 +73,25 @@ bool SameSlot(const SlotFiles& a, const SlotFiles& b) {
 bool CopySlot(const SlotFiles& source, const SlotFiles& target, std::string& error) {
     if (!CheckSourceSlot(source, error) || !CheckTargetSlot(target, error)) return false;
     if (SameSlot(source, target)) return true;
-    // Both sources are read before anything is written, so a source that vanishes changes nothing.
-    auto data = ReadForCopy(source.data.path, error);
-    if (!data) return false;
-    auto description = ReadForCopy(source.description.path, error);
-    if (!description) return false;
-    Kept oldData = KeepDestination(target.data);
-    if (!WriteForCopy(source.data.path, target.data.path, *data, error)) return false;
-    if (!WriteForCopy(source.description.path, target.description.path, *description, error)) {
-        PutBack(oldData);
-        return false;
-    }
-    return true;
+    FileReplacement replacement;
+    return StageSlotCopy(source, target, replacement, error) && replacement.Commit(error);
 }
 
 bool MoveSlot(const SlotFiles& source, const SlotFiles& target, std::string& error) {
     if (!CheckSourceSlot(source, error) || !CheckTargetSlot(target, error)) return false;
     if (SameSlot(source, target)) return true;
-    if (!CopySlot(source, target, error)) return false;
-    if (DeleteSlot(source, error)) return true;
-    error = "slot " + std::to_string(source.number) + " was copied but not removed: " + error;
-    return false;
+    // One replacement, so a failed removal of the source also takes the copy back.
+    FileReplacement replacement;
+    if (!StageSlotCopy(source, target, replacement, error)) return false;
+    StageSlotRemoval(source, replacement);
+    return replacement.Commit(error);
 }
 
 bool DeleteSlot(const SlotFiles& slot, std::string& error) {
     if (!CheckTargetSlot(slot, error)) return false;
-    std::vector<std::pair<fs::path, fs::path>> moved;
-    for (const SlotFile* file : {&slot.description, &slot.data}) {
-        if (!file->exists()) continue;
-        fs::path aside = AsideName(file->path);
-        std::error_code ec;
-        fs::rename(file->path, aside, ec);
-        if (ec) {
-            for (const auto& [from, to] : moved) fs::rename(to, from, ec);
-            error = file->path.string() + " could not be deleted: " + ec.message();
-            return false;
-        }
-        moved.emplace_back(file->path, aside);
-    }
-    for (const auto& [from, aside] : moved) {
-        std::error_code ec;
-        fs::remove(aside, ec);
-    }
-    return true;
+    FileReplacement replacement;
+    StageSlotRemoval(slot, replacement);
+    return replacement.Commit(error);
 }
 
 bool WriteSlotDescription(const SlotFiles& slot, std::string_view text, std::string& error) {
@@ -188,6 +112,8 @@ bool EmailSet(const fs::path& slotFolder, int k, const SlotFiles& source, std::s
     SlotFiles live = FindEmailSlotFiles(slotFolder, k);
     if (!CheckSourceSlot(source, error) || !CheckTargetSlot(live, error)) return false;
     if (SameSlot(source, live)) return true;
+    // The backup and the new live slot are written as one, so a failure keeps the old backup too.
+    FileReplacement replacement;
     if (live.occupied()) {
         fs::path backupFolder = FindBackupFolder(slotFolder);
         if (backupFolder.empty()) {
@@ -195,9 +121,12 @@ bool EmailSet(const fs::path& slotFolder, int k, const SlotFiles& source, std::s
                     std::to_string(k) + " cannot be backed up";
             return false;
         }
-        if (!CopySlot(live, FindBackupFiles(backupFolder, k), error)) return false;
+        SlotFiles backup = FindBackupFiles(backupFolder, k);
+        if (!CheckSourceSlot(live, error) || !CheckTargetSlot(backup, error) ||
+            !StageSlotCopy(live, backup, replacement, error))
+            return false;
     }
-    return CopySlot(source, live, error);
+    return StageSlotCopy(source, live, replacement, error) && replacement.Commit(error);
 }
 
 bool EmailSave(const fs::path& slotFolder, int k, const SlotFiles& target, std::string& error) {

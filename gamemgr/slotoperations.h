@@ -3,7 +3,6 @@
 #include "gamemgr/slotfiles.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,13 +18,12 @@ bool CheckTargetSlot(const SlotFiles& target, std::string& error);
 // True when both name the same files (copying a slot onto itself does nothing).
 bool SameSlot(const SlotFiles& a, const SlotFiles& b);
 
-// Copies the data file, then the description file, each through a temporary file beside its
-// destination and a rename; an existing destination is replaced under its own spelling. When the
-// second copy fails the first destination is put back as it was.
+// Copies both files, each written in full beside its destination before either destination is
+// replaced; an existing destination is replaced under its own spelling.
 bool CopySlot(const SlotFiles& source, const SlotFiles& target, std::string& error);
-// Copies, then removes the source only after both files were copied.
+// Copies and removes the source as one: a failure leaves both slots as they were.
 bool MoveSlot(const SlotFiles& source, const SlotFiles& target, std::string& error);
-// Renames both files aside before removing either, so a failed delete removes nothing.
+// Moves both files aside before removing either, so a failed delete removes nothing.
 bool DeleteSlot(const SlotFiles& slot, std::string& error);
 // Replaces the description file with text exactly, no line end added.
 bool WriteSlotDescription(const SlotFiles& slot, std::string_view text, std::string& error);
@@ -38,10 +36,5 @@ bool EmailSave(const std::filesystem::path& slotFolder, int k, const SlotFiles& 
 bool EmailRestore(const std::filesystem::path& slotFolder, int k, std::string& error);
 // The backup folder, found ignoring case; empty when there is none.
 std::filesystem::path FindBackupFolder(const std::filesystem::path& slotFolder);
-
-// Tests make files vanish or writes fail at a given step: called before each file a copy reads or
-// writes; a non-empty return fails that step with it as the reason.
-using SlotFileHook = std::function<std::string(const std::filesystem::path& file, bool writing)>;
-void SetSlotFileHookForTesting(SlotFileHook hook);
 
 } // namespace quorvant

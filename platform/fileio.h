@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -16,6 +17,11 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 bool WriteFileAtomically(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
                          std::string& error);
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& error);
+bool WriteFileAtomically(const std::filesystem::path& path, const void* bytes, std::size_t size,
+                         std::string& error);
+
+// Creates folder and its missing parents; one that exists is no failure.
+bool CreateFolders(const std::filesystem::path& folder, std::string& error);
 
 // A fresh hidden name beside target (".NAME.<random>.tmp"), for a file or folder that is renamed
 // into place or removed afterwards.

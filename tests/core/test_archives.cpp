@@ -1,4 +1,5 @@
 #include "archive_fixture.h"
+#include "fault_sweep.h"
 #include "gamemgr/archiveentrycheck.h"
 #include "gamemgr/archivenames.h"
 #include "gamemgr/archiveoperations.h"
@@ -13,15 +14,8 @@ using namespace quorvant::testing;
 
 namespace {
 
-// Every file below a folder with its bytes, hidden temporaries included.
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
-    std::map<std::string, std::string> files;
-    for (auto& entry : fs::recursive_directory_iterator(root)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[fs::relative(entry.path(), root).string()] =
-            entry.is_regular_file() ? std::string(std::istreambuf_iterator<char>(in), {}) : "/";
-    }
-    return files;
+    return SnapshotTree(root);
 }
 
 class Archives : public SlotFolderTest {
@@ -110,12 +104,15 @@ TEST_F(Archives, AFailedRenameDuringAnUnpackPutsTheReplacedFilesBack) {
     ASSERT_TRUE(
         MakeZip(zips / "Save007.zip", {{"Save007.cmt", "archived"}, {"Save007.dat", "archived data"}}));
     const auto before = Snapshot(game);
-    SetArchiveInstallHookForTesting([](const fs::path& target) {
-        return target.filename() == "SAVE007.CMT" ? std::string("disk full") : std::string();
+    FaultyFileSystem faulty(Fault::RenameFails, [](Call call, const fs::path&, const fs::path& to) {
+        return call == Call::Rename && to.filename() == "SAVE007.CMT";
     });
-    EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
-    SetArchiveInstallHookForTesting(nullptr);
-    EXPECT_EQ(error, (save / "SAVE007.CMT").string() + " cannot be replaced: disk full");
+    {
+        ScopedFileSystemForTesting use(faulty);
+        EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
+    }
+    EXPECT_EQ(error,
+              (save / "SAVE007.CMT").string() + " cannot be replaced: " + FaultReason(Fault::RenameFails));
     EXPECT_TRUE(Snapshot(game) == before); // the data file, already replaced, is back; nothing is left over
     EXPECT_EQ(Read(save / "SAVE007.DAT"), std::string(5000, '\x07'));
 }

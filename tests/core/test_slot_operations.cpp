@@ -1,3 +1,4 @@
+#include "faulty_filesystem.h"
 #include "gamemgr/gamemode.h"
 #include "gamemgr/slotoperations.h"
 #include "obdata/generation.h"
@@ -19,10 +20,6 @@ class SlotOperations : public SlotFolderTest {
         Write(email / "Email5.cmt", "Hill defence");
         Write(email / "Email7.dat", "data seven");
         Write(email / "Email7.cmt", "Ridge");
-    }
-    void TearDown() override {
-        SetSlotFileHookForTesting(nullptr);
-        SlotFolderTest::TearDown();
     }
     SlotFiles Slot(int number) { return FindSlotFiles(email, mode, number); }
 
@@ -72,25 +69,38 @@ TEST_F(SlotOperations, RefusedSourcesAndTargetsChangeNothing) {
 
 TEST_F(SlotOperations, ASourceVanishingMidCopyLeavesTheTargetAsItWas) {
     SlotFiles source = Slot(5);
-    SetSlotFileHookForTesting([&](const fs::path& file, bool writing) {
-        if (!writing && file.filename() == "Email5.dat") fs::remove(email / "Email5.cmt");
-        return std::string();
+    FaultyFileSystem faulty(Fault::Vanish, [](Call call, const fs::path& file, const fs::path&) {
+        return call == Call::Read && file.filename() == "Email5.cmt";
     });
-    EXPECT_FALSE(MoveSlot(source, Slot(7), error));
+    {
+        ScopedFileSystemForTesting use(faulty);
+        EXPECT_FALSE(MoveSlot(source, Slot(7), error));
+    }
     EXPECT_NE(error.find("Email5.cmt could not be copied"), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(email / "Email5.cmt"));
+    EXPECT_EQ(Names(email), (std::vector<std::string>{"Email5.dat", "Email7.cmt", "Email7.dat"}));
     EXPECT_EQ(Read(email / "Email7.dat"), "data seven");
     EXPECT_EQ(Read(email / "Email7.cmt"), "Ridge");
     EXPECT_EQ(Read(email / "Email5.dat"), "data five"); // a failed cut removes nothing
 }
 
 TEST_F(SlotOperations, AFailedSecondWritePutsTheFirstBack) {
-    SetSlotFileHookForTesting([](const fs::path& file, bool writing) {
-        return writing && file.extension() == ".cmt" ? std::string("disk full") : std::string();
-    });
-    EXPECT_FALSE(MoveSlot(Slot(5), Slot(7), error));
-    EXPECT_NE(error.find("disk full"), std::string::npos) << error;
+    auto secondWrite = [](Call call, const fs::path& file, const fs::path&) {
+        return call == Call::Write && file.filename().string().find(".Email") == 0 &&
+               file.filename().string().find(".cmt.") != std::string::npos;
+    };
+    FaultyFileSystem faulty(Fault::NoSpace, secondWrite);
+    {
+        ScopedFileSystemForTesting use(faulty);
+        EXPECT_FALSE(MoveSlot(Slot(5), Slot(7), error));
+    }
+    EXPECT_NE(error.find(FaultReason(Fault::NoSpace)), std::string::npos) << error;
     EXPECT_EQ(Read(email / "Email7.dat"), "data seven");
-    EXPECT_FALSE(CopySlot(Slot(5), Slot(9), error));
+    FaultyFileSystem again(Fault::NoSpace, secondWrite);
+    {
+        ScopedFileSystemForTesting use(again);
+        EXPECT_FALSE(CopySlot(Slot(5), Slot(9), error));
+    }
     EXPECT_FALSE(fs::exists(email / "Email9.dat"));
     EXPECT_TRUE(fs::exists(email / "Email5.cmt"));
 }
