@@ -1,6 +1,7 @@
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/generation.h"
 #include "platform/ui/promptservice.h"
+#include "tests/core/faulty_filesystem.h"
 #include "tests/core/slot_folder_fixture.h"
 
 #include <QAbstractItemModel>
@@ -220,6 +221,24 @@ TEST_F(GameManagerDialog, AFailedPasteIsReportedNotShownAsDone) {
     EXPECT_NE(Asked().back().find("Email5.dat"), std::string::npos);
     EXPECT_EQ(Cell(Row(9)), "----");
     EXPECT_FALSE(fs::exists(email / "Email9.cmt"));
+}
+
+TEST_F(GameManagerDialog, AFullDiskDuringAPasteIsReportedAndChangesNothing) {
+    const std::vector<std::string> before = Names(email);
+    dialog->selectRow(Row(5));
+    Click(32785);
+    dialog->selectRow(Row(9));
+    FaultyFileSystem full(Fault::NoSpace,
+                          [](Call call, const fs::path&, const fs::path&) { return call == Call::Write; });
+    {
+        ScopedFileSystemForTesting use(full);
+        Click(32788);
+    }
+    ASSERT_FALSE(prompts.asked.empty());
+    EXPECT_EQ(prompts.asked.back().kind, ui::PromptKind::Stop);
+    EXPECT_NE(Asked().back().find(FaultReason(Fault::NoSpace)), std::string::npos) << Asked().back();
+    EXPECT_EQ(Cell(Row(9)), "----");
+    EXPECT_EQ(Names(email), before);
 }
 
 } // namespace

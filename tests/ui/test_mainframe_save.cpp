@@ -1,6 +1,7 @@
 #include "app/commandids.h"
 #include "exchange/ui/sectiondialog.h"
 #include "test_mainframe_fixture.h"
+#include "tests/core/faulty_filesystem.h"
 
 using namespace quorvant;
 using namespace quorvant::testing;
@@ -81,6 +82,25 @@ TEST_F(SaveDocuments, FailedSaveSaysWhyAndKeepsTheChanges) {
     EXPECT_EQ(prompts.asked.size(), 2u);
     EXPECT_TRUE(child->document().IsModified());
     EXPECT_TRUE(fs::is_directory(bw1 / "OBPZ"));
+}
+
+TEST_F(SaveDocuments, AFullDiskIsReportedWithTheFileAndTheChangesKept) {
+    ui::CChildFrame* child = OpenChanged();
+    const std::vector<std::uint8_t> before = ReadBytes(bw1 / "OBPZ");
+    const std::size_t filesBefore = std::distance(fs::directory_iterator(bw1), fs::directory_iterator());
+    FaultyFileSystem full(Fault::NoSpace,
+                          [](Call call, const fs::path&, const fs::path&) { return call == Call::Write; });
+    {
+        ScopedFileSystemForTesting use(full);
+        Command(ID_FILE_SAVE)->trigger();
+    }
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].kind, ui::PromptKind::Exclamation);
+    EXPECT_TRUE(prompts.asked[0].text.contains(QString::fromStdString(FaultReason(Fault::NoSpace))))
+        << prompts.asked[0].text.toStdString();
+    EXPECT_TRUE(child->document().IsModified());
+    EXPECT_EQ(ReadBytes(bw1 / "OBPZ"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(bw1), fs::directory_iterator()), filesBefore);
 }
 
 TEST_F(SaveDocuments, ClosingAModifiedDocumentAsksSaveDiscardOrCancel) {
