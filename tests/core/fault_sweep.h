@@ -66,8 +66,9 @@ struct SweptOperation {
     std::function<bool(const std::filesystem::path& root, std::string& error)> run;
 };
 
-// What the runs of one fault came to: D done wholly, K kept everything and said why, L done but an
-// old file was left behind and named; "-" when the operation makes no call the fault can strike.
+// What the runs of one fault came to: D done wholly, K kept everything and said why, L done or kept
+// but a hidden file that could not be removed was left behind and named; "-" when the operation makes no call
+// the fault can strike.
 struct SweepOutcome {
     std::map<Fault, std::set<char>> outcomes;
     std::vector<std::string> problems;
@@ -128,12 +129,16 @@ inline SweepOutcome SweepFaults(const SweptOperation& op, const std::filesystem:
                     result.problems.push_back(where + "the message does not give the reason: " + error);
                 result.outcomes[fault].insert('K');
             } else {
-                // Done, but with hidden old files left over: each must be named.
-                bool leftOnly = !ok && !error.empty();
-                for (const auto& [name, bytes] : done)
-                    if (!after.count(name) || after.at(name) != bytes) leftOnly = false;
-                for (const auto& [name, bytes] : after)
-                    if (!done.count(name) && !HiddenPartNamed(name, error)) leftOnly = false;
+                // Done or kept, but with a hidden file the disk would not let go of: it must be named.
+                auto onlyNamedLeftovers = [&](const FileTree& expected) {
+                    for (const auto& [name, bytes] : expected)
+                        if (!after.count(name) || after.at(name) != bytes) return false;
+                    for (const auto& [name, bytes] : after)
+                        if (!expected.count(name) && !HiddenPartNamed(name, error)) return false;
+                    return true;
+                };
+                bool leftOnly =
+                    !ok && !error.empty() && (onlyNamedLeftovers(done) || onlyNamedLeftovers(before));
                 if (leftOnly) {
                     result.outcomes[fault].insert('L');
                 } else {

@@ -52,8 +52,17 @@ TEST(FaultInjection, ArchiveOperationsKeepEveryByteOrFinish) {
             return UnzipSlot(r / "save", kBW3Save, n, archiver, e);
         };
     };
+    // An outside archiver, kept outside the swept folder; slot 7's capitals make it get copies.
+    const fs::path standIn = fs::temp_directory_path() / ("quorvant-standin-" + std::to_string(::getpid()));
+    fs::create_directories(standIn);
+    MakeZip(standIn / "packed.zip", {{"Save007.cmt", "Hedgerow"}, {"Save007.dat", "data"}});
+    ExternalArchiver outside(WriteStandInArchiver(standIn, standIn / "packed.zip", standIn));
     ExpectEveryFaultHandled(
-        {Op("archive pack, new archive", zip(8)), Op("archive pack, over an archive", zip(7)),
+        {Op("archive pack by an outside archiver",
+            [&outside](const fs::path& r, std::string& e) {
+                return ZipSlot(r / "save", kBW3Save, 7, outside, e);
+            }),
+         Op("archive pack, new archive", zip(8)), Op("archive pack, over an archive", zip(7)),
          Op("archive unpack, into a game", unzip(7)), Op("archive unpack, into an empty slot", unzip(9)),
          Op("archive update",
             [](const fs::path& r, std::string& e) {
@@ -67,4 +76,5 @@ TEST(FaultInjection, ArchiveOperationsKeepEveryByteOrFinish) {
          Op("archive delete",
             [](const fs::path& r, std::string& e) { return DeleteArchive(r / "save", kBW3Save, 7, e); })},
         root);
+    fs::remove_all(standIn);
 }
