@@ -12,4 +12,4 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j2
 # Every parser of outside input is fuzzed briefly too (longer runs: tools/fuzz.sh SECONDS).
-bash tools/fuzz.sh "${QUORVANT_FUZZ_SECONDS:-20}"
+env -u ASAN_OPTIONS -u UBSAN_OPTIONS bash tools/fuzz.sh "${QUORVANT_FUZZ_SECONDS:-20}"
