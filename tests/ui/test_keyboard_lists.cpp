@@ -24,41 +24,46 @@ class KeyboardLists : public MainFrameTest {
         list->setFocus();
         return list;
     }
+    // Each table of the active document in each list style, focused.
+    template <typename Check> void ForEachShownList(Check check) {
+        for (bool report : {true, false}) {
+            frame->action(report ? ID_VIEW_REPORT : ID_VIEW_LIST)->trigger();
+            for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
+                SCOPED_TRACE(::testing::Message() << "table " << mode << (report ? " report" : " list"));
+                check(mode, FocusedList(mode));
+            }
+        }
+    }
     int Row(QAbstractItemView* list) const { return list->currentIndex().row(); }
     ui::CUnitView* view = nullptr;
 };
 
 TEST_F(KeyboardLists, ArrowsHomeEndAndPagesMoveTheRowOfEachTable) {
     ASSERT_NE(Open(32842), nullptr);
-    for (bool report : {true, false}) {
-        frame->action(report ? ID_VIEW_REPORT : ID_VIEW_LIST)->trigger();
-        for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
-            SCOPED_TRACE(::testing::Message() << "table " << mode << (report ? " report" : " list"));
-            QAbstractItemView* list = FocusedList(mode);
-            const int last = list->model()->rowCount() - 1;
-            ASSERT_GT(last, 40);
-            QTest::keyClick(list, Qt::Key_Home);
-            EXPECT_EQ(Row(list), 0);
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Down);
-            EXPECT_EQ(Row(list), 2);
-            QTest::keyClick(list, Qt::Key_Up);
-            EXPECT_EQ(Row(list), 1);
-            QTest::keyClick(list, Qt::Key_End);
-            EXPECT_EQ(Row(list), last);
-            QTest::keyClick(list, Qt::Key_Home);
-            QTest::keyClick(list, Qt::Key_PageDown);
-            EXPECT_GT(Row(list), 1);
-            QTest::keyClick(list, Qt::Key_PageUp);
-            EXPECT_EQ(Row(list), 0);
-            // The row the keys chose is the one the table comes back to.
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Down);
-            FocusedList(mode == kViewUnits ? kViewWeapons : kViewUnits);
-            EXPECT_EQ(Row(FocusedList(mode)), 3);
-        }
-    }
+    ForEachShownList([this](int mode, QAbstractItemView* list) {
+        const int last = list->model()->rowCount() - 1;
+        ASSERT_GT(last, 40);
+        QTest::keyClick(list, Qt::Key_Home);
+        EXPECT_EQ(Row(list), 0);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(Row(list), 2);
+        QTest::keyClick(list, Qt::Key_Up);
+        EXPECT_EQ(Row(list), 1);
+        QTest::keyClick(list, Qt::Key_End);
+        EXPECT_EQ(Row(list), last);
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_PageDown);
+        EXPECT_GT(Row(list), 1);
+        QTest::keyClick(list, Qt::Key_PageUp);
+        EXPECT_EQ(Row(list), 0);
+        // The row the keys chose is the one the table comes back to.
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        FocusedList(mode == kViewUnits ? kViewWeapons : kViewUnits);
+        EXPECT_EQ(Row(FocusedList(mode)), 3);
+    });
 }
 
 TEST_F(KeyboardLists, EnterOrReturnOpensTheEditorOfTheRowTheKeysChose) {
@@ -85,20 +90,15 @@ TEST_F(KeyboardLists, EnterOrReturnOpensTheEditorOfTheRowTheKeysChose) {
 
 TEST_F(KeyboardLists, TabLeavesTheRowsAndShiftTabComesBackFromTheFilter) {
     ASSERT_NE(Open(32822), nullptr);
-    for (bool report : {true, false}) {
-        frame->action(report ? ID_VIEW_REPORT : ID_VIEW_LIST)->trigger();
-        for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
-            SCOPED_TRACE(::testing::Message() << "table " << mode << (report ? " report" : " list"));
-            QAbstractItemView* list = FocusedList(mode);
-            QTest::keyClick(list, Qt::Key_Tab);
-            EXPECT_NE(QApplication::focusWidget(), list);
-            EXPECT_FALSE(list->isAncestorOf(QApplication::focusWidget()));
-            // Back with Shift+Tab, from the filter box above the rows.
-            list->setFocus();
-            QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
-            EXPECT_EQ(QApplication::focusWidget(), view->filterBox());
-        }
-    }
+    ForEachShownList([this](int mode, QAbstractItemView* list) {
+        QTest::keyClick(list, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), list);
+        EXPECT_FALSE(list->isAncestorOf(QApplication::focusWidget()));
+        // Back with Shift+Tab, from the filter box above the rows.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), view->filterBox());
+    });
 }
 
 } // namespace
