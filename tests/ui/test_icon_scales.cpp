@@ -41,6 +41,9 @@ TEST(IconScales, ClassIconsOfEveryGenerationAndTheNeutralOne) {
                 << GenerationLabel(g) << " class " << i;
     }
     EXPECT_EQ(DoubleDensityFault(UnitClassIcon(kBW1, -1), kClassIconSize), "");
+    // An icon of one 1x picture, the way the class icons used to be made, is caught.
+    const QIcon single(QPixmap::fromImage(DrawClassSymbol(ClassSymbols(kBW1).front())));
+    EXPECT_NE(DoubleDensityFault(single, kClassIconSize), "");
 }
 
 TEST(IconScales, ClassSymbolDrawnAtTwiceTheScale) {
