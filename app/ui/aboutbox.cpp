@@ -16,7 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("108"));
-    picture->setPixmap(ProgramPicture(128));
+    picture->setPixmap(ProgramPicture(128, picture->devicePixelRatioF()));
     picture->setAlignment(Qt::AlignCenter);
 
     auto* credits = new QLabel(this);

@@ -19,6 +19,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(ProgramIcon());
+    // As a tab stop the frame would hand the focus straight back to the rows, so Tab never left them.
+    setFocusPolicy(Qt::ClickFocus);
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
     editors_ = std::make_unique<EditorHost>(view_, *doc_);

@@ -118,8 +118,9 @@ void CMainFrame::UpdateCommandStates() {
          {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT, ID_VIEW_REPORT,
           ID_VIEW_LIST, ID_EDIT_FILTER, ID_TOOLS_CHECK_REFERENCES, ID_FILE_COMPARE})
         action(command)->setEnabled(child != nullptr);
-    for (int command :
-         {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_NEXT_PANE, ID_PREV_PANE})
+    // The Window menu, and with it the tabbed view's entry, is there only while a document is.
+    for (int command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_WINDOW_TABBED,
+                        ID_NEXT_PANE, ID_PREV_PANE})
         action(command)->setEnabled(anyDocument);
     const bool tabbed = mdi_->viewMode() == QMdiArea::TabbedView;
     for (int command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE})

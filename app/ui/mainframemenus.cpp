@@ -203,8 +203,11 @@ void CMainFrame::CreateMenus() {
         return menu;
     };
     QMenu* view = shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
-    QMenu* documentView =
-        shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ID_VIEW_HIDE_EMPTY});
+    // The toolbar's table and style buttons have their entries here, for the keyboard.
+    QMenu* documentView = shared(QStringLiteral("&View"),
+                                 {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ViewModeCommand(kViewWeapons),
+                                  ViewModeCommand(kViewUnits), ViewModeCommand(kViewFormations), 0,
+                                  ID_VIEW_LIST, ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY});
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <functional>
 
 namespace quorvant::ui {
@@ -241,12 +242,14 @@ QPainterPath WolfHead() {
 
 } // namespace
 
-QPixmap ProgramPicture(int size) {
-    QPixmap pixmap(size, size);
+QPixmap ProgramPicture(int size, qreal ratio) {
+    ratio = std::clamp(ratio, 1.0, 4.0);
+    const int pixels = qRound(size * ratio);
+    QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 100.0, size / 100.0);
+    p.scale(pixels / 100.0, pixels / 100.0);
 
     QRadialGradient field(QPointF(50, 40), 60);
     field.setColorAt(0, kOlive.lighter(125));
@@ -279,12 +282,15 @@ QPixmap ProgramPicture(int size) {
     p.setPen(QPen(kDarkBrass.darker(120), 1.5));
     p.drawLine(QPointF(50, 75), QPointF(50, 82));
     p.drawLine(QPointF(50, 30), QPointF(50, 58));
+    p.end();
+    pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(ProgramPicture(size));
+    for (int size : {16, 24, 32, 48, 64, 128})
+        for (qreal ratio : {1.0, 2.0}) icon.addPixmap(ProgramPicture(size, ratio));
     return icon;
 }
 

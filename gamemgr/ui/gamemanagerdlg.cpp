@@ -693,7 +693,8 @@ void CGameManagerDlg::PasteEmailSlot(int k, int row) {
 }
 
 void CGameManagerDlg::ShowContextMenu(const QPoint& at) {
-    if (currentRow() < 0) return;
+    constexpr qint64 kSameKeystrokeMs = 250;
+    if (currentRow() < 0 || (menuClosed_.isValid() && menuClosed_.elapsed() < kSameKeystrokeMs)) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("400"));
     bool occupied = SelectedOccupied();
@@ -706,6 +707,7 @@ void CGameManagerDlg::ShowContextMenu(const QPoint& at) {
         connect(a, &QAction::triggered, Button(id), &QPushButton::click);
     }
     menu.exec(list_->viewport()->mapToGlobal(at));
+    menuClosed_.start();
 }
 
 bool CGameManagerDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -745,6 +747,12 @@ bool CGameManagerDlg::eventFilter(QObject* watched, QEvent* event) {
     case Qt::Key_V:
         if (mods != Qt::ControlModifier) break;
         OnPaste();
+        return true;
+    case Qt::Key_Menu:
+    case Qt::Key_F10:
+        // The keyboard's ways to the context menu, which then opens at the current row.
+        if (mods != (key->key() == Qt::Key_F10 ? Qt::ShiftModifier : Qt::NoModifier)) break;
+        ShowContextMenu(list_->visualRect(list_->currentIndex()).center());
         return true;
     default:
         break;

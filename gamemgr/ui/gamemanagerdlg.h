@@ -7,6 +7,7 @@
 #include "gamemgr/ui/slotlistctrl.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <filesystem>
 #include <optional>
@@ -98,6 +99,9 @@ class CGameManagerDlg : public QDialog {
     std::vector<SlotEntry> slots_;
     std::vector<ArchiveEntry> archiveRows_;
     std::optional<Transfer> pending_;
+    // When the slot list's context menu last closed: one keystroke opens one menu, even where the
+    // window system makes a menu request of the Menu key besides passing the key on.
+    QElapsedTimer menuClosed_;
     bool filling_ = false;
     bool following_ = false;
     bool archivesActive_ = false; // the archive list had the focus last

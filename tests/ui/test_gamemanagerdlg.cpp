@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QTableView>
 #include <QtTest/QtTest>
 
@@ -158,6 +159,22 @@ TEST_F(GameManagerDialog, CtrlCOnAnEmptyRowDropsTheCutAndDeleteAsks) {
     EXPECT_FALSE(fs::exists(email / "Email7.cmt"));
     EXPECT_FALSE(fs::exists(email / "Email7.dat"));
     EXPECT_EQ(Cell(Row(7)), "----");
+}
+
+TEST_F(GameManagerDialog, TheMenuKeyAndShiftF10OpenTheRowsContextMenu) {
+    dialog->selectRow(Row(5));
+    int opened = 0;
+    for (auto [key, mods] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+        QTimer::singleShot(0, dialog.get(), [&opened] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                opened += popup->objectName() == "400";
+                popup->close();
+            }
+        });
+        Key(key, mods);
+        QTest::qWait(300); // past the guard against a second menu for the same keystroke
+    }
+    EXPECT_EQ(opened, 2);
 }
 
 TEST_F(GameManagerDialog, RenameWritesTheTextAndEscapeKeepsTheOld) {

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <array>
 
 namespace quorvant::ui {
@@ -186,24 +187,35 @@ IconCache& Cache() {
     return cache;
 }
 
+// Both scales come from the one drawing, so a dense screen shows the same symbol, only sharper.
+QIcon ClassIcon(const ClassSymbol& symbol) {
+    QIcon icon;
+    for (int scale : {1, 2}) icon.addPixmap(QPixmap::fromImage(DrawClassSymbol(symbol, scale)));
+    return icon;
+}
+
 QList<QIcon> BuildIcons(int generation) {
     QList<QIcon> icons;
-    for (const ClassSymbol& symbol : ClassSymbols(generation))
-        icons.append(QIcon(QPixmap::fromImage(DrawClassSymbol(symbol))));
+    for (const ClassSymbol& symbol : ClassSymbols(generation)) icons.append(ClassIcon(symbol));
     return icons;
 }
 
 } // namespace
 
-QImage DrawClassSymbol(const ClassSymbol& symbol) {
-    QImage image(kClassIconSize, kClassIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage DrawClassSymbol(const ClassSymbol& symbol, int scale) {
+    scale = std::clamp(scale, 1, 4);
+    QImage image(kClassIconSize * scale, kClassIconSize * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(kOutline, 1));
     p.setBrush(RoleColour(symbol.role));
     DrawShape(p, symbol.shape);
     DrawMark(p, symbol.mark);
+    p.end();
+    // Set only now: a painter on a high-ratio image would scale by the ratio a second time.
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -221,7 +233,7 @@ QIcon UnitClassIcon(int generation, int classIndex) {
     const QList<QIcon>& icons = UnitClassIcons(generation);
     if (classIndex >= 0 && classIndex < icons.size()) return icons[classIndex];
     IconCache& cache = Cache();
-    if (cache.neutral.isNull()) cache.neutral = QIcon(QPixmap::fromImage(DrawClassSymbol(ClassSymbol{})));
+    if (cache.neutral.isNull()) cache.neutral = ClassIcon(ClassSymbol{});
     return cache.neutral;
 }
 

@@ -18,6 +18,8 @@ RecordReportView::RecordReportView(QWidget* parent) : QTableView(parent) {
     frozen_->horizontalHeader()->setHighlightSections(false);
     frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     viewport()->stackUnder(frozen_);
+    // Tab goes on to the next control; the arrows move within the report.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerPixel);
 
@@ -80,6 +82,13 @@ void RecordReportView::resizeEvent(QResizeEvent* event) {
 
 // Keyboard moves to the left never hide the current cell behind the name column.
 QModelIndex RecordReportView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // The rows are the records: Home and End go to the first and the last, as in any list.
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && model()) {
+        const int rows = model()->rowCount(rootIndex());
+        if (rows == 0) return {};
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        return model()->index(cursorAction == MoveHome ? 0 : rows - 1, column, rootIndex());
+    }
     QModelIndex current = QTableView::moveCursor(cursorAction, modifiers);
     if (cursorAction == MoveLeft && current.column() > 0 &&
         visualRect(current).topLeft().x() < frozen_->columnWidth(0)) {

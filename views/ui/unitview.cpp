@@ -365,6 +365,11 @@ void CUnitView::ShowModel(RecordSortProxy* model) {
     list_->setSelectionModel(report_->selectionModel());
     delete listOwn;
     delete previous;
+    // The row the keys move to is the table's row too, kept while another table shows.
+    connect(report_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, model](const QModelIndex& current) {
+                if (current.isValid()) *RowOf(model->records()->table()) = model->sourceRow(current.row());
+            });
 }
 
 void CUnitView::RememberColumnWidths() {
