@@ -90,7 +90,7 @@ TEST_F(KeyboardLists, EnterOrReturnOpensTheEditorOfTheRowTheKeysChose) {
 
 TEST_F(KeyboardLists, TabLeavesTheRowsAndShiftTabComesBackFromTheFilter) {
     ASSERT_NE(Open(32822), nullptr);
-    ForEachShownList([this](int mode, QAbstractItemView* list) {
+    ForEachShownList([this](int, QAbstractItemView* list) {
         QTest::keyClick(list, Qt::Key_Tab);
         EXPECT_NE(QApplication::focusWidget(), list);
         EXPECT_FALSE(list->isAncestorOf(QApplication::focusWidget()));
