@@ -290,7 +290,9 @@ void CGameManagerDlg::FillSlotList() {
         number->setEditable(false);
         model_->appendRow({text, number});
     }
-    list_->setColumnWidth(0, 290);
+    // The description takes whatever width the list has beyond the slot number, so a wider dialog
+    // shows longer descriptions instead of blank space.
+    list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setColumnWidth(1, 40);
     filling_ = false;
     if (row >= 0) selectRow(row);
