@@ -16,6 +16,25 @@ extern char** environ;
 #endif
 
 namespace quorvant {
+
+std::string QuoteWindowsArgument(const std::string& argument) {
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count only before a quote: there each is doubled, and the quote escaped.
+        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    return quoted += '"';
+}
+
+#ifndef _WIN32
 namespace {
 
 constexpr long kOutputTail = 400;
@@ -34,6 +53,7 @@ std::string Tail(std::FILE* file) {
 }
 
 } // namespace
+#endif
 
 ChildResult RunChildAndWait(const std::filesystem::path& program, const std::vector<std::string>& arguments) {
     ChildResult result;
@@ -44,10 +64,11 @@ ChildResult RunChildAndWait(const std::filesystem::path& program, const std::vec
     for (std::string& a : copies) argv.push_back(a.data());
     argv.push_back(nullptr);
 #ifdef _WIN32
-    // Windows joins the arguments into one command line; quote each so blanks survive.
+    // Windows joins the arguments into one command line; each is quoted so that blanks, quotes and
+    // a folder's trailing backslash reach the archiver as they were.
     std::vector<std::string> quoted;
     for (char* a : argv)
-        if (a) quoted.push_back("\"" + std::string(a) + "\"");
+        if (a) quoted.push_back(QuoteWindowsArgument(a));
     std::vector<const char*> qargv;
     for (const std::string& q : quoted) qargv.push_back(q.c_str());
     qargv.push_back(nullptr);

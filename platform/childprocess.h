@@ -18,4 +18,8 @@ struct ChildResult {
 // apart from ours, so a caller's own output stays exactly as it writes it.
 ChildResult RunChildAndWait(const std::filesystem::path& program, const std::vector<std::string>& arguments);
 
+// One argument as a Windows program's start-up code splits its command line back into arguments:
+// quoted, with inner quotes and the backslashes before them or before the closing quote escaped.
+std::string QuoteWindowsArgument(const std::string& argument);
+
 } // namespace quorvant
