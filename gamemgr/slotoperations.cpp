@@ -12,12 +12,6 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
-// The reason of a file helper's error, without the path it starts with.
-std::string Reason(const fs::path& path, const std::string& error) {
-    std::string prefix = path.string() + ": ";
-    return error.rfind(prefix, 0) == 0 ? error.substr(prefix.size()) : error;
-}
-
 bool SameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     if (fs::equivalent(a, b, ec)) return true;
@@ -96,10 +90,7 @@ bool DeleteSlot(const SlotFiles& slot, std::string& error) {
 
 bool WriteSlotDescription(const SlotFiles& slot, std::string_view text, std::string& error) {
     if (!CheckOneSpelling(slot.description, error)) return false;
-    std::string why;
-    if (WriteFileAtomically(slot.description.path, std::string(text), why)) return true;
-    error = slot.description.path.string() + " could not be written: " + Reason(slot.description.path, why);
-    return false;
+    return WriteFileAtomically(slot.description.path, text.data(), text.size(), error);
 }
 
 fs::path FindBackupFolder(const fs::path& slotFolder) {

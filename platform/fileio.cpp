@@ -1,5 +1,6 @@
 #include "platform/fileio.h"
 
+#include "platform/filereplacement.h"
 #include "platform/filesystem.h"
 
 #include <cstdio>
@@ -56,34 +57,20 @@ bool WriteFileAtomically(const fs::path& path, const void* bytes, std::size_t si
         error = Describe(path, "is a folder, not a file");
         return false;
     }
-    FileSystem& files = Files();
     fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    fs::path temp = TemporaryPathBeside(parent / path.filename());
+    NewFile file;
+    if (!file.Create(parent / path.filename(), error) || !file.Write(bytes, size, error) ||
+        !file.Finish(error))
+        return false;
+    FileSystem& files = Files();
     std::string why;
-    std::unique_ptr<WritableFile> file = files.CreateNew(temp, why);
-    if (!file) {
-        error = Describe(path, "cannot create a file in its folder: " + why);
-        return false;
-    }
-    bool written = WriteAll(*file, bytes, size, why) && file->Sync(why);
-    std::string closeWhy;
-    if (!file->Close(closeWhy) && written) {
-        written = false;
-        why = closeWhy;
-    }
-    std::string ignored;
-    if (!written) {
-        files.Remove(temp, ignored);
-        error = Describe(path, "write failed: " + why);
-        return false;
-    }
     // Keeps the permissions of the file being replaced; a file that keeps other ones is no loss.
-    files.CopyPermissions(path, temp, ignored);
-    if (!files.Rename(temp, path, why)) {
-        files.Remove(temp, ignored);
-        error = Describe(path, "cannot replace the file: " + why);
-        return false;
+    files.CopyPermissions(path, file.path(), why);
+    if (!files.Rename(file.path(), path, why)) {
+        error = path.string() + " cannot be replaced: " + why;
+        return false; // the new file is removed with its writer
     }
+    file.Release();
     return true;
 }
 
