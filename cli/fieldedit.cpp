@@ -1,6 +1,6 @@
 #include "cli/fieldedit.h"
 
-#include "cli/latin1.h"
+#include "obdata/latin1text.h"
 #include "cli/readbackcheck.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"

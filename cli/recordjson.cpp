@@ -1,6 +1,6 @@
 #include "cli/recordjson.h"
 
-#include "cli/latin1.h"
+#include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/recordfields.h"
 

@@ -1,5 +1,5 @@
 #include "cli/commands.h"
-#include "cli/latin1.h"
+#include "obdata/latin1text.h"
 #include "cli/obfileaccess.h"
 #include "cli/tables.h"
 #include "exchange/recordpaste.h"
