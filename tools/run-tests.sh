@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test.
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, then
+# builds the Release configuration users run (tools/run-editor.sh, the package) and runs every test
+# again there: optimised code shows faults the sanitizer build hides.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -11,5 +13,10 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j2
+
+release=${QUORVANT_RELEASE_BUILD:-build-rel}
+cmake -S . -B "$release" -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build "$release" -j2
+env -u ASAN_OPTIONS -u UBSAN_OPTIONS ctest --test-dir "$release" --output-on-failure -j2
 # Every parser of outside input is fuzzed briefly too (longer runs: tools/fuzz.sh SECONDS).
 env -u ASAN_OPTIONS -u UBSAN_OPTIONS bash tools/fuzz.sh "${QUORVANT_FUZZ_SECONDS:-20}"

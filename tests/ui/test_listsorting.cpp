@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quorvant;
@@ -151,6 +152,31 @@ TEST_F(ListSorting, TheNameColumnFitsTheWidestNameAndHeadingsExplainThemselves) 
         found = true;
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(ListSorting, EveryColumnFitsItsWidestText) {
+    // The longest class name of the generation on one unit and one weapon.
+    auto longest = [](const NameList& names) {
+        return static_cast<std::uint8_t>(
+            std::max_element(names.begin(), names.end(),
+                             [](auto& a, auto& b) { return a.size() < b.size(); }) -
+            names.begin());
+    };
+    doc.Units[2].Class = longest(doc.Lists.UnitClassList);
+    doc.Weapons[1].Name.assignPadded("Gun");
+    doc.Weapons[1].Class = longest(doc.Lists.WeaponClassList);
+    for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
+        doc.OnViewMode(mode);
+        QTableView* report = view->reportView();
+        QAbstractItemModel* model = report->model();
+        for (int c = 0; c < model->columnCount(); ++c) {
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QString text = model->index(row, c).data().toString();
+                EXPECT_GT(report->columnWidth(c), report->fontMetrics().horizontalAdvance(text))
+                    << "table " << mode << " column " << c << ": " << text.toStdString();
+            }
+        }
+    }
 }
 
 TEST_F(ListSorting, TypingJumpsToTheNextRowWhoseNameStartsWithIt) {

@@ -389,7 +389,7 @@ void CUnitView::ApplyColumnWidths() {
     QHeaderView* header = report_->horizontalHeader();
     if (kept.size() == static_cast<qsizetype>(columns.size())) {
         for (int i = 0; i < kept.size(); ++i) header->resizeSection(i, kept[i]);
-        FitNameColumn();
+        FitColumnToText(0);
         return;
     }
     // A heading keeps room for its text and the sort arrow, so sorting never cuts it.
@@ -399,24 +399,25 @@ void CUnitView::ApplyColumnWidths() {
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const int text = metrics.horizontalAdvance(QString::fromStdString(columns[i].heading)) + arrow;
         header->resizeSection(static_cast<int>(i), std::max(columns[i].width, text));
+        FitColumnToText(static_cast<int>(i));
     }
-    FitNameColumn();
     laidOut_[static_cast<std::size_t>(currentKind_)] = true;
 }
 
-// The name column is at least as wide as the widest label of the file at the view's font.
-void CUnitView::FitNameColumn() {
+// A column is at least as wide as its widest cell at the view's font, so no class, nation or
+// date is cut short while the list has room.
+void CUnitView::FitColumnToText(int column) {
     RecordTableModel* model = models_[static_cast<std::size_t>(currentKind_)];
-    if (model->columnCount() == 0) return;
+    if (column >= model->columnCount()) return;
     const QFontMetrics metrics = report_->fontMetrics();
-    int widest = metrics.horizontalAdvance(model->headerData(0, Qt::Horizontal).toString());
+    int widest = column == 0 ? metrics.horizontalAdvance(model->headerData(0, Qt::Horizontal).toString()) : 0;
     for (int row = 0; row < model->rowCount(); ++row)
-        widest = std::max(widest, metrics.horizontalAdvance(model->index(row, 0).data().toString()));
-    const int decoration = currentKind_ == kUnitTable ? report_->iconSize().width() + 6 : 0;
+        widest = std::max(widest, metrics.horizontalAdvance(model->index(row, column).data().toString()));
+    const int decoration = column == 0 && currentKind_ == kUnitTable ? report_->iconSize().width() + 6 : 0;
     const int padding =
         2 * report_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, report_) + 16;
     report_->horizontalHeader()->resizeSection(
-        0, std::max(report_->columnWidth(0), widest + decoration + padding));
+        column, std::max(report_->columnWidth(column), widest + decoration + padding));
 }
 
 // The plain list gives every label the width of the widest, so no name is cut short.

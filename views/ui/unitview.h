@@ -91,7 +91,7 @@ class CUnitView : public QWidget, public DocObserver {
     void SelectRow(int row);
     void ShowModel(RecordSortProxy* model);
     void ApplyColumnWidths();
-    void FitNameColumn();
+    void FitColumnToText(int column);
     void RememberColumnWidths();
     void ShowSortIndicator();
     void FitListGrid();
