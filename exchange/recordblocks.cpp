@@ -1,5 +1,6 @@
 #include "exchange/recordblocks.h"
 
+#include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/recordfields.h"
 
@@ -142,6 +143,27 @@ std::string UnitListFormat(int generation) {
 
 std::string ListFormat(TransferKind kind, int generation) {
     return kind == TransferKind::Weapons ? WeaponListFormat(generation) : UnitListFormat(generation);
+}
+
+std::optional<ListFormatName> ParseListFormat(std::string_view format) {
+    for (int generation : {kBW1, kBW2, kBW3}) {
+        for (TransferKind kind : {TransferKind::Weapons, TransferKind::Units})
+            if (format == ListFormat(kind, generation)) return ListFormatName{kind, generation};
+    }
+    return std::nullopt;
+}
+
+std::string RecordPasteRefusal(ListFormatName offered, int targetGeneration,
+                               std::optional<TransferKind> shown, std::string_view verb) {
+    const std::string what = std::string(offered.kind == TransferKind::Weapons ? "weapon" : "unit");
+    const std::string start = "A " + std::string(GenerationLabel(offered.generation)) + " " + what +
+                              " cannot be " + std::string(verb) + " into ";
+    if (offered.generation != targetGeneration)
+        return start + "a " + GenerationLabel(targetGeneration) + " file";
+    if (!shown) return start + "the formations table";
+    if (*shown != offered.kind)
+        return start + (*shown == TransferKind::Weapons ? "the weapons table" : "the units table");
+    return {};
 }
 
 RecordBlock EncodeWeaponBlock(const CWeaponRecord& weapon) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvant {
@@ -32,6 +33,19 @@ enum class TransferKind { Weapons, Units };
 std::string WeaponListFormat(int generation);
 std::string UnitListFormat(int generation);
 std::string ListFormat(TransferKind kind, int generation);
+
+// The record list a clipboard or drag format names; nothing for any other format.
+struct ListFormatName {
+    TransferKind kind = TransferKind::Units;
+    int generation = 0;
+};
+std::optional<ListFormatName> ParseListFormat(std::string_view format);
+
+// Why records offered under `offered` cannot be pasted (or dropped: verb) into the table on show of
+// a document of targetGeneration (shown: nothing for formations), as the status bar says it;
+// empty when they can.
+std::string RecordPasteRefusal(ListFormatName offered, int targetGeneration,
+                               std::optional<TransferKind> shown, std::string_view verb);
 
 RecordBlock EncodeWeaponBlock(const CWeaponRecord& weapon);
 // The unit with the weapons its Wpn entries name, in entry order.

@@ -1,6 +1,7 @@
 #include "exchange/recordpaste.h"
 
 #include "obdata/quorvantdoc.h"
+#include "obdata/vocabulary.h"
 
 namespace quorvant {
 namespace {
@@ -89,6 +90,11 @@ std::string PasteReport::text() const {
     return line;
 }
 
+std::string PasteReport::nationNote() const {
+    return nation.empty() ? std::string()
+                          : "; nation " + nation + " of this file (was " + carriedNation + ")";
+}
+
 std::optional<std::string> NamedSlotName(const CQuorvantDoc& doc, TransferKind kind, int slot) {
     const RecordName* name = SlotName(doc, kind, slot);
     if (!name || name->empty()) return std::nullopt;
@@ -121,7 +127,12 @@ std::optional<PasteReport> PasteBlock(CQuorvantDoc& doc, TransferKind kind, int 
             unit.Wpn[k] = static_cast<std::uint8_t>(w.slot);
             report.weapons.push_back(std::move(w));
         }
-        if (const CUnitRecord* first = SlotOf(doc.Units, 1)) unit.Nationality = first->Nationality;
+        if (const CUnitRecord* first = SlotOf(doc.Units, 1);
+            first && first->Nationality != unit.Nationality) {
+            report.carriedNation = NationNameOrCode(doc.Lists.NationList, unit.Nationality);
+            report.nation = NationNameOrCode(doc.Lists.NationList, first->Nationality);
+            unit.Nationality = first->Nationality;
+        }
         doc.Units[static_cast<std::size_t>(slot)] = unit;
         report.name = Trimmed(unit.Name);
     }

@@ -44,11 +44,15 @@ struct PasteReport {
     int slot = 0;
     std::string name;                    // the pasted record's name less its trailing blanks
     std::vector<ResolvedWeapon> weapons; // a unit's four, in entry order
+    // A unit takes the target file's nation; the names when that changed it.
+    std::string nation, carriedNation;
 
     // The weapon slots the paste replaced: the pasted weapon's own, or the free slots a unit took.
     std::vector<int> changedWeaponSlots() const;
     // One line for the status bar and the command line.
     std::string text() const;
+    // What the editor adds to it when the unit took this file's nation; empty otherwise.
+    std::string nationNote() const;
 };
 
 // Whether pasting onto the slot replaces a named record (a name of blanks counts as named), and the

@@ -95,6 +95,15 @@ const std::string& EntryOrEmpty(const NameList& list, int position) {
     return list[static_cast<std::size_t>(position)];
 }
 
+std::string NameOrCode(const NameList& list, int position, int code) {
+    if (position < 0 || position >= static_cast<int>(list.size())) return std::to_string(code);
+    return list[static_cast<std::size_t>(position)];
+}
+
+std::string NationNameOrCode(const NameList& nations, int code) {
+    return NameOrCode(nations, NationPosition(code), code);
+}
+
 std::string FormationCategoryName(int category) {
     static const std::array<const char*, 11> kNames = {"Default", "Armor", "Arty.", "Inf.", "Misc", "",
                                                        "",        "",      "",      "",     "HQ"};

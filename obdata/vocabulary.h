@@ -32,6 +32,12 @@ int NationPosition(int code);
 // The list entry at position, or the empty string outside the list.
 const std::string& EntryOrEmpty(const NameList& list, int position);
 
+// The list entry at position, or the code's number where the list has none.
+std::string NameOrCode(const NameList& list, int position, int code);
+
+// A nation code as the lists show it: its name, or its number outside the list.
+std::string NationNameOrCode(const NameList& nations, int code);
+
 // The formation category names of the record list: 0-4, 5-9 empty, 10 "HQ"; empty outside.
 std::string FormationCategoryName(int category);
 

@@ -10,13 +10,8 @@ namespace {
 constexpr int kLastCategory = 10;
 constexpr int kUnitWeapons = 4;
 
-std::string NameOrCode(const NameList& list, int position, int code) {
-    if (position < 0 || position >= static_cast<int>(list.size())) return Number(code);
-    return list[static_cast<std::size_t>(position)];
-}
-
 std::string NationName(const CQuorvantDoc& doc, int code) {
-    return NameOrCode(doc.Lists.NationList, NationPosition(code), code);
+    return NationNameOrCode(doc.Lists.NationList, code);
 }
 
 // BW1 keeps month codes; the other generations show the stored year.

@@ -141,6 +141,9 @@ bool RecordDrag::eventFilter(QObject* watched, QEvent* event) {
             drop->accept();
         } else {
             drop->ignore();
+            if (QString refusal = transfer_->RefusalOf(drop->mimeData(), "dropped");
+                event->type() == QEvent::DragEnter && !refusal.isEmpty())
+                emit transfer_->reported(refusal);
         }
         return true;
     }

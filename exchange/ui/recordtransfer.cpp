@@ -80,6 +80,17 @@ std::optional<QByteArray> RecordTransfer::OfferedBlock(const QMimeData* data) co
     return data->data(FormatOf(*kind));
 }
 
+QString RecordTransfer::RefusalOf(const QMimeData* data, const char* verb) const {
+    if (!data || OfferedBlock(data)) return {};
+    for (const QString& format : data->formats()) {
+        const QByteArray name = format.toLatin1();
+        if (auto offered =
+                ParseListFormat(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))))
+            return Latin1(RecordPasteRefusal(*offered, view_->document().Generation, ShownKind(), verb));
+    }
+    return {};
+}
+
 void RecordTransfer::Copy() {
     QClipboard* clipboard = QApplication::clipboard();
     auto kind = ShownKind();
@@ -91,14 +102,19 @@ void RecordTransfer::Copy() {
 }
 
 bool RecordTransfer::CanPaste() const {
-    return view_->SelectedRow() >= 0 && OfferedBlock(QApplication::clipboard()->mimeData()).has_value();
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return view_->SelectedRow() >= 0 &&
+           (OfferedBlock(data).has_value() || !RefusalOf(data, "pasted").isEmpty());
 }
 
 // Slot 0 is never listed, so a paste without a selected row would change a record nobody sees.
 void RecordTransfer::Paste() {
     if (view_->SelectedRow() < 0) return;
-    if (auto block = OfferedBlock(QApplication::clipboard()->mimeData()))
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (auto block = OfferedBlock(data))
         PasteOnto(view_->SelectedRow() + 1, *block);
+    else if (QString refusal = RefusalOf(data, "pasted"); !refusal.isEmpty())
+        emit reported(refusal);
 }
 
 bool RecordTransfer::PasteOnto(int slot, const QByteArray& block, bool dropped) {
@@ -126,7 +142,7 @@ bool RecordTransfer::PasteOnto(int slot, const QByteArray& block, bool dropped) 
         view_->UnitRow = slot - 1;
         doc.UpdateAllViews(kHintUnitRow);
     }
-    emit reported(Latin1(report->text()));
+    emit reported(Latin1(report->text() + report->nationNote()));
     return true;
 }
 

@@ -41,9 +41,14 @@ class RecordTransfer : public QObject {
     // The block the data offers for the table on show; nothing when it offers none.
     std::optional<QByteArray> OfferedBlock(const QMimeData* data) const;
 
+    // Why the data's records cannot go into the table on show ("pasted" or "dropped": verb); empty
+    // when it offers no records or they fit.
+    QString RefusalOf(const QMimeData* data, const char* verb) const;
+
     // Edit Copy: the selected row's record; in the formations table the clipboard is emptied.
     void Copy();
-    // Edit Paste onto the selected row; does nothing without a selected row or the table's format.
+    // Edit Paste onto the selected row; does nothing without a selected row, and says why when the
+    // clipboard's records are of another generation or table. Enabled for both.
     void Paste();
     bool CanPaste() const;
     // Pastes a block onto a slot of the table on show, asking first when the slot is named. Refreshes
@@ -64,8 +69,7 @@ class RecordTransfer : public QObject {
 };
 
 // The main frame's side: Edit Copy and Paste act on the active document's view, Paste is enabled
-// only while the clipboard offers the format of the table on show, and paste reports reach the
-// status bar.
+// while the clipboard offers records, and paste reports and refusals reach the status bar.
 void InstallTransferCommands(CMainFrame* frame);
 void AttachRecordTransfer(CMainFrame* frame, CChildFrame* child);
 void UpdateTransferCommands(CMainFrame* frame);

@@ -8,19 +8,29 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <map>
+
 namespace quorvant::ui {
 namespace {
 
 // The control numbers of the check boxes, by section.
 constexpr int kBoxIds[3] = {1420, 1421, 1423};
 
+// Each caption's dialog opens with the sections last confirmed under it in this session, so an
+// export and the import that follows it need no ticking twice.
 class DialogSectionChooser : public SectionChooser {
   public:
     SectionChoice choose(QWidget* parent, const QString& caption) override {
         CSectionDialog dialog(caption, parent);
+        dialog.setSections(last_[caption]);
         if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+        last_[caption] = dialog.sections();
         return dialog.sections();
     }
+
+  private:
+    std::map<QString, std::vector<CsvSection>> last_;
 };
 
 SectionChooser* g_installed = nullptr;
@@ -64,6 +74,11 @@ std::vector<CsvSection> CSectionDialog::sections() const {
     for (CsvSection section : kCsvSections)
         if (checkBox(section)->isChecked()) chosen.push_back(section);
     return chosen;
+}
+
+void CSectionDialog::setSections(const std::vector<CsvSection>& sections) {
+    for (CsvSection section : kCsvSections)
+        checkBox(section)->setChecked(std::find(sections.begin(), sections.end(), section) != sections.end());
 }
 
 QCheckBox* CSectionDialog::checkBox(CsvSection section) const {

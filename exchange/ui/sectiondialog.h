@@ -13,8 +13,8 @@ class QCheckBox;
 
 namespace quorvant::ui {
 
-// "Select Sections": which of the three tables an export or import covers. Every box starts
-// unchecked; the caller's caption ("Export" or "Import") becomes the window title.
+// "Select Sections": which of the three tables an export or import covers. The caller's caption
+// ("Export" or "Import") becomes the window title.
 class CSectionDialog : public QDialog {
     Q_OBJECT
   public:
@@ -22,6 +22,7 @@ class CSectionDialog : public QDialog {
 
     // The checked sections, in the order weapons, units, formations.
     std::vector<CsvSection> sections() const;
+    void setSections(const std::vector<CsvSection>& sections);
     QCheckBox* checkBox(CsvSection section) const;
 
   private:

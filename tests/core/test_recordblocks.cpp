@@ -139,3 +139,26 @@ TEST(RecordBlocks, FormatNamesCarryTheGenerationNumber) {
     EXPECT_EQ(WeaponListFormat(kBW2), "BW1WepList");
     EXPECT_EQ(ListFormat(TransferKind::Units, kBW3), "BW2UnitList");
 }
+
+TEST(RecordBlocks, ARefusalNamesTheGenerationOrTheTableThatDoNotFit) {
+    struct Case {
+        const char* format;
+        int target;
+        std::optional<TransferKind> shown;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {"BW0UnitList", kBW2, TransferKind::Units, "A BW1 unit cannot be pasted into a BW2 file"},
+        {"BW2WepList", kBW3, TransferKind::Units, "A BW3 weapon cannot be pasted into the units table"},
+        {"BW1UnitList", kBW2, TransferKind::Weapons, "A BW2 unit cannot be pasted into the weapons table"},
+        {"BW1UnitList", kBW2, std::nullopt, "A BW2 unit cannot be pasted into the formations table"},
+        {"BW1UnitList", kBW2, TransferKind::Units, ""},
+    };
+    for (const Case& c : cases) {
+        auto offered = ParseListFormat(c.format);
+        ASSERT_TRUE(offered) << c.format;
+        EXPECT_EQ(RecordPasteRefusal(*offered, c.target, c.shown, "pasted"), c.refusal);
+    }
+    for (const char* other : {"BW3UnitList", "BW1UnitLis", "text/plain", ""})
+        EXPECT_FALSE(ParseListFormat(other));
+}

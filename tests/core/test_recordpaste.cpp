@@ -137,12 +137,21 @@ TEST(RecordPaste, UnitBringsItsFourWeaponsIntoAnotherDocument) {
     EXPECT_EQ(target->SnapshotWeapons[77], CWeaponRecord{});
 }
 
-TEST(RecordPaste, UnitOnSlot1KeepsTheDocumentsNation) {
+TEST(RecordPaste, UnitOnSlot1KeepsTheDocumentsNationAndTheReportSaysSo) {
     auto doc = EmptyDoc(kBW3);
     doc->Units[1].Nationality = 31;
     CUnitRecord unit = DistinctUnit("Leopard");
-    ASSERT_TRUE(PasteBlock(*doc, TransferKind::Units, 1, EncodeUnitBlock(unit, {})));
+    unit.Nationality = 5;
+    auto report = PasteBlock(*doc, TransferKind::Units, 1, EncodeUnitBlock(unit, {}));
+    ASSERT_TRUE(report);
     EXPECT_EQ(doc->Units[1].Nationality, 31);
+    const std::string tail =
+        "; nation " + doc->Lists.NationList[31] + " of this file (was " + doc->Lists.NationList[5] + ")";
+    EXPECT_EQ(report->nationNote(), tail);
+
+    unit.Nationality = 31;
+    report = PasteBlock(*doc, TransferKind::Units, 2, EncodeUnitBlock(unit, {}));
+    EXPECT_EQ(report->nationNote(), "") << "the same nation goes unsaid";
 }
 
 TEST(RecordPaste, WeaponReplacesTheSlotAsCarried) {

@@ -99,22 +99,35 @@ TEST(SectionDialog, OpensUncheckedUnderTheCallersCaptionAndReportsTheCheckedBoxe
     EXPECT_EQ(dialog.sections(), (std::vector<CsvSection>{CsvSection::Weapons, CsvSection::Formations}));
 }
 
-TEST(SectionDialog, TheRealChooserReturnsTheBoxesOnOkAndNothingOnCancel) {
-    auto answerWith = [](const char* button, const char* box) {
-        QTimer::singleShot(0, [button, box] {
+TEST(SectionDialog, TheRealChooserReturnsTheBoxesOnOkAndOpensWithTheLastConfirmedPerCaption) {
+    std::vector<CsvSection> openedWith;
+    auto answerWith = [&openedWith](const char* button, const char* box) {
+        QTimer::singleShot(0, [&openedWith, button, box] {
             auto* dialog = qobject_cast<CSectionDialog*>(QApplication::activeModalWidget());
             ASSERT_TRUE(dialog);
+            openedWith = dialog->sections();
             if (box) dialog->findChild<QCheckBox*>(QString::fromLatin1(box))->click();
             QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
         });
     };
+    const std::vector<CsvSection> units{CsvSection::Units};
     answerWith("1", "1421");
     SectionChoice ok = SectionChooser::current().choose(nullptr, QStringLiteral("Export"));
     ASSERT_TRUE(ok);
-    EXPECT_EQ(*ok, std::vector<CsvSection>{CsvSection::Units});
+    EXPECT_EQ(*ok, units);
+    EXPECT_TRUE(openedWith.empty());
 
-    answerWith("2", "1421");
+    answerWith("2", "1420");
     EXPECT_FALSE(SectionChooser::current().choose(nullptr, QStringLiteral("Export")));
+    EXPECT_EQ(openedWith, units);
+
+    answerWith("2", nullptr);
+    EXPECT_FALSE(SectionChooser::current().choose(nullptr, QStringLiteral("Import")));
+    EXPECT_TRUE(openedWith.empty()) << "the import keeps its own choice";
+
+    answerWith("2", nullptr);
+    SectionChooser::current().choose(nullptr, QStringLiteral("Export"));
+    EXPECT_EQ(openedWith, units) << "a cancelled dialog leaves the remembered choice alone";
 }
 
 TEST_F(CsvCommands, ExportWritesTheChosenTablesAndLeavesTheDocumentAlone) {

@@ -117,6 +117,7 @@ TEST_F(RecordTransferTest, CopyAndPasteAUnitBetweenDocumentsAskingBeforeReplacin
     EXPECT_EQ(target->view()->UnitRow, 1);
     EXPECT_TRUE(target->view()->model(kViewUnits)->index(1, 0).data().toString().contains("Panther"));
     EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("Pasted unit slot 2 \"Panther\": weapon 1"));
+    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(" of this file (was ")) << "it took this file's nation";
 
     // An empty slot is pasted without a question.
     prompts.asked.clear();
@@ -125,17 +126,14 @@ TEST_F(RecordTransferTest, CopyAndPasteAUnitBetweenDocumentsAskingBeforeReplacin
     EXPECT_EQ(doc.Units[9].Name.trimmed(), "Panther");
 }
 
-TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGeneration) {
+TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGenerationAndARefusalSaysWhy) {
     source->document().OnViewMode(kViewWeapons);
     CopySlot(source, 7);
     EXPECT_EQ(Offered(), "BW2WepList");
 
-    Activate(target);
-    SelectSlot(target, 5);
-    frame->UpdateCommandStates();
-    EXPECT_FALSE(Command(ID_EDIT_PASTE)->isEnabled()); // the units table is on show
-    Command(ID_EDIT_PASTE)->trigger();
+    PasteOnSlot(target, 5); // the units table is on show
     EXPECT_TRUE(target->document().Units[5].Name.empty());
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 weapon cannot be pasted into the units table");
 
     target->document().OnViewMode(kViewWeapons);
     PasteOnSlot(target, 5);
@@ -147,8 +145,16 @@ TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGeneration) {
     bw1->document().OnViewMode(kViewWeapons);
     const auto before = bw1->document().Weapons;
     PasteOnSlot(bw1, 1);
-    EXPECT_FALSE(Command(ID_EDIT_PASTE)->isEnabled());
     EXPECT_EQ(bw1->document().Weapons, before);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 weapon cannot be pasted into a BW1 file");
+
+    // A drop says the same while the records hover over the list, and is not taken.
+    bw1->document().OnViewMode(kViewUnits);
+    auto* data = new QMimeData;
+    data->setData("BW2UnitList", QByteArray(11560, '\0'));
+    EXPECT_FALSE(DropOnRow(bw1, 1, data));
+    delete data;
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 unit cannot be dropped into a BW1 file");
 }
 
 TEST_F(RecordTransferTest, FormationsEmptyTheClipboardAndTakeNoPaste) {
