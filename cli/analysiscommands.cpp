@@ -1,7 +1,9 @@
 // The designer's tools on the command line: find names across a game folder, check a file's
-// references, compare two files. Each prints tab-separated findings; the exit code says whether
-// there were any (0 none found or equal, 1 some, 2 an error).
+// references, compare two files. Each prints tab-separated findings, names as UTF-8; the exit code
+// says whether there were any (check and diff: 0 none or equal, 1 some; find: 0 some, 1 none or no
+// folder to search; 2 an error).
 
+#include "analysis/gamefolderfiles.h"
 #include "analysis/obcompare.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
@@ -9,11 +11,10 @@
 #include "cli/obfileaccess.h"
 #include "cli/tables.h"
 #include "obdata/generation.h"
+#include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/picturenames.h"
 #include "views/columnsets.h"
-
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -58,15 +59,20 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
         table = TableNumber(*parsed);
     }
-    fs::path folder = ResolveInputPath(line.positionals[0]);
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        err << "obtool: " << folder.string() << ": no such folder\n";
-        return kExitError;
+    std::string refused;
+    std::optional<std::string> text = Utf8ToLatin1(line.positionals[1], &refused);
+    if (!text) {
+        err << "obtool: " << refused << '\n';
+        return kExitFailure;
     }
-    FolderFindResult result = FindInGameFolder(folder, *game, line.positionals[1], table);
+    fs::path folder = ResolveInputPath(line.positionals[0]);
+    if (!IsFolder(folder, err)) return kExitFailure;
+    std::vector<fs::path> files;
+    for (const GameFolderFile& file : GameFolderFiles(folder, *game)) files.push_back(file.path);
+    if (!HoldsOBFiles(folder, files, GenerationLabel(*game), err)) return kExitFailure;
+    FolderFindResult result = FindInGameFolder(folder, *game, *text, table);
     for (const FindMatch& m : result.matches)
-        out << m.file << '\t' << TableWord(m.table) << '\t' << m.slot << '\t' << m.name << '\n';
+        out << m.file << '\t' << TableWord(m.table) << '\t' << m.slot << '\t' << Latin1ToUtf8(m.name) << '\n';
     for (const SkippedFile& s : result.skipped)
         err << "obtool: " << s.file << ": " << s.reason << "; skipped\n";
     return result.matches.empty() ? kExitFound : 0;
@@ -77,17 +83,14 @@ int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
     std::optional<std::vector<std::string>> pictures;
     if (auto dir = line.option("pictures")) {
         fs::path folder = ResolveInputPath(*dir);
-        std::error_code ec;
-        if (!fs::is_directory(folder, ec)) {
-            err << "obtool: " << folder.string() << ": no such folder\n";
-            return kExitError;
-        }
+        if (!IsFolder(folder, err)) return kExitError;
         pictures = ListPictureFiles(folder);
     }
     if (!LoadOBFile(ResolveInputPath(line.positionals[0]), doc, err)) return kExitError;
     std::vector<Finding> findings = CheckReferences(doc, pictures ? &*pictures : nullptr);
     for (const Finding& f : findings)
-        out << TableWord(f.table) << '\t' << f.slot << '\t' << f.name << '\t' << f.what << '\n';
+        out << TableWord(f.table) << '\t' << f.slot << '\t' << Latin1ToUtf8(f.name) << '\t'
+            << Latin1ToUtf8(f.what) << '\n';
     return findings.empty() ? 0 : kExitFound;
 }
 
@@ -104,8 +107,8 @@ int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err) {
     }
     std::vector<FieldDifference> differences = CompareDocuments(a, b);
     for (const FieldDifference& d : differences)
-        out << TableWord(d.table) << '\t' << d.slot << '\t' << d.name << '\t' << d.field << '\t' << d.a
-            << '\t' << d.b << '\n';
+        out << TableWord(d.table) << '\t' << d.slot << '\t' << Latin1ToUtf8(d.name) << '\t' << d.field << '\t'
+            << Latin1ToUtf8(d.a) << '\t' << Latin1ToUtf8(d.b) << '\n';
     return differences.empty() ? 0 : kExitFound;
 }
 

@@ -21,13 +21,6 @@ std::optional<std::vector<CsvSection>> ChosenSections(const CommandLine& line, s
     return sections;
 }
 
-bool IsFolder(const fs::path& folder, std::ostream& err) {
-    std::error_code ec;
-    if (fs::is_directory(folder, ec)) return true;
-    err << "obtool: " << folder.string() << ": no such folder\n";
-    return false;
-}
-
 } // namespace
 
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err) {

@@ -1,8 +1,8 @@
 #include "cli/fieldedit.h"
 
-#include "obdata/latin1text.h"
 #include "cli/readbackcheck.h"
 #include "obdata/generation.h"
+#include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/recordfields.h"
 
@@ -56,11 +56,8 @@ bool IsControl(unsigned char c) {
 
 template <class Rec>
 bool SetName(Rec& record, const std::string& value, std::string& change, std::string& error) {
-    auto latin1 = Utf8ToLatin1(value);
-    if (!latin1) {
-        error = "a name is Latin-1 text: " + value + " holds a character outside it (or is not UTF-8)";
-        return false;
-    }
+    auto latin1 = Utf8ToLatin1(value, &error);
+    if (!latin1) return false;
     if (latin1->size() > static_cast<std::size_t>(kNameLength)) {
         error =
             "a name has at most 15 characters; " + Quoted(*latin1) + " has " + std::to_string(latin1->size());

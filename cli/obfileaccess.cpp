@@ -16,6 +16,22 @@ fs::path ResolveInputPath(const fs::path& path) {
     return ResolvePath(".", path).lexically_relative(".");
 }
 
+bool IsFolder(const fs::path& folder, std::ostream& err) {
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return true;
+    err << "obtool: " << folder.string() << ": no such folder\n";
+    return false;
+}
+
+bool HoldsOBFiles(const fs::path& folder, const std::vector<fs::path>& files, std::string_view label,
+                  std::ostream& err) {
+    std::error_code ec;
+    for (const fs::path& file : files)
+        if (fs::is_regular_file(file, ec)) return true;
+    err << "obtool: no " << label << " OB files in " << folder.string() << '\n';
+    return false;
+}
+
 bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
     if (path.empty()) {
         err << "obtool: no file named\n";

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string_view>
+#include <vector>
 
 namespace quorvant {
 class CQuorvantDoc;
@@ -12,6 +14,14 @@ namespace quorvant::cli {
 // A path given on the command line, found the way game files and folders are: each element by its
 // exact name first, else by the one entry of its folder that matches ignoring ASCII case.
 std::filesystem::path ResolveInputPath(const std::filesystem::path& path);
+
+// False, after saying "no such folder" on err, when folder is not one.
+bool IsFolder(const std::filesystem::path& folder, std::ostream& err);
+
+// False, after saying on err that folder holds no OB files of what label names ("BW1"), when none of
+// files is there.
+bool HoldsOBFiles(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files,
+                  std::string_view label, std::ostream& err);
 
 // Reads an OB file into doc. Only regular files are read (a device or a pipe could be endless); on
 // failure says why on err and returns false.

@@ -1,14 +1,14 @@
 #include "cli/commands.h"
-#include "obdata/latin1text.h"
 #include "cli/obfileaccess.h"
+#include "obdata/latin1text.h"
 #include "obdata/vocabulary.h"
 #include "pictures/lbmdecoder.h"
 #include "pictures/xrefscan.h"
 #include "pictures/xreftexts.h"
 #include "platform/fileio.h"
+#include "platform/pathresolve.h"
 
 #include <charconv>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -21,6 +21,19 @@ std::optional<PicFamily> ParseFamily(const std::string& text) {
     if (text == "bw3-modern") return PicFamily::BW3Modern;
     if (text == "bw3-wwii") return PicFamily::BW3WWII;
     return std::nullopt;
+}
+
+const char* FamilyLabel(PicFamily family) {
+    switch (family) {
+    case PicFamily::BW1:
+        return "BW1";
+    case PicFamily::BW2:
+        return "BW2";
+    case PicFamily::BW3Modern:
+        return "BW3 Modern";
+    default:
+        return "BW3 WWII";
+    }
 }
 
 std::optional<std::uint32_t> ParsePicture(const std::string& text) {
@@ -69,11 +82,11 @@ int RunXref(const CommandLine& line, std::ostream& out, std::ostream& err) {
         }
     }
     const fs::path folder = ResolveInputPath(line.positionals[0]);
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        err << "obtool: " << folder.string() << ": no such folder\n";
-        return kExitFailure;
-    }
+    if (!IsFolder(folder, err)) return kExitFailure;
+    std::vector<fs::path> files;
+    for (const std::string& name : FamilyOBFiles(*family))
+        files.push_back(ResolveCaseInsensitive(folder, name));
+    if (!HoldsOBFiles(folder, files, FamilyLabel(*family), err)) return kExitFailure;
     const int generation = FamilyGeneration(*family);
     const NameList nations = BuildNationList(generation);
     for (const CPicUseRecord& r : ScanFamily(*family, folder, nullptr)) {

@@ -1,9 +1,9 @@
 #include "cli/commands.h"
-#include "obdata/latin1text.h"
 #include "cli/obfileaccess.h"
 #include "cli/tables.h"
 #include "exchange/recordpaste.h"
 #include "obdata/generation.h"
+#include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/fileio.h"
 

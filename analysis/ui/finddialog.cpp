@@ -5,6 +5,7 @@
 #include "app/ui/mainframe.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/ui/gametext.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
 
@@ -38,6 +39,7 @@ FindDialog::FindDialog(CMainFrame* frame)
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("findText"));
     text_->setWhatsThis(QStringLiteral("Part of a name to look for; case does not matter."));
+    TakeGameTextOnly(text_);
     table_ = new QComboBox(this);
     table_->setObjectName(QStringLiteral("findTable"));
     table_->addItems({QStringLiteral("All tables"), QStringLiteral("Weapons"), QStringLiteral("Units"),
@@ -97,7 +99,9 @@ void FindDialog::AddMatches(const std::filesystem::path& folder, const std::vect
 void FindDialog::Find() {
     clear();
     found_ = 0;
-    const std::string text = text_->text().toLatin1().toStdString();
+    const std::optional<std::string> typed = GameTextFrom(text_->text());
+    if (!typed) return;
+    const std::string& text = *typed;
     std::optional<int> table;
     if (table_->currentIndex() > 0) table = table_->currentIndex() - 1;
 

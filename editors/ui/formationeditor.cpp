@@ -7,6 +7,7 @@
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/ui/gametext.h"
 #include "platform/ui/promptservice.h"
 
 #include <QCheckBox>
@@ -74,6 +75,7 @@ void CFormationEditor::BuildControls() {
                     true);
     name_->setModel(formationNames_);
     name_->lineEdit()->setMaxLength(kNameLength);
+    TakeGameTextOnly(name_->lineEdit());
     name_->setMinimumContentsLength(kNameLength + 2);
     name_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     name_->installEventFilter(this);
@@ -326,7 +328,7 @@ bool CFormationEditor::Store() {
     } else if (ChosenOtherThan(nation_, shownNation_)) {
         formation.Country = static_cast<std::uint8_t>(nation_->currentIndex());
     }
-    std::string name = name_->currentText().toLatin1().toStdString();
+    std::string name = GameTextFrom(name_->currentText()).value_or("");
     name.erase(name.find_last_not_of(' ') + 1);
     if (!name.empty()) formation.Name.assignPadded(name);
     if (ChosenOtherThan(catagory_, shownCatagory_))

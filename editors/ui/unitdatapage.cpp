@@ -7,6 +7,7 @@
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/ui/gametext.h"
 #include "platform/ui/promptservice.h"
 
 #include <QComboBox>
@@ -71,6 +72,7 @@ void CUnitDataPage::BuildControls() {
                     true);
     name_->addItems(RecordNames(d.Units));
     name_->lineEdit()->setMaxLength(kNameLength);
+    TakeGameTextOnly(name_->lineEdit());
     name_->setMinimumContentsLength(kNameLength + 2);
     name_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     tabOrder.push_back(name_);
@@ -293,7 +295,7 @@ bool CUnitDataPage::Store() {
     CUnitRecord& unit = context_.record();
     const int gen = doc().Generation;
 
-    unit.Name.assign(nameText_.toLatin1().toStdString());
+    if (auto name = GameTextFrom(nameText_)) unit.Name.assign(*name);
     if (Chosen(month_, shownMonth_)) unit.AvailMonth = static_cast<std::uint8_t>(month_->currentIndex());
     if (Chosen(available_, shownAvailable_))
         unit.Available = DatePositionToCode(gen, available_->currentIndex()).value_or(unit.Available);

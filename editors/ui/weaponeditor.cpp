@@ -7,6 +7,7 @@
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/stringtable.h"
+#include "obdata/ui/gametext.h"
 #include "platform/ui/promptservice.h"
 
 #include <QComboBox>
@@ -109,6 +110,7 @@ void CWeaponEditor::BuildControls() {
                 true);
     name_->addItems(RecordNames(doc.Weapons));
     name_->lineEdit()->setMaxLength(kNameLength);
+    TakeGameTextOnly(name_->lineEdit());
     name_->setMinimumContentsLength(kNameLength + 2);
     name_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     tabOrder.push_back(name_);
@@ -211,7 +213,7 @@ bool CWeaponEditor::Store() {
     if (ChosenOtherThan(class_, shownClass_))
         weapon.Class = static_cast<std::uint8_t>(class_->currentIndex());
     shownClass_ = class_->currentIndex();
-    weapon.Name.assign(name_->currentText().toLatin1().toStdString());
+    if (auto name = GameTextFrom(name_->currentText())) weapon.Name.assign(*name);
     return true;
 }
 

@@ -42,7 +42,7 @@ TEST(ObtoolFind, PrintsEveryMatchInMenuAndSlotOrder) {
     EXPECT_EQ(Obtool({"find", dir.path().string(), "--game", "bw9", "x"}).code, 2);
     EXPECT_EQ(Obtool({"find", dir.path().string(), "--game", "bw2", "x", "--table", "guns"}).code, 2);
     EXPECT_EQ(Obtool({"find", dir.path().string(), "x"}).code, 2);
-    EXPECT_EQ(Obtool({"find", (dir / "nowhere").string(), "--game", "bw2", "x"}).code, 2);
+    EXPECT_EQ(Obtool({"find", (dir / "nowhere").string(), "--game", "bw2", "x"}).code, 1);
 }
 
 TEST(ObtoolCheck, NamesEachBrokenReference) {
