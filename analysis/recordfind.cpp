@@ -57,16 +57,23 @@ std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string
 }
 
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
-                                  std::optional<int> table, const FindProgress& progress) {
+                                  std::optional<int> table, const FindProgress& progress,
+                                  const OpenDocumentOf& openDocument) {
     FolderFindResult result;
     const std::vector<GameFolderFile> files = GameFolderFiles(folder, generation);
     int done = 0;
     for (const GameFolderFile& file : files) {
         const std::size_t before = result.matches.size();
         std::string shown = file.path.filename().string();
-        CQuorvantDoc doc(generation);
-        if (std::string why; ReadGameFolderFile(file.path, doc, why, GameFileContent::NamesOnly)) {
-            auto found = FindInDocument(doc, shown, text, table);
+        const CQuorvantDoc* doc = openDocument ? openDocument(file.path) : nullptr;
+        const bool unsaved = doc && doc->DiffersFromDisk();
+        CQuorvantDoc read(generation);
+        std::string why;
+        if (!doc && ReadGameFolderFile(file.path, read, why, GameFileContent::NamesOnly)) doc = &read;
+        if (doc) {
+            auto found = FindInDocument(*doc, shown, text, table);
+            for (FindMatch& m : found) m.unsaved = unsaved;
+            if (unsaved) result.unsaved.push_back(shown);
             result.matches.insert(result.matches.end(), found.begin(), found.end());
         } else {
             result.skipped.push_back({shown, WhyUnreadable(file.path, why)});

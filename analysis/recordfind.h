@@ -19,7 +19,8 @@ struct FindMatch {
     std::string file; // the file's name as found on disk
     int table = 0;
     int slot = 0;
-    std::string name; // less its trailing blanks
+    std::string name;     // less its trailing blanks
+    bool unsaved = false; // found in an open document whose records differ from its file
 };
 
 // The listed slots (1 upward) whose name holds text, ignoring ASCII case, in table then slot order;
@@ -35,13 +36,18 @@ struct SkippedFile {
 struct FolderFindResult {
     std::vector<FindMatch> matches;
     std::vector<SkippedFile> skipped;
+    std::vector<std::string> unsaved; // the files searched in open documents with unsaved changes
 };
 
 // FindInDocument over every OB file of a generation's menus in the folder, in menu order. A file
 // that is missing or cannot be read is skipped and named. progress, when given, is told after each
 // file (files done, files in all, that file's matches) and may stop the search by returning false.
+// openDocument, when given, names the open document that holds a file (or null): that document is
+// searched as it stands rather than the file on disk.
 using FindProgress = std::function<bool(int done, int total, const std::vector<FindMatch>& found)>;
+using OpenDocumentOf = std::function<const CQuorvantDoc*(const std::filesystem::path& file)>;
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
-                                  std::optional<int> table, const FindProgress& progress = {});
+                                  std::optional<int> table, const FindProgress& progress = {},
+                                  const OpenDocumentOf& openDocument = {});
 
 } // namespace quorvant

@@ -1,6 +1,6 @@
 #include "analysis/referencecheck.h"
 
-#include "obdata/generation.h"
+#include "editors/formationentries.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/picturenames.h"
 #include "views/columnsets.h"
@@ -9,8 +9,6 @@
 
 namespace quorvant {
 namespace {
-
-constexpr int kSubFormationFlag = 1000;
 
 template <class Rec> bool IsNamedSlot(const std::vector<Rec>& table, int slot) {
     return slot >= 0 && slot < static_cast<int>(table.size()) &&
@@ -53,17 +51,8 @@ void CheckSidePicture(const CQuorvantDoc& doc, int slot, const std::vector<std::
                         "side picture " + std::to_string(number) + " has no file " + name + ".lbm"});
 }
 
-// The formation a flagged entry names, or -1 for an entry that names a unit. The first entry is the
-// formation's own leading unit and never names a sub-formation.
-int SubFormationOf(const CQuorvantDoc& doc, const CFormationRecord& f, int entry) {
-    if (doc.Generation == kBW1 || entry == 0) return -1;
-    const int value = f.Units[static_cast<std::size_t>(entry)];
-    return value >= kSubFormationFlag ? value - kSubFormationFlag : -1;
-}
-
-int UnitOf(const CQuorvantDoc& doc, const CFormationRecord& f, int entry) {
-    auto e = static_cast<std::size_t>(entry);
-    return doc.Generation == kBW1 ? f.UnitsBW1[e] : f.Units[e];
+FormationEntry EntryOf(const CQuorvantDoc& doc, const CFormationRecord& f, int entry) {
+    return DecodeFormationEntry(doc.Generation, f.unitEntry(doc.Generation, entry));
 }
 
 // Whether following the sub-formations from start comes back to target.
@@ -77,7 +66,7 @@ bool LeadsTo(const CQuorvantDoc& doc, int start, int target) {
         if (!IsNamedSlot(doc.Formations, at) || !seen.insert(at).second) continue;
         const CFormationRecord& f = doc.Formations[static_cast<std::size_t>(at)];
         for (int entry = 0; entry < kFormationEntries; ++entry)
-            if (int sub = SubFormationOf(doc, f, entry); sub >= 0) pending.push_back(sub);
+            if (FormationEntry e = EntryOf(doc, f, entry); e.flagged) pending.push_back(e.number);
     }
     return false;
 }
@@ -87,7 +76,9 @@ void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& fin
     for (int entry = 0; entry < kFormationEntries; ++entry) {
         const std::string prefix = "entry " + std::to_string(entry + 1) + " names ";
         std::string problem;
-        if (int sub = SubFormationOf(doc, f, entry); sub >= 0) {
+        const FormationEntry e = EntryOf(doc, f, entry);
+        if (e.flagged) {
+            const int sub = e.number;
             if (sub == slot)
                 problem = prefix + "this formation itself";
             else if (sub >= static_cast<int>(doc.Formations.size()))
@@ -98,7 +89,7 @@ void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& fin
                 problem =
                     prefix + "formation " + std::to_string(sub) + ", which leads back to this formation";
         } else {
-            const int unit = UnitOf(doc, f, entry);
+            const int unit = e.number;
             if (unit == 0) continue;
             if (unit >= static_cast<int>(doc.Units.size()))
                 problem = prefix + "unit slot " + std::to_string(unit) + ", past the unit table";

@@ -44,6 +44,7 @@ struct Chunks {
     std::vector<Rgb> cmap;
     bool hasCmap = false;
     std::uint32_t camg = 0;
+    bool directColour = false; // a DCOL chunk: pixel bits are colour components, not indices
     std::span<const std::uint8_t> body;
     bool hasBody = false;
 };
@@ -65,6 +66,8 @@ bool ReadChunk(Chunks& c, const std::uint8_t* id, std::span<const std::uint8_t> 
         c.hasCmap = true;
     } else if (IdIs(id, "CAMG")) {
         if (data.size() >= 4) c.camg = Be32(data.data());
+    } else if (IdIs(id, "DCOL")) {
+        c.directColour = true;
     } else if (IdIs(id, "BODY") && !c.hasBody) {
         c.body = data;
         c.hasBody = true;
@@ -107,6 +110,7 @@ bool CheckHeader(const Chunks& c, std::string& reason) {
     if (c.chunky && h.planes != 8) return Fail(reason, "a PBM picture must have 8 bits per pixel");
     if (h.planes < 1 || h.planes > 8)
         return Fail(reason, std::to_string(h.planes) + " bit planes are not supported");
+    if (c.directColour) return Fail(reason, "direct-colour pictures are not supported");
     if ((c.camg & kCamgHam) && !c.chunky && h.planes != 6 && h.planes != 8)
         return Fail(reason, "a HAM picture must have 6 or 8 bit planes");
     return true;

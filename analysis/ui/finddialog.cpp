@@ -89,8 +89,9 @@ FindDialog::FindDialog(CMainFrame* frame)
 void FindDialog::AddMatches(const std::filesystem::path& folder, const std::vector<FindMatch>& matches) {
     for (const FindMatch& m : matches) {
         const QString path = QString::fromStdString((folder / m.file).string());
-        addRow({QString::fromStdString(m.file), QString::fromLatin1(TableWord(m.table)),
-                QString::number(m.slot), Latin1(m.name)},
+        QString file = QString::fromStdString(m.file);
+        if (m.unsaved) file += QStringLiteral(" (unsaved changes)");
+        addRow({file, QString::fromLatin1(TableWord(m.table)), QString::number(m.slot), Latin1(m.name)},
                QVariantList{path, m.table, m.slot});
     }
     found_ += static_cast<int>(matches.size());
@@ -123,14 +124,19 @@ void FindDialog::Find() {
     }
     progress_->setVisible(true);
     find_->setEnabled(false);
-    FolderFindResult result = FindInGameFolder(folder, generation, text, table,
-                                               [&](int done, int total, const std::vector<FindMatch>& found) {
-                                                   AddMatches(folder, found);
-                                                   progress_->setMaximum(total);
-                                                   progress_->setValue(done);
-                                                   QApplication::processEvents();
-                                                   return isVisible();
-                                               });
+    FolderFindResult result = FindInGameFolder(
+        folder, generation, text, table,
+        [&](int done, int total, const std::vector<FindMatch>& found) {
+            AddMatches(folder, found);
+            progress_->setMaximum(total);
+            progress_->setValue(done);
+            QApplication::processEvents();
+            return isVisible();
+        },
+        [this](const std::filesystem::path& file) -> const CQuorvantDoc* {
+            CChildFrame* open = frame_->FindOpenDocument(QString::fromStdString(file.string()));
+            return open ? &open->document() : nullptr;
+        });
     progress_->setVisible(false);
     find_->setEnabled(true);
     QString summary = QStringLiteral("%1 found in %2.")
@@ -145,6 +151,12 @@ void FindDialog::Find() {
         if (result.skipped.size() > kNamed)
             names << QStringLiteral("and %1 more").arg(result.skipped.size() - kNamed);
         summary += QStringLiteral(" Skipped: ") + names.join(QStringLiteral(", ")) + QStringLiteral(".");
+    }
+    if (!result.unsaved.empty()) {
+        QStringList names;
+        for (const std::string& file : result.unsaved) names << QString::fromStdString(file);
+        summary += QStringLiteral(" Searched as open, with unsaved changes: ") +
+                   names.join(QStringLiteral(", ")) + QStringLiteral(".");
     }
     setSummary(summary);
     fitColumns();

@@ -55,6 +55,8 @@ class CMainFrame : public QMainWindow {
     // Opens path as a document and shows it, or brings forward the window already showing it.
     // Returns that window, or nullptr when the file could not be opened (the user was told why).
     CChildFrame* OpenDocumentFile(const QString& path);
+    // The window of the document read from the file at path (the same file, however spelled), if open.
+    CChildFrame* FindOpenDocument(const QString& path) const;
     void OnOpenByMenu(int command);
     void OnFileOpen();
 
@@ -84,7 +86,6 @@ class CMainFrame : public QMainWindow {
     void RebuildRecentFiles();
 
     // mainframedocuments.cpp
-    CChildFrame* FindOpenDocument(const QString& path) const;
     void AddChild(CChildFrame* child);
     void PlaceNewChild(CChildFrame* child);
     void CascadeWindows();

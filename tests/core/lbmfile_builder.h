@@ -58,6 +58,11 @@ inline Bytes Camg(std::uint32_t mode) {
     return Chunk("CAMG", b);
 }
 
+// A direct-colour picture's bits per component, then a pad word.
+inline Bytes Dcol(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    return Chunk("DCOL", {red, green, blue, 0, 0});
+}
+
 inline std::uint32_t Le32(const Bytes& b, std::size_t at) {
     return b[at] | std::uint32_t{b[at + 1]} << 8 | std::uint32_t{b[at + 2]} << 16 |
            std::uint32_t{b[at + 3]} << 24;

@@ -181,6 +181,16 @@ TEST(LbmDecoder, HoldAndModifyComesOutAsTrueColour) {
     EXPECT_EQ(rgb(3), (std::array<std::uint8_t, 3>{0xFF, 0x88, 0x22}));
 }
 
+TEST(LbmDecoder, DirectColourPicturesAreRefusedWhateverTheirDepthOrPalette) {
+    const std::vector<Bytes> pictures = {
+        Form("ILBM", {Bmhd(8, 1, 8), Dcol(3, 3, 2), Chunk("BODY", Bytes(16, 0))}),
+        Form("ILBM", {Bmhd(8, 1, 4), Dcol(2, 1, 1), Chunk("BODY", Bytes(8, 0))}),
+        Form("ILBM", {Bmhd(8, 1, 1), Cmap({0, 0, 0, 255, 255, 255}), Dcol(1, 0, 0), Chunk("BODY", {0, 0})}),
+        Form("PBM ", {Bmhd(2, 1, 8), Chunk("BODY", {1, 2}), Dcol(3, 3, 2)}),
+    };
+    for (const Bytes& lbm : pictures) EXPECT_EQ(Refusal(lbm), "direct-colour pictures are not supported");
+}
+
 TEST(LbmDecoder, MalformedFilesFailWithAReason) {
     const Bytes bmhd = Bmhd(4, 2, 8);
     EXPECT_NE(Refusal({}).find("IFF"), std::string::npos);

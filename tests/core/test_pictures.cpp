@@ -178,6 +178,7 @@ TEST(PackedPicture, TrueColourPictureHasNoPaletteAndPaintsFromItsPixels) {
 TEST_F(PictureFolder, SlotLoadsOncePerNumberAndShowsThePlaceholderForAMissingFile) {
     write("P0001.lbm", TwoColourLbm());
     write("P0002.lbm", {1, 2, 3});
+    write("P0004.lbm", Form("ILBM", {Bmhd(8, 1, 8), Dcol(3, 3, 2), Chunk("BODY", Bytes(16, 0))}));
     std::vector<std::string> listing = ListPictureFiles(dir_);
     PictureSlot slot;
     std::size_t position = 9;
@@ -195,6 +196,8 @@ TEST_F(PictureFolder, SlotLoadsOncePerNumberAndShowsThePlaceholderForAMissingFil
     position = 5;
     EXPECT_EQ(slot.show(listing, dir_, "P0003", position), ShownPicture::Placeholder);
     EXPECT_EQ(position, 5u);
+    slot.drop();
+    EXPECT_EQ(slot.show(listing, dir_, "P0004", position), ShownPicture::Unchanged);
 }
 
 } // namespace

@@ -39,24 +39,42 @@ TEST(ReferenceCheck, SubFormationLoopsAreFoundThroughOtherFormations) {
     doc.Formations[3].Units[4] = 1001;
     doc.Formations[4].Units[1] = 1002;       // 4 leads into the loop but not back to 4
     doc.Formations[4].Units[2] = 1000 + 250; // past the table
-    doc.Formations[4].Units[0] = 1001;       // the first entry always names a unit: an empty unit slot
     EXPECT_EQ(Whats(CheckReferences(doc)),
               (std::vector<std::string>{"1: entry 2 names formation 2, which leads back to this formation",
                                         "2: entry 2 names formation 3, which leads back to this formation",
                                         "3: entry 5 names formation 1, which leads back to this formation",
-                                        "4: entry 1 names unit slot 1001, past the unit table",
                                         "4: entry 3 names formation 250, past the formation table"}));
+}
+
+TEST(ReferenceCheck, TheFirstEntryNamesASubFormationFromOneThousandUp) {
+    for (int generation : {kBW2, kBW3}) {
+        CQuorvantDoc doc;
+        Formations(doc, generation);
+        doc.Formations[1].Units[0] = 1002; // 1 -> 2 -> 1, both through their first entries
+        doc.Formations[2].Units[0] = 1001;
+        doc.Formations[3].Units[0] = 1006;
+        doc.Formations[4].Units[0] = 1001; // into the loop, not back to 4
+        EXPECT_EQ(
+            Whats(CheckReferences(doc)),
+            (std::vector<std::string>{"1: entry 1 names formation 2, which leads back to this formation",
+                                      "2: entry 1 names formation 1, which leads back to this formation",
+                                      "3: entry 1 names empty formation 6"}))
+            << generation;
+    }
 }
 
 TEST(ReferenceCheck, BlankSlotsAreNeverReportedAndBW1EntriesAreUnitsOnly) {
     CQuorvantDoc doc;
     OBFileBuilder file = OBFileBuilder::BW1();
-    file.formationName(1, "Coy").unitName(3, "Rifles");
+    file.formationName(1, "Coy").formationName(2, "Pln").unitName(3, "Rifles");
     doc.ReadBytes(file.bytes());
     doc.Formations[1].UnitsBW1 = {3, 0, 200, 0, 0, 0, 0, 0, 0, 0};
+    doc.Formations[2].UnitsBW1[0] = 251;
     doc.Formations[5].UnitsBW1[0] = 99; // a blank formation is nobody's concern
     doc.Units[4].Ammo[0] = 9;           // nor a blank unit
-    EXPECT_EQ(Whats(CheckReferences(doc)), std::vector<std::string>{"1: entry 3 names empty unit slot 200"});
+    EXPECT_EQ(Whats(CheckReferences(doc)),
+              (std::vector<std::string>{"1: entry 3 names empty unit slot 200",
+                                        "2: entry 1 names unit slot 251, past the unit table"}));
 }
 
 TEST(ReferenceCheck, SidePicturesFollowTheNameFormOfTheFilesNation) {

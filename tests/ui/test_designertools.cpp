@@ -5,6 +5,7 @@
 #include "views/ui/unitview.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTableView>
@@ -71,6 +72,36 @@ TEST_F(DesignerTools, FindSearchesTheGamesFilesAndOpensTheRecordFound) {
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->document().FileName(), "OBBR");
     EXPECT_EQ(opened->view()->SelectedRow(), 0);
+    dialog->close();
+}
+
+TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChanges) {
+    ui::CChildFrame* child = Open(32842);
+    ASSERT_NE(child, nullptr);
+    child->document().Units.at(1).Name.assignPadded("Panther");
+    child->document().SetModifiedFlag(true);
+    auto* dialog = new ui::FindDialog(frame.get());
+    dialog->scopeBox()->setCurrentIndex(1);
+    dialog->show();
+    auto* summary = dialog->findChild<QLabel*>(QStringLiteral("summary"));
+    ASSERT_NE(summary, nullptr);
+    const struct {
+        const char* text;
+        QList<QStringList> rows;
+    } searches[] = {
+        {"panther", {{"OBPZ (unsaved changes)", "units", "1", "Panther"}}},
+        {"pzkpfw", {}},
+        {"matilda", {{"OBBR", "units", "1", "Matilda"}}},
+    };
+    for (const auto& search : searches) {
+        dialog->textBox()->setText(QString::fromLatin1(search.text));
+        dialog->Find();
+        QList<QStringList> rows;
+        for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
+            rows << Row(dialog->list()->topLevelItem(i));
+        EXPECT_EQ(rows, search.rows) << search.text;
+        EXPECT_TRUE(summary->text().contains(QStringLiteral("unsaved changes: OBPZ."))) << search.text;
+    }
     dialog->close();
 }
 
