@@ -10,8 +10,10 @@
 #include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QMenu>
 
 namespace quorvant::ui {
 
@@ -23,6 +25,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
+    // Ctrl+W and Ctrl+F4 belong to File > Close; the frame's own menu claiming them too made both
+    // ambiguous, so neither did anything.
+    for (QAction* entry : systemMenu()->actions()) entry->setShortcuts({});
     editors_ = std::make_unique<EditorHost>(view_, *doc_);
     connect(editors_.get(), &EditorHost::editorsChanged, this, &CChildFrame::undoStateChanged);
     doc_->AddObserver(this);

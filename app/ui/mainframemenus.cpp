@@ -72,8 +72,8 @@ QAction* CMainFrame::AddCommand(int command, const QString& text, const QList<QK
 void CMainFrame::CreateActions() {
     connect(AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), {Keys("Ctrl+O")}), &QAction::triggered, this,
             &CMainFrame::OnFileOpen);
-    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close"), {Keys("Ctrl+W")}), &QAction::triggered, this,
-            &CMainFrame::OnCloseDocument);
+    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close"), {Keys("Ctrl+W"), Keys("Ctrl+F4")}),
+            &QAction::triggered, this, &CMainFrame::OnCloseDocument);
     connect(AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), {Keys("Ctrl+S")}), &QAction::triggered, this,
             [this] { OnSave(false); });
     connect(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As...")), &QAction::triggered, this,
