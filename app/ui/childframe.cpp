@@ -107,16 +107,23 @@ bool CChildFrame::SaveTo(const QString& path) {
     return true;
 }
 
+bool CChildFrame::ConfirmEditorChanges() {
+    const std::string& name = doc_->LoadedFromFile() ? doc_->FileName() : doc_->GetTitle();
+    return editors_->ConfirmChanges(QString::fromStdString(name));
+}
+
 bool CChildFrame::SaveModified() {
-    // Edits not confirmed with OK are not the document's to save.
+    // Edits not confirmed with OK are not the document's to save unless the user applies them.
+    if (!ConfirmEditorChanges()) return false;
+    if (doc_->IsModified()) {
+        PromptAnswer answer =
+            Prompt(PromptKind::SaveDiscardCancel,
+                   tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
+        if (answer == PromptAnswer::Cancel) return false;
+        if (answer == PromptAnswer::Yes && !Save()) return false;
+    }
     editors_->CloseEditors();
-    if (!doc_->IsModified()) return true;
-    PromptAnswer answer =
-        Prompt(PromptKind::SaveDiscardCancel,
-               tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
-    if (answer == PromptAnswer::Cancel) return false;
-    if (answer == PromptAnswer::No) return true;
-    return Save();
+    return true;
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
