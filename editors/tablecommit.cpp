@@ -12,4 +12,17 @@ void RevertTable(CQuorvantDoc& doc, int kind) {
     if (IsRecordTable(kind)) doc.RevertEdit(kind);
 }
 
+bool TableDiffersFromSnapshot(const CQuorvantDoc& doc, int kind) {
+    switch (kind) {
+    case kWeaponTable:
+        return doc.Weapons != doc.SnapshotWeapons;
+    case kUnitTable:
+        return doc.Units != doc.SnapshotUnits;
+    case kFormationTable:
+        return doc.Formations != doc.SnapshotFormations;
+    default:
+        return false;
+    }
+}
+
 } // namespace quorvant

@@ -16,4 +16,7 @@ bool CommitTable(CQuorvantDoc& doc, int kind);
 // back with it becomes a step of its own, so Undo brings it back.
 void RevertTable(CQuorvantDoc& doc, int kind);
 
+// Whether the kind's table holds changes its snapshot does not: what OK would keep and Cancel drop.
+bool TableDiffersFromSnapshot(const CQuorvantDoc& doc, int kind);
+
 } // namespace quorvant

@@ -6,6 +6,7 @@
 #include "obdata/obreader.h"
 #include "obdata/obwriter.h"
 #include "platform/fileio.h"
+#include "platform/pathresolve.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -140,10 +141,11 @@ void CQuorvantDoc::TakeSnapshots() {
 std::string CQuorvantDoc::ComputeTitle(const std::string& proposed) const {
     if (!loadedFromFile_) return proposed;
     if (Generation == kBW1) return fileName_;
-    char text[64];
-    const std::string& nation = EntryOrEmpty(Lists.NationList, NationPosition(FileNation));
-    std::snprintf(text, sizeof text, "%s%02d - ", Generation == kBW2 ? "MOB" : "KOB", FileNation);
-    return text + nation;
+    char own[16];
+    std::snprintf(own, sizeof own, "%s%02d", Generation == kBW2 ? "MOB" : "KOB", FileNation);
+    // A file under another name than its nation's (a copy saved as) is named as it is on disk.
+    const std::string file = EqualsIgnoringAsciiCase(fileName_, own) ? std::string(own) : fileName_;
+    return file + " - " + EntryOrEmpty(Lists.NationList, NationPosition(FileNation));
 }
 
 void CQuorvantDoc::SetTitle(const std::string& proposed) {

@@ -10,8 +10,10 @@
 #include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
+#include <QMenu>
 
 namespace quorvant::ui {
 
@@ -23,6 +25,9 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
     view_ = new CUnitView(*doc_, this);
     setWidget(view_);
+    // Ctrl+W and Ctrl+F4 belong to File > Close; the frame's own menu claiming them too made both
+    // ambiguous, so neither did anything.
+    for (QAction* entry : systemMenu()->actions()) entry->setShortcuts({});
     editors_ = std::make_unique<EditorHost>(view_, *doc_);
     connect(editors_.get(), &EditorHost::editorsChanged, this, &CChildFrame::undoStateChanged);
     doc_->AddObserver(this);
@@ -102,16 +107,23 @@ bool CChildFrame::SaveTo(const QString& path) {
     return true;
 }
 
+bool CChildFrame::ConfirmEditorChanges() {
+    const std::string& name = doc_->LoadedFromFile() ? doc_->FileName() : doc_->GetTitle();
+    return editors_->ConfirmChanges(QString::fromStdString(name));
+}
+
 bool CChildFrame::SaveModified() {
-    // Edits not confirmed with OK are not the document's to save.
+    // Edits not confirmed with OK are not the document's to save unless the user applies them.
+    if (!ConfirmEditorChanges()) return false;
+    if (doc_->IsModified()) {
+        PromptAnswer answer =
+            Prompt(PromptKind::SaveDiscardCancel,
+                   tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
+        if (answer == PromptAnswer::Cancel) return false;
+        if (answer == PromptAnswer::Yes && !Save()) return false;
+    }
     editors_->CloseEditors();
-    if (!doc_->IsModified()) return true;
-    PromptAnswer answer =
-        Prompt(PromptKind::SaveDiscardCancel,
-               tr("Save changes to %1?").arg(QString::fromStdString(doc_->GetTitle())), this);
-    if (answer == PromptAnswer::Cancel) return false;
-    if (answer == PromptAnswer::No) return true;
-    return Save();
+    return true;
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event) {

@@ -37,9 +37,12 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     // Both say why a save failed and return false, leaving the file on disk as it was.
     bool Save();
     bool SaveAs();
-    // Before the document goes: closes its editors as Cancel would, then asks whether to save changes.
-    // False when the user cancelled or the save failed, so the document must stay.
+    // Before the document goes: asks whether to apply each editor's changes not confirmed yet, then
+    // whether to save the document; the editors left then close as Cancel would. False when the user
+    // cancelled or the save failed, so the document and its editors must stay.
     bool SaveModified();
+    // The first half of that: the editors' questions alone.
+    bool ConfirmEditorChanges();
 
     // Whether another window holds the document of path; a save never writes over such a file.
     std::function<bool(const QString& path)> HeldElsewhere;

@@ -171,6 +171,14 @@ void CMainFrame::ShowStatusMessage(const QString& text) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Every editor's question comes before any save question, so a Cancel leaves everything open.
+    for (CChildFrame* child : std::vector<CChildFrame*>(children_)) {
+        mdi_->setActiveSubWindow(child);
+        if (!child->ConfirmEditorChanges()) {
+            event->ignore();
+            return;
+        }
+    }
     for (CChildFrame* child : std::vector<CChildFrame*>(children_)) {
         mdi_->setActiveSubWindow(child);
         if (!child->SaveModified()) {

@@ -7,11 +7,14 @@
 #include "app/ui/lockindicators.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/programart.h"
+#include "editors/ui/editorhost.h"
+#include "editors/ui/recordeditor.h"
 #include "exchange/ui/recordtransfer.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/ui/lbmcrossrefcommand.h"
+#include "views/columnsets.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -72,8 +75,8 @@ QAction* CMainFrame::AddCommand(int command, const QString& text, const QList<QK
 void CMainFrame::CreateActions() {
     connect(AddCommand(ID_FILE_OPEN, QStringLiteral("&Open..."), {Keys("Ctrl+O")}), &QAction::triggered, this,
             &CMainFrame::OnFileOpen);
-    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close"), {Keys("Ctrl+W")}), &QAction::triggered, this,
-            &CMainFrame::OnCloseDocument);
+    connect(AddCommand(ID_FILE_CLOSE, QStringLiteral("&Close"), {Keys("Ctrl+W"), Keys("Ctrl+F4")}),
+            &QAction::triggered, this, &CMainFrame::OnCloseDocument);
     connect(AddCommand(ID_FILE_SAVE, QStringLiteral("&Save"), {Keys("Ctrl+S")}), &QAction::triggered, this,
             [this] { OnSave(false); });
     connect(AddCommand(ID_FILE_SAVE_AS, QStringLiteral("Save &As...")), &QAction::triggered, this,
@@ -274,6 +277,22 @@ void CMainFrame::FillWindowMenu() {
         a->setCheckable(true);
         a->setChecked(w == mdi_->currentSubWindow());
         connect(a, &QAction::triggered, this, [this, w] { mdi_->setActiveSubWindow(w); });
+    }
+    // The record editors too, so one hidden behind the main window can be found.
+    int number = static_cast<int>(windows.size());
+    for (CChildFrame* child : children_) {
+        for (int kind : {kWeaponTable, kUnitTable, kFormationTable}) {
+            QPointer<CRecordEditor> editor = child->editors()->editor(kind);
+            if (!editor || editor->IsFinished()) continue;
+            QAction* a = windowMenu_->addAction(
+                QStringLiteral("&%1 %2 - %3")
+                    .arg(++number)
+                    .arg(editor->windowTitle(), child->windowTitle().remove(QStringLiteral("[*]"))));
+            a->setProperty("windowEntry", true);
+            connect(a, &QAction::triggered, this, [editor] {
+                if (editor) editor->BringToFront();
+            });
+        }
     }
 }
 

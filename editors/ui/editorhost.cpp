@@ -3,6 +3,7 @@
 #include "editors/tablecommit.h"
 #include "editors/ui/editorfactory.h"
 #include "editors/ui/recordeditor.h"
+#include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
 
 namespace quorvant::ui {
@@ -26,22 +27,25 @@ void EditorHost::Open(int kind, int slot) {
     // An editor that closed but whose notice is still on its way is done with.
     if (held && held->IsFinished()) OnEditorClosed(held, held->result() == QDialog::Accepted ? 1 : 2);
     if (held) {
-        held->RePoint(slot);
+        held->ShowSlot(slot);
     } else {
         held = MakeRecordEditor(kind, doc_, slot);
         if (!held) return;
         CRecordEditor* created = held;
+        // A window of its own that stays above the main window, modeless, and still ours to delete.
+        if (view_) created->setParent(view_->window(), created->windowFlags() | Qt::Dialog);
         // Its OK or Cancel already ends what Undo and Redo may do; the notice below comes later.
         connect(created, &QDialog::finished, this, &EditorHost::editorsChanged);
         // The notice is posted, so the editor has returned from its own handler before it goes.
         connect(
             created, &CRecordEditor::editorClosed, this,
-            [this, created](int result, int) { OnEditorClosed(created, result); }, Qt::QueuedConnection);
+            [this, created = QPointer<CRecordEditor>(created)](int result, int) {
+                if (created) OnEditorClosed(created, result);
+            },
+            Qt::QueuedConnection);
     }
     if (view_) *view_->RowOf(kind) = slot - 1;
-    held->show();
-    held->raise();
-    held->activateWindow();
+    held->BringToFront();
     emit editorsChanged();
 }
 
@@ -66,6 +70,21 @@ void EditorHost::Forget(CRecordEditor* editor) {
     editor->disconnect(this);
     editor->hide();
     emit editorsChanged();
+}
+
+bool EditorHost::ConfirmChanges(const QString& documentName) {
+    for (const QPointer<CRecordEditor>& held : editors_) {
+        if (!held || !held->HasUnconfirmedChanges()) continue;
+        held->BringToFront();
+        PromptAnswer answer =
+            Prompt(PromptKind::ApplyDiscardCancel,
+                   tr("Apply the changes in %1 to %2?").arg(held->windowTitle(), documentName), held);
+        if (answer == PromptAnswer::Cancel || !held) return false;
+        answer == PromptAnswer::Yes ? held->accept() : held->reject();
+        if (!held->IsFinished()) return false;
+        OnEditorClosed(held, answer == PromptAnswer::Yes ? 1 : 2);
+    }
+    return true;
 }
 
 void EditorHost::CloseEditors() {

@@ -26,6 +26,8 @@ QMessageBox::StandardButtons ButtonsOf(PromptKind kind) {
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case PromptKind::SaveDiscardCancel:
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    case PromptKind::ApplyDiscardCancel:
+        return QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -35,6 +37,7 @@ PromptAnswer AnswerOf(int button) {
     switch (button) {
     case QMessageBox::Yes:
     case QMessageBox::Save:
+    case QMessageBox::Apply:
         return PromptAnswer::Yes;
     case QMessageBox::No:
     case QMessageBox::Discard:
@@ -53,6 +56,7 @@ class MessageBoxPrompts : public PromptService {
         QMessageBox box(IconOf(kind), title, text, ButtonsOf(kind), parent);
         if (!detail.isEmpty()) box.setDetailedText(detail);
         if (kind == PromptKind::SaveDiscardCancel) box.setDefaultButton(QMessageBox::Save);
+        if (kind == PromptKind::ApplyDiscardCancel) box.setDefaultButton(QMessageBox::Apply);
         // Closing a question box with Escape or its close button means the safe answer.
         if (kind == PromptKind::YesNo) box.setEscapeButton(QMessageBox::No);
         return AnswerOf(box.exec());
@@ -82,7 +86,7 @@ PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text
     asked.push_back({kind, text, title, detail});
     if (answers.empty())
         return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ||
-                       kind == PromptKind::SaveDiscardCancel
+                       kind == PromptKind::SaveDiscardCancel || kind == PromptKind::ApplyDiscardCancel
                    ? PromptAnswer::Yes
                    : PromptAnswer::Ok;
     PromptAnswer a = answers.front();

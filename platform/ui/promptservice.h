@@ -9,8 +9,17 @@ class QWidget;
 
 namespace quorvant::ui {
 
-// SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons; they answer Yes, No, Cancel.
-enum class PromptKind { Information, Exclamation, Stop, YesNo, YesNoCancel, SaveDiscardCancel };
+// SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons, ApplyDiscardCancel its Apply,
+// Discard and Cancel buttons; both answer Yes, No, Cancel.
+enum class PromptKind {
+    Information,
+    Exclamation,
+    Stop,
+    YesNo,
+    YesNoCancel,
+    SaveDiscardCancel,
+    ApplyDiscardCancel
+};
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 
 // Every message box of the program goes through here, so tests can answer them.

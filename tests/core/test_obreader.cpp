@@ -307,6 +307,11 @@ TEST(OBReader, TitleFollowsTheGenerationRule) {
     CQuorvantDoc bw2;
     ASSERT_TRUE(bw2.OnOpenDocument(write("MOB31", b2)));
     EXPECT_EQ(bw2.GetTitle(), "MOB31 - Greece");
+    // The nation's own name in any case, or the name on disk when the file is called otherwise.
+    ASSERT_TRUE(bw2.OnOpenDocument(write("mob31", b2)));
+    EXPECT_EQ(bw2.GetTitle(), "MOB31 - Greece");
+    ASSERT_TRUE(bw2.OnOpenDocument(write("Greek copy", b2)));
+    EXPECT_EQ(bw2.GetTitle(), "Greek copy - Greece");
 
     OBFileBuilder b3 = OBFileBuilder::BW3();
     b3.column(25000, 1, 71);

@@ -13,7 +13,8 @@ TEST_F(TableEditorTest, FormationEditorOpensOnceAndRePointsWithoutStoring) {
     ui::CFormationEditor* first = openFormation(5);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->windowTitle(), "Formations");
-    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_TRUE(first->isWindow());
+    EXPECT_EQ(first->parentWidget(), view->window()) << "it stays above the window of its list";
     EXPECT_EQ(field(1230)->text(), "5");
     EXPECT_EQ(box(1231)->currentText().trimmed(), "Form 5");
     EXPECT_FALSE(push(1270)->isEnabled());

@@ -127,13 +127,15 @@ TEST_F(UndoRedoTest, AnEditorsCancelThatTakesBackAPasteCanItselfBeUndone) {
     EXPECT_EQ(undo()->text(), "&Undo Paste Weapon onto Slot 12");
 }
 
-TEST_F(UndoRedoTest, ClosingWithOnlyUnconfirmedEditsAsksNothing) {
+TEST_F(UndoRedoTest, ClosingWithOnlyUnconfirmedEditsAsksOnlyWhetherToApplyThem) {
     child->editors()->Open(kWeaponTable, 1);
     child->editors()->editor(kWeaponTable)->findChild<QLineEdit*>("1301")->setText("77");
     child->editors()->editor(kWeaponTable)->findChild<QPushButton*>("1061")->click(); // stored by moving on
     ASSERT_EQ(doc().Weapons[1].HEPen, 77);
     EXPECT_TRUE(doc().DiffersFromDisk());
-    child->close(); // Cancel takes the edit back: nothing is left to save
-    EXPECT_TRUE(prompts.asked.empty());
+    prompts.answers = {ui::PromptAnswer::No};
+    child->close(); // Discard takes the edit back: nothing is left to save
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].kind, ui::PromptKind::ApplyDiscardCancel);
     QTRY_VERIFY(frame->childFrames().empty());
 }

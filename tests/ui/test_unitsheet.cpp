@@ -21,7 +21,8 @@ TEST_F(UnitSheetTest, ADoubleClickOpensOneSheetThatLaterRequestsRePoint) {
     ASSERT_NE(sheet(), nullptr);
     ui::CUnitsPropSheet* first = sheet();
     EXPECT_EQ(first->windowTitle(), "Unit Information");
-    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_TRUE(first->isWindow());
+    EXPECT_EQ(first->parentWidget(), view->window()) << "it stays above the window of its list";
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(first->CurrentSlot(), 5);
     ASSERT_EQ(first->tabs()->count(), 3);

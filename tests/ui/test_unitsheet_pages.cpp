@@ -185,7 +185,7 @@ TEST_F(UnitSheetTest, EveryControlExplainsItself) {
 
 class UnitSheetDocumentTest : public MainFrameTest {};
 
-TEST_F(UnitSheetDocumentTest, ClosingTheDocumentCancelsItsSheetFirst) {
+TEST_F(UnitSheetDocumentTest, ClosingTheDocumentDiscardsItsSheetFirst) {
     ui::CChildFrame* child = Open(32842);
     ASSERT_NE(child, nullptr);
     child->editors()->Open(kUnitTable, 1);
@@ -200,11 +200,12 @@ TEST_F(UnitSheetDocumentTest, ClosingTheDocumentCancelsItsSheetFirst) {
     child->document().Weapons[5].HEPen ^= 1;
     child->document().RecordStep("Paste Weapon onto Slot 5", {{{5}, {}, {}}});
 
-    // Asked to save, the user cancels: the document stays, reverted, and the sheet is gone.
-    prompts.answers = {ui::PromptAnswer::Cancel};
+    // The sheet's changes discarded, the user cancels the save: the document stays, reverted, and
+    // the sheet is gone.
+    prompts.answers = {ui::PromptAnswer::No, ui::PromptAnswer::Cancel};
     child->close();
-    EXPECT_EQ(TextsAsked().size(), 1u);
-    EXPECT_TRUE(alive.isNull());
+    EXPECT_EQ(TextsAsked().size(), 2u);
+    EXPECT_TRUE(QTest::qWaitFor([&alive] { return alive.isNull(); }));
     EXPECT_EQ(frame->childFrames().size(), 1u);
     EXPECT_EQ(child->document().Units[1].Cost, 0);
     EXPECT_EQ(child->editors()->editor(kUnitTable), nullptr);

@@ -197,7 +197,7 @@ TEST_F(TableEditorTest, EveryWeaponControlExplainsItself) {
 
 class TableEditorDocumentTest : public MainFrameTest {};
 
-TEST_F(TableEditorDocumentTest, ClosingTheDocumentCancelsBothEditorsFirst) {
+TEST_F(TableEditorDocumentTest, ClosingTheDocumentDiscardsBothEditorsFirst) {
     ui::CChildFrame* child = Open(32842);
     ASSERT_NE(child, nullptr);
     CQuorvantDoc& doc = child->document();
@@ -220,12 +220,14 @@ TEST_F(TableEditorDocumentTest, ClosingTheDocumentCancelsBothEditorsFirst) {
     doc.Units[5].Men ^= 1;
     doc.RecordStep("Paste Unit onto Slot 5", {{{}, {5}, {}}});
 
-    // Asked to save, the user cancels: the document stays, reverted, and both editors are gone.
-    prompts.answers = {ui::PromptAnswer::Cancel};
+    // Both editors' changes discarded, the user cancels the save: the document stays, reverted, and
+    // both editors are gone.
+    prompts.answers = {ui::PromptAnswer::No, ui::PromptAnswer::No, ui::PromptAnswer::Cancel};
     child->close();
-    EXPECT_EQ(TextsAsked().size(), 1u);
-    EXPECT_TRUE(weapons.isNull());
-    EXPECT_TRUE(formations.isNull());
+    EXPECT_EQ(TextsAsked(), (std::vector<std::string>{"Apply the changes in Weapons to OBPZ?",
+                                                      "Apply the changes in Formations to OBPZ?",
+                                                      "Save changes to OBPZ?"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return weapons.isNull() && formations.isNull(); }));
     EXPECT_EQ(doc.Weapons[1], weapon);
     EXPECT_EQ(doc.Formations[1].unitEntry(doc.Generation, 0), entry);
 
