@@ -7,9 +7,11 @@
 #include "gamemgr/slotlisting.h"
 #include "gamemgr/slotoperations.h"
 #include "obdata/generation.h"
+#include "obdata/latin1text.h"
 
 #include <memory>
 #include <optional>
+#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -30,6 +32,14 @@ int Usage(std::ostream& err, const std::string& text) {
 int Failure(std::ostream& err, const std::string& text) {
     err << "obtool slots: " << text << '\n';
     return kExitFailure;
+}
+
+// A game folder that is not there is named as given; one without its slot folder has empty slots.
+bool IsGameFolder(const std::string& given, const fs::path& folder, std::ostream& err) {
+    std::error_code ec;
+    if (fs::is_directory(folder, ec)) return true;
+    err << "obtool: " << given << ": no such folder\n";
+    return false;
 }
 
 // Digits only; a number too long for an int is out of every range.
@@ -66,7 +76,7 @@ class SlotsCommand {
                 return Failure(err_, (slotFolder_ / kZipFolderName).string() + " is missing");
             if (operation == "archives") {
                 for (const ArchiveEntry& row : ListArchives(slotFolder_, mode_))
-                    out_ << row.number << '\t' << row.Name() << '\t' << row.description << '\n';
+                    out_ << row.number << '\t' << row.Name() << '\t' << Latin1ToUtf8(row.description) << '\n';
                 return 0;
             }
             UpdateResult result;
@@ -81,9 +91,13 @@ class SlotsCommand {
             return result.refused.empty() ? 0 : kExitFailure;
         }
         int number = numbers[0];
-        std::string refusal = ArchiveCommandRefusal(slotFolder_, mode_, number);
+        // A zip makes the "ZipFiles" folder it packs into; the others need one to act on.
+        std::string refusal = operation == "zip" ? ArchiveNumberRefusal(mode_, number)
+                                                 : ArchiveCommandRefusal(slotFolder_, mode_, number);
         if (!refusal.empty()) return Failure(err_, refusal);
-        SlotFiles archive = FindArchiveFiles(FindZipFolder(slotFolder_), mode_, number);
+        fs::path zipFolder = FindZipFolder(slotFolder_);
+        SlotFiles archive =
+            FindArchiveFiles(zipFolder.empty() ? slotFolder_ / kZipFolderName : zipFolder, mode_, number);
         SlotFiles slot = Slot(number);
         const std::string name = ArchiveFileName(mode_, number);
         if (operation == "zip") {
@@ -100,8 +114,7 @@ class SlotsCommand {
                 return Failure(err_, "slot " + Number(slot) + " has no archive (" +
                                          archive.data.path.string() + " is missing)");
             if (!CheckTargetSlot(slot, error)) return Failure(err_, error);
-            if ((slot.description.exists() || slot.data.exists()) && !Confirmed(slot, "replace"))
-                return kExitFailure;
+            if (Holds(slot) && !Confirmed(slot, "replace")) return kExitFailure;
             if (!UnzipSlot(slotFolder_, mode_, number, archiver, error)) return Failure(err_, error);
             return Done(archive.data.path.filename().string() + " unpacked into slot " + Number(slot));
         }
@@ -115,7 +128,7 @@ class SlotsCommand {
 
     int List() {
         for (const SlotEntry& slot : ListSlots(slotFolder_, mode_))
-            out_ << slot.number << '\t' << slot.Text() << '\n';
+            out_ << slot.number << '\t' << Latin1ToUtf8(slot.Text()) << '\n';
         return 0;
     }
 
@@ -140,7 +153,8 @@ class SlotsCommand {
             if (!CheckTargetSlot(slot, error)) return Failure(err_, error);
             if (!slot.occupied()) return Failure(err_, "slot " + Number(slot) + " is empty");
             if (operation == "rename") {
-                if (!WriteSlotDescription(slot, text, error)) return Failure(err_, error);
+                std::optional<std::string> latin1 = Utf8ToLatin1(text, &error);
+                if (!latin1 || !WriteSlotDescription(slot, *latin1, error)) return Failure(err_, error);
                 return Done("slot " + Number(slot) + " renamed");
             }
             if (!Confirmed(slot, "delete")) return kExitFailure;
@@ -155,7 +169,7 @@ class SlotsCommand {
                 EmailRestore(slotFolder_, k, error);
                 return Failure(err_, error);
             }
-            if (!Confirmed(live, "restore its backup over")) return kExitFailure;
+            if (Holds(live) && !Confirmed(live, "restore its backup over")) return kExitFailure;
             if (!EmailRestore(slotFolder_, k, error)) return Failure(err_, error);
             return Done("e-mail slot " + std::to_string(k) + " restored from its backup");
         }
@@ -167,12 +181,12 @@ class SlotsCommand {
                 EmailSet(slotFolder_, k, slot, error);
                 return Failure(err_, error);
             }
-            if (!Confirmed(live, "replace")) return kExitFailure;
+            if (Holds(live) && !Confirmed(live, "replace")) return kExitFailure;
             if (!EmailSet(slotFolder_, k, slot, error)) return Failure(err_, error);
             return Done("slot " + Number(slot) + " set as e-mail slot " + std::to_string(k));
         }
         if (!CheckSourceSlot(live, error) || !CheckTargetSlot(slot, error)) return Failure(err_, error);
-        if (!Confirmed(slot, "overwrite")) return kExitFailure;
+        if (Holds(slot) && !Confirmed(slot, "overwrite")) return kExitFailure;
         if (!EmailSave(slotFolder_, k, slot, error)) return Failure(err_, error);
         return Done("e-mail slot " + std::to_string(k) + " saved to slot " + Number(slot));
     }
@@ -184,6 +198,8 @@ class SlotsCommand {
                                  std::to_string(mode_.LastRowSlot()) + " (e-mail slots 1 and 2 through K)");
     }
     SlotFiles Slot(int number) const { return FindSlotFiles(slotFolder_, mode_, number); }
+    // A slot with either file has something an overwrite would lose.
+    static bool Holds(const SlotFiles& slot) { return slot.description.exists() || slot.data.exists(); }
     static std::string Number(const SlotFiles& slot) { return std::to_string(slot.number); }
     int Done(const std::string& text) const {
         out_ << text << '\n';
@@ -195,7 +211,7 @@ class SlotsCommand {
         std::string name = (mode_.IsEmail() && slot.number <= 2 ? "e-mail slot " : "slot ") + Number(slot);
         err_ << "obtool slots: " << name << " holds ";
         if (slot.occupied())
-            err_ << '"' << ReadDescription(slot.description.path) << '"';
+            err_ << '"' << Latin1ToUtf8(ReadDescription(slot.description.path)) << '"';
         else
             err_ << kEmptySlotText;
         err_ << "; add --yes to " << verb << " it\n";
@@ -206,7 +222,8 @@ class SlotsCommand {
         const SlotFile& named = archive.data.exists() ? archive.data : archive.description;
         err_ << "obtool slots: the archive of slot " << Number(archive) << " exists ("
              << named.path.filename().string();
-        if (archive.description.exists()) err_ << ", \"" << ReadDescription(archive.description.path) << '"';
+        if (archive.description.exists())
+            err_ << ", \"" << Latin1ToUtf8(ReadDescription(archive.description.path)) << '"';
         err_ << "); add --yes to " << verb << " it\n";
         return false;
     }
@@ -239,8 +256,9 @@ int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err) {
     mode.saveGames = kind == "save";
     if (!mode.saveGames && mode.generation == kBW3) return Usage(err, "bw3 has no e-mail games");
 
-    SlotsCommand command(ResolveInputPath(words[0]), mode, line.has("yes"), out, err);
-    if (words.size() == 1) return command.List();
+    const fs::path folder = ResolveInputPath(words[0]);
+    SlotsCommand command(folder, mode, line.has("yes"), out, err);
+    if (words.size() == 1) return IsGameFolder(words[0], folder, err) ? command.List() : kExitFailure;
 
     const std::string& name = words[1];
     const Operation* operation = nullptr;
@@ -260,6 +278,7 @@ int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err) {
         numbers.push_back(*number);
     }
     if (operation->email && numbers[0] != 1 && numbers[0] != 2) return Usage(err, "K is 1 or 2");
+    if (!IsGameFolder(words[0], folder, err)) return kExitFailure;
     if (name == "archives" || name == "update" || name.find("zip") != std::string::npos) {
         std::unique_ptr<Archiver> archiver = MakeArchiver(line.option("archiver").value_or(""));
         return command.RunArchive(name, numbers, *archiver);

@@ -14,18 +14,22 @@ namespace fs = std::filesystem;
 namespace quorvant {
 namespace {
 
+// Creates one folder that must not exist yet.
+bool MakeFolder(const fs::path& path, std::string& error) {
+    std::string why;
+    if (Files().CreateFolder(path, why)) return true;
+    error = path.string() + " cannot be created: " + why;
+    return false;
+}
+
 // A hidden folder of its own for one unpack, removed with whatever is left in it.
 class StagingFolder {
   public:
     bool Create(const fs::path& beside, std::string& error) {
         fs::path path = TemporaryPathBeside(beside / "unpack");
-        std::string why;
-        if (Files().CreateFolder(path, why)) {
-            path_ = path;
-            return true;
-        }
-        error = path.string() + " cannot be created: " + why;
-        return false;
+        if (!MakeFolder(path, error)) return false;
+        path_ = path;
+        return true;
     }
     // False with error when the folder is left behind.
     bool Remove(std::string& error) {
@@ -46,6 +50,28 @@ class StagingFolder {
 
   private:
     fs::path path_;
+};
+
+// The slot folder's "ZipFiles" folder, made when it is missing and removed again unless kept.
+class CreatedZipFolder {
+  public:
+    bool Find(const fs::path& slotFolder, std::string& error) {
+        path_ = FindZipFolder(slotFolder);
+        if (!path_.empty()) return true;
+        path_ = slotFolder / kZipFolderName;
+        created_ = MakeFolder(path_, error);
+        return created_;
+    }
+    void Keep() { created_ = false; }
+    ~CreatedZipFolder() {
+        std::string ignored;
+        if (created_) Files().Remove(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+    bool created_ = false;
 };
 
 struct StagedSlot {
@@ -99,21 +125,29 @@ std::optional<fs::path> ZipFolderFor(const fs::path& slotFolder, const GameMode&
 
 } // namespace
 
+std::string ArchiveNumberRefusal(const GameMode& mode, int number) {
+    if (IsArchiveSlot(mode, number)) return {};
+    return "slot " + std::to_string(number) + " has no archive (archives are kept for slots " +
+           std::to_string(mode.FirstRowSlot()) + " to " + std::to_string(LastArchiveSlot(mode)) + ")";
+}
+
 std::string ArchiveCommandRefusal(const fs::path& slotFolder, const GameMode& mode, int number) {
-    if (!IsArchiveSlot(mode, number))
-        return "slot " + std::to_string(number) + " has no archive (archives are kept for slots " +
-               std::to_string(mode.FirstRowSlot()) + " to " + std::to_string(LastArchiveSlot(mode)) + ")";
-    if (FindZipFolder(slotFolder).empty()) return (slotFolder / kZipFolderName).string() + " is missing";
-    return {};
+    std::string refusal = ArchiveNumberRefusal(mode, number);
+    if (refusal.empty() && FindZipFolder(slotFolder).empty())
+        refusal = (slotFolder / kZipFolderName).string() + " is missing";
+    return refusal;
 }
 
 bool ZipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Archiver& archiver,
              std::string& error) {
-    std::optional<fs::path> zipFolder = ZipFolderFor(slotFolder, mode, number, error);
-    if (!zipFolder) return false;
+    error = ArchiveNumberRefusal(mode, number);
+    if (!error.empty()) return false;
     SlotFiles slot = FindSlotFiles(slotFolder, mode, number);
-    SlotFiles archive = FindArchiveFiles(*zipFolder, mode, number);
-    if (!CheckSourceSlot(slot, error) || !CheckTargetSlot(archive, error)) return false;
+    if (!CheckSourceSlot(slot, error)) return false;
+    CreatedZipFolder zipFolder;
+    if (!zipFolder.Find(slotFolder, error)) return false;
+    SlotFiles archive = FindArchiveFiles(zipFolder.path(), mode, number);
+    if (!CheckTargetSlot(archive, error)) return false;
     const std::string descriptionName = mode.DescriptionFileName(number);
     const std::string dataName = mode.DataFileName(number);
     // Over an existing archive the new one is built under a name of its own, and the old one and its
@@ -143,6 +177,7 @@ bool ZipSlot(const fs::path& slotFolder, const GameMode& mode, int number, Archi
     bool ok = packAndCommit();
     std::string ignored;
     if (!replacement.committed() && fresh == archive.data.path) Files().Remove(fresh, ignored);
+    if (replacement.committed()) zipFolder.Keep();
     return ok;
 }
 

@@ -10,13 +10,14 @@
 namespace quorvant {
 
 // The archive operations of a slot folder's "ZipFiles" folder. Each checks the slot number (it
-// must have an archive row) and the folder (it must exist; none is created), and either does all
-// of its work or leaves slots and archives as they were, returning false with the reason in error.
-// Asking before replacing or deleting is the caller's part.
+// must have an archive row) and the folder (it must exist, except for a zip, which makes it), and
+// either does all of its work or leaves slots and archives as they were, returning false with the
+// reason in error. Asking before replacing or deleting is the caller's part.
 
-// Packs slot number into its archive and writes the description copy. The archive is built under
-// a new name beside the old one, checked to open as a zip holding the slot's two files, and only
-// then put in the old one's place; entries get the program's spelling of the slot's file names.
+// Packs slot number into its archive and writes the description copy, making the "ZipFiles" folder
+// when it is missing. The archive is built under a new name beside the old one, checked to open as
+// a zip holding the slot's two files, and only then put in the old one's place; entries get the
+// program's spelling of the slot's file names.
 bool ZipSlot(const std::filesystem::path& slotFolder, const GameMode& mode, int number, Archiver& archiver,
              std::string& error);
 
@@ -41,8 +42,9 @@ struct UpdateResult {
 bool UpdateArchiveCopies(const std::filesystem::path& slotFolder, const GameMode& mode, Archiver& archiver,
                          UpdateResult& result, std::string& error);
 
-// The reason, when there is one, that slot number has no archive row or its folder has no
-// "ZipFiles" folder; empty when archive commands can run on it.
+// The reason, when there is one, that slot number has no archive row; empty when it has one.
+std::string ArchiveNumberRefusal(const GameMode& mode, int number);
+// The same, or that its folder has no "ZipFiles" folder; empty when unzip and delete can run on it.
 std::string ArchiveCommandRefusal(const std::filesystem::path& slotFolder, const GameMode& mode, int number);
 
 } // namespace quorvant

@@ -4,6 +4,7 @@
 #include "platform/pathresolve.h"
 
 #include <cstdio>
+#include <system_error>
 
 namespace quorvant {
 
@@ -34,6 +35,27 @@ std::string GameMode::DescriptionFileName(int number) const {
 
 std::filesystem::path GameMode::SlotFolder(const std::filesystem::path& gameFolder) const {
     return ResolveCaseInsensitive(gameFolder, UsesSaveNames() ? "save" : "email");
+}
+
+std::string TransferRefusal(const GameMode& from, const GameMode& to) {
+    if (from.generation == to.generation) return {};
+    return std::string("A ") + GenerationLabel(from.generation) + " game cannot go into a " +
+           GenerationLabel(to.generation) + " slot: each generation of the game reads only its own games";
+}
+
+std::optional<GameMode> ModeOfSlotFolder(const std::filesystem::path& folder,
+                                         const std::array<std::string, 3>& gameFolders) {
+    for (int generation : {kBW1, kBW2, kBW3}) {
+        const std::string& game = gameFolders[static_cast<std::size_t>(generation)];
+        if (game.empty()) continue;
+        for (bool saveGames : {true, false}) {
+            GameMode mode{generation, saveGames};
+            std::error_code ec;
+            if (std::filesystem::equivalent(mode.SlotFolder(game), folder, ec)) return mode;
+            if (generation == kBW3) break; // no e-mail games
+        }
+    }
+    return std::nullopt;
 }
 
 GameMode GameModeForButton(int button) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quorvant {
@@ -37,6 +39,16 @@ struct GameMode {
 
     bool operator==(const GameMode&) const = default;
 };
+
+// Why a slot of mode from may not be copied or moved into a slot of mode to: each generation reads
+// only its own games, so they stay within it; empty when it may (saved and e-mail games of one
+// generation mix).
+std::string TransferRefusal(const GameMode& from, const GameMode& to);
+
+// The mode whose slot folder, in the generations' game folders, is folder, however its path is
+// spelt; nothing when it is none of them.
+std::optional<GameMode> ModeOfSlotFolder(const std::filesystem::path& folder,
+                                         const std::array<std::string, 3>& gameFolders);
 
 // The mode buttons 1162 to 1166; anything else gives BW1 saved games.
 GameMode GameModeForButton(int button);

@@ -54,6 +54,18 @@ std::string WithDropPoint(std::string_view text, int x, int y) {
     return std::string(text) + '\t' + std::to_string(x) + '\t' + std::to_string(y);
 }
 
+std::string SlotSourcePayload(const std::filesystem::path& slotFolder) {
+    std::u8string text = slotFolder.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::optional<std::filesystem::path> ParseSlotSourcePayload(std::string_view text) {
+    if (text.empty() || text.find('\0') != std::string_view::npos) return std::nullopt;
+    std::filesystem::path folder(std::u8string(text.begin(), text.end()));
+    if (!folder.is_absolute()) return std::nullopt;
+    return folder;
+}
+
 std::string SlotRowPayload(int row) {
     return std::to_string(row);
 }

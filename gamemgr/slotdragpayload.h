@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ namespace quorvant {
 inline const char* const kGameSlotFormat = "Quorvant GameFMT";
 inline const char* const kZipSlotFormat = "Quorvant ZipFMT";
 inline const char* const kEmailSlotFormat = "Quorvant EmailSlot";
+// Beside each of them a drag carries, under this format, the slot folder of the list it came from,
+// so a drop from another instance of the program, showing another mode, is known for what it is;
+// the three payloads keep their layout.
+inline const char* const kSlotSourceFormat = "Quorvant SlotSource";
 
 // A payload is a zero-filled block of 1024 bytes holding a NUL-terminated text.
 constexpr std::size_t kPayloadBlockSize = 1024;
@@ -27,6 +32,11 @@ std::vector<std::uint8_t> MakePayloadBlock(std::string_view text);
 std::optional<std::string> PayloadText(const std::uint8_t* bytes, std::size_t size);
 // "%s\t%d\t%d": the text with the drop point appended, as a list rewrites a payload it accepts.
 std::string WithDropPoint(std::string_view text, int x, int y);
+
+// The source payload: the folder's path as UTF-8, without a NUL. Parsing gives nothing for a text
+// that is empty, holds a NUL or is no absolute path.
+std::string SlotSourcePayload(const std::filesystem::path& slotFolder);
+std::optional<std::filesystem::path> ParseSlotSourcePayload(std::string_view text);
 
 // "%d": a slot-list row index. The row is returned only when it is below rowCount; a drop point
 // appended after it is allowed.

@@ -57,7 +57,9 @@ bool CheckSourceSlot(const SlotFiles& source, std::string& error) {
 }
 
 bool CheckTargetSlot(const SlotFiles& target, std::string& error) {
-    return CheckOneSpelling(target.description, error) && CheckOneSpelling(target.data, error);
+    return CheckOneSpelling(target.description, error) && CheckOneSpelling(target.data, error) &&
+           CheckFileDestination(target.description.path, error) &&
+           CheckFileDestination(target.data.path, error);
 }
 
 bool SameSlot(const SlotFiles& a, const SlotFiles& b) {

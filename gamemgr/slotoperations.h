@@ -13,7 +13,8 @@ namespace quorvant {
 
 // A slot that can be copied from: its description and data files exist, each under one spelling.
 bool CheckSourceSlot(const SlotFiles& source, std::string& error);
-// A slot that can be written to: none of its files exists under two spellings.
+// A slot that can be written to: none of its files exists under two spellings, and nothing but a
+// regular file stands at either name.
 bool CheckTargetSlot(const SlotFiles& target, std::string& error);
 // True when both name the same files (copying a slot onto itself does nothing).
 bool SameSlot(const SlotFiles& a, const SlotFiles& b);

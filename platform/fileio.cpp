@@ -36,6 +36,18 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const fs::path& path, std
     return bytes;
 }
 
+bool CheckFileDestination(const fs::path& path, std::string& error) {
+    std::error_code ec;
+    fs::file_type link = fs::symlink_status(path, ec).type();
+    // A file that cannot even be looked at is left to the step that uses it to report.
+    if (link == fs::file_type::not_found || link == fs::file_type::none) return true;
+    fs::file_type type = fs::status(path, ec).type();
+    if (type == fs::file_type::regular) return true;
+    error = Describe(path,
+                     type == fs::file_type::directory ? "is a folder, not a file" : "is not a regular file");
+    return false;
+}
+
 bool CreateFolders(const fs::path& folder, std::string& error) {
     std::string why;
     if (Files().CreateFolders(folder, why)) return true;
@@ -52,11 +64,7 @@ bool WriteFileAtomically(const fs::path& path, const std::string& bytes, std::st
 }
 
 bool WriteFileAtomically(const fs::path& path, const void* bytes, std::size_t size, std::string& error) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-        error = Describe(path, "is a folder, not a file");
-        return false;
-    }
+    if (!CheckFileDestination(path, error)) return false;
     fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
     NewFile file;
     if (!file.Create(parent / path.filename(), error) || !file.Write(bytes, size, error) ||

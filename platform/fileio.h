@@ -20,6 +20,10 @@ bool WriteFileAtomically(const std::filesystem::path& path, const std::string& b
 bool WriteFileAtomically(const std::filesystem::path& path, const void* bytes, std::size_t size,
                          std::string& error);
 
+// False with the reason, naming path, when something other than a regular file (a folder, a device,
+// a broken link) stands where a file is to be written, replaced or removed; nothing there is fine.
+bool CheckFileDestination(const std::filesystem::path& path, std::string& error);
+
 // Creates folder and its missing parents; one that exists is no failure.
 bool CreateFolders(const std::filesystem::path& folder, std::string& error);
 

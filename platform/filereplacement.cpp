@@ -90,6 +90,9 @@ void FileReplacement::StageRemoval(const fs::path& target) {
 }
 
 bool FileReplacement::Commit(std::string& error) {
+    // A folder at a target would be moved aside with all it holds: nothing is done then.
+    for (const Step& step : steps_)
+        if (!CheckFileDestination(step.target, error)) return false;
     FileSystem& files = Files();
     for (Step& step : steps_) {
         const char* failed = step.staged.empty() ? " could not be deleted: " : " cannot be replaced: ";

@@ -36,7 +36,8 @@ class NewFile {
 // Several files replaced, created or removed as one. Each new content is staged in full beside its
 // target first; Commit then moves every existing target aside and every staged file into place, and
 // if one step fails, undoes the steps done, so the targets are as they were. The old files are
-// removed only when all are in place.
+// removed only when all are in place. A target that is not a regular file (a folder) is refused
+// before any step.
 class FileReplacement {
   public:
     FileReplacement() = default;

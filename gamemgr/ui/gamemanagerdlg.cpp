@@ -5,6 +5,7 @@
 #include "gamemgr/slotdescription.h"
 #include "gamemgr/slotdragpayload.h"
 #include "gamemgr/slotoperations.h"
+#include "gamemgr/ui/slotrenamedelegate.h"
 #include "obdata/generation.h"
 #include "platform/pathresolve.h"
 #include "platform/ui/promptservice.h"
@@ -24,6 +25,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace fs = std::filesystem;
 
 namespace quorvant::ui {
 namespace {
@@ -95,7 +98,9 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     list_->installEventFilter(this);
     list_->setMinimumSize(360, 260);
     connect(list_, &QWidget::customContextMenuRequested, this, &CGameManagerDlg::ShowContextMenu);
-    connect(model_, &QStandardItemModel::itemChanged, this, &CGameManagerDlg::OnItemChanged);
+    auto* rename = new CSlotRenameDelegate(list_);
+    list_->setItemDelegateForColumn(0, rename);
+    connect(rename, &CSlotRenameDelegate::renamed, this, &CGameManagerDlg::OnRenamed);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowRow(false, current.row()); });
     // A click moves the current row before the selection; the buttons follow the selection.
@@ -105,9 +110,8 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     // A press in either list points both at the slot of the row under it.
     connect(list_, &CSlotListCtrl::pressed, this,
             [this](const QPoint& at) { FollowRow(false, list_->rowAt(at.y())); });
-    auto onDrop = [this](SlotDrop kind, const QString& format, const QByteArray& block) {
-        return OnDrop(kind, format, block);
-    };
+    auto onDrop = [this](SlotDrop kind, const QString& format, const QByteArray& block,
+                         const QByteArray& source) { return OnDrop(kind, format, block, source); };
     list_->setDropHandler(onDrop);
 
     auto* left = new QVBoxLayout;
@@ -124,9 +128,8 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     archives_->setDropHandler(onDrop);
     for (int k : {1, 2})
         emailBoxes_[k - 1]->setDropHandler(
-            [this, k](SlotDrop kind, const QString& format, const QByteArray& block) {
-                return OnDrop(kind, format, block, k);
-            });
+            [this, k](SlotDrop kind, const QString& format, const QByteArray& block,
+                      const QByteArray& source) { return OnDrop(kind, format, block, source, k); });
     auto* close = MakeButton(this, 1, QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     right->addWidget(close, 0, Qt::AlignRight);
@@ -273,6 +276,8 @@ void CGameManagerDlg::FillSlotList() {
     const std::string& game = settings_.InstallFolder(mode_.generation);
     slotFolder_ = game.empty() ? std::filesystem::path() : mode_.SlotFolder(game);
     slots_ = game.empty() ? ListSlots(std::filesystem::path(), mode_) : ListSlots(slotFolder_, mode_);
+    std::string source = SlotSourcePayload(slotFolder_);
+    drag_.source = QByteArray(source.data(), static_cast<qsizetype>(source.size()));
     int row = currentRow();
     for (QLineEdit* box : emailBoxes_) box->clear();
     model_->clear();
@@ -286,6 +291,8 @@ void CGameManagerDlg::FillSlotList() {
             continue;
         }
         auto* text = new QStandardItem(FromBytes(slot.Text()));
+        // Only Rename opens the editor, and only on a slot that holds a game.
+        text->setEditable(slot.occupied);
         auto* number = new QStandardItem(QString::number(slot.number));
         number->setEditable(false);
         model_->appendRow({text, number});
@@ -295,12 +302,16 @@ void CGameManagerDlg::FillSlotList() {
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setColumnWidth(1, 40);
     filling_ = false;
-    if (row >= 0) selectRow(row);
+    if (row < 0) return;
+    selectRow(row);
+    // Refilling resets the view to its top; the row that was worked on stays in sight.
+    list_->scrollTo(model_->index(row, 0));
 }
 
 void CGameManagerDlg::FillArchiveList() {
     int row = currentArchiveRow();
     archiveRows_ = ListArchives(slotFolder_, mode_);
+    hasZipFolder_ = !FindZipFolder(slotFolder_).empty();
     archiveModel_->clear();
     archiveModel_->setColumnCount(3);
     archiveModel_->setHorizontalHeaderLabels(
@@ -385,6 +396,8 @@ void CGameManagerDlg::UpdateButtons() {
     const ArchiveEntry* archive = archiveRow >= 0 && archiveRow < static_cast<int>(archiveRows_.size())
                                       ? &archiveRows_[archiveRow]
                                       : nullptr;
+    // Zip makes the "ZipFiles" folder; Update needs one to look into.
+    Button(kUpdate)->setEnabled(hasZipFolder_);
     if (archivesActive_) {
         for (int id : {kDelete, kRename, kCut, kCopy, kPaste, kZip}) Button(id)->setEnabled(false);
         for (int k : {0, 1})
@@ -430,6 +443,10 @@ void CGameManagerDlg::OnCut() {
 void CGameManagerDlg::OnPaste() {
     int row = currentRow();
     if (!pending_ || row < 0) return;
+    if (std::string refusal = TransferRefusal(pending_->mode, mode_); !refusal.empty()) {
+        ShowError(refusal);
+        return;
+    }
     if (SelectedOccupied() &&
         Prompt(PromptKind::YesNo, QStringLiteral("Overwrite ") + RowText(row) + QStringLiteral(" y/n?"),
                this) != PromptAnswer::Yes)
@@ -462,26 +479,33 @@ bool CGameManagerDlg::OnDelete() {
 void CGameManagerDlg::OnRename() {
     int row = currentRow();
     if (row < 0 || !SelectedOccupied()) return;
-    model_->item(row, 0)->setEditable(true);
     list_->edit(model_->index(row, 0));
 }
 
-void CGameManagerDlg::OnItemChanged(QStandardItem* item) {
-    if (filling_ || item->column() != 0) return;
-    int row = item->row();
+void CGameManagerDlg::OnRenamed(int row, const QString& text) {
+    // An unchanged text leaves the file as it is.
+    if (row < 0 || row >= model_->rowCount() || text == RowText(row)) return;
     std::string error;
-    QByteArray text = item->text().toLatin1();
-    bool ok = WriteSlotDescription(FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)),
-                                   std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                                   error);
-    // The list shows what the file now holds.
-    FillSlotList();
-    if (!ok) ShowError(error);
+    std::optional<std::string> latin1 = Latin1FromText(text, error);
+    bool ok = latin1 &&
+              WriteSlotDescription(FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), *latin1, error);
+    // The view is still busy with its editor: the list shows what the file now holds once it is done.
+    QMetaObject::invokeMethod(
+        this,
+        [this, ok, error] {
+            FillSlotList();
+            UpdateButtons();
+            if (!ok) ShowError(error);
+        },
+        Qt::QueuedConnection);
 }
 
 void CGameManagerDlg::OnEmailSet(int k) {
     Remember(false);
-    if (!pending_) return;
+    if (pending_) SetEmailSlot(k);
+}
+
+void CGameManagerDlg::SetEmailSlot(int k) {
     QString text = k == 1 ? QStringLiteral("Replace Game Slot 1?") : QStringLiteral("Replace Game Slot 2");
     text += QStringLiteral("\n\nRemember this does not save the slot to it's original position!");
     if (Prompt(PromptKind::YesNo, text, this) != PromptAnswer::Yes) return;
@@ -621,17 +645,46 @@ void CGameManagerDlg::OnArchiveDelete(bool fromKey) {
     if (!ok) ShowError(error);
 }
 
-bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteArray& block, int emailSlot) {
+std::optional<CGameManagerDlg::DropSource> CGameManagerDlg::FindDropSource(const QByteArray& source) {
+    if (source.isEmpty()) return DropSource{slotFolder_, mode_}; // an older program's drag: this list
+    std::optional<fs::path> folder =
+        ParseSlotSourcePayload(std::string_view(source.constData(), static_cast<std::size_t>(source.size())));
+    if (!folder) return std::nullopt;
+    std::error_code ec;
+    if (*folder == slotFolder_ || fs::equivalent(*folder, slotFolder_, ec))
+        return DropSource{slotFolder_, mode_};
+    // A drag of another instance of the program, showing another list.
+    std::optional<GameMode> mode = ModeOfSlotFolder(*folder, settings_.InstallFolders);
+    if (!mode) return std::nullopt;
+    if (std::string refusal = TransferRefusal(*mode, mode_); !refusal.empty()) {
+        QTimer::singleShot(0, this, [this, refusal] { ShowError(refusal); });
+        return std::nullopt;
+    }
+    return DropSource{*folder, *mode};
+}
+
+bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteArray& block,
+                             const QByteArray& sourceBlock, int emailSlot) {
     std::optional<std::string> text = PayloadText(reinterpret_cast<const std::uint8_t*>(block.constData()),
                                                   static_cast<std::size_t>(block.size()));
     if (!text) return false;
+    std::optional<DropSource> source = FindDropSource(sourceBlock);
+    if (!source) return false;
+    // Packing and unpacking keep to one list; rows name slots of the list they came from.
+    const bool ownList = source->mode == mode_;
     const bool slotPayload = format == QString::fromLatin1(kGameSlotFormat);
     const int archiveRows = static_cast<int>(archiveRows_.size());
-    // The work runs after the drop has returned to the dragging window, prompts and all.
-    auto later = [this](auto work) { QTimer::singleShot(0, this, work); };
+    // The work runs after the drop has returned to the dragging window, prompts and all, and only in
+    // the mode the drop was made in.
+    auto later = [this, shown = mode_](auto work) {
+        QTimer::singleShot(0, this, [this, shown, work] {
+            if (mode_ == shown) work();
+        });
+    };
     switch (kind) {
     case SlotDrop::SlotOnArchives: {
-        std::optional<int> row = slotPayload ? ParseSlotRowPayload(*text, archiveRows) : std::nullopt;
+        std::optional<int> row =
+            slotPayload && ownList ? ParseSlotRowPayload(*text, archiveRows) : std::nullopt;
         if (!row || !slots_[static_cast<std::size_t>(mode_.RowToSlot(*row) - mode_.NumberingBase())].occupied)
             return false;
         later([this, row = *row] {
@@ -641,8 +694,9 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
         return true;
     }
     case SlotDrop::ArchiveOnSlots: {
-        std::optional<std::string> name =
-            format == QString::fromLatin1(kZipSlotFormat) ? ParseArchivePayload(*text) : std::nullopt;
+        std::optional<std::string> name = format == QString::fromLatin1(kZipSlotFormat) && ownList
+                                              ? ParseArchivePayload(*text)
+                                              : std::nullopt;
         if (!name) return false;
         for (int row = 0; row < archiveRows; ++row) {
             const ArchiveEntry& archive = archiveRows_[static_cast<std::size_t>(row)];
@@ -657,21 +711,24 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
     }
     case SlotDrop::EmailSlotOnSlots: {
         std::optional<EmailSlotDrop> drop = ParseEmailSlotDrop(*text);
-        if (!drop || !mode_.IsEmail() || !slots_[static_cast<std::size_t>(drop->slot - 1)].occupied)
+        if (!drop || !source->mode.IsEmail() || !FindEmailSlotFiles(source->folder, drop->slot).occupied())
             return false;
         int row = list_->indexAt(QPoint(drop->x, drop->y)).row();
         if (row < 0) return false;
-        later([this, k = drop->slot, row] { PasteEmailSlot(k, row); });
+        later([this, k = drop->slot, row, folder = source->folder] { PasteEmailSlot(k, row, folder); });
         return true;
     }
     case SlotDrop::SlotOnEmailBox: {
-        std::optional<int> row = slotPayload ? ParseSlotRowPayload(*text, model_->rowCount()) : std::nullopt;
-        if (!row || !mode_.IsEmail() || (emailSlot != 1 && emailSlot != 2) ||
-            RowText(*row).contains(QString::fromLatin1(kEmptySlotText)))
-            return false;
-        later([this, row = *row, emailSlot] {
-            selectRow(row);
-            OnEmailSet(emailSlot);
+        std::optional<int> row =
+            slotPayload ? ParseSlotRowPayload(*text, source->mode.RowCount()) : std::nullopt;
+        if (!row || !mode_.IsEmail() || (emailSlot != 1 && emailSlot != 2)) return false;
+        Transfer copy{false, source->folder, source->mode, source->mode.RowToSlot(*row)};
+        if (!FindSlotFiles(copy.folder, copy.mode, copy.number).occupied()) return false;
+        later([this, row = *row, ownList, copy, emailSlot] {
+            if (ownList) selectRow(row);
+            pending_ = copy;
+            UpdateButtons();
+            SetEmailSlot(emailSlot);
         });
         return true;
     }
@@ -679,7 +736,7 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
     return false;
 }
 
-void CGameManagerDlg::PasteEmailSlot(int k, int row) {
+void CGameManagerDlg::PasteEmailSlot(int k, int row, const fs::path& folder) {
     if (row < 0 || row >= model_->rowCount()) return;
     selectRow(row);
     if (SelectedOccupied() &&
@@ -687,8 +744,8 @@ void CGameManagerDlg::PasteEmailSlot(int k, int row) {
                this) != PromptAnswer::Yes)
         return;
     std::string error;
-    bool ok = CopySlot(FindEmailSlotFiles(slotFolder_, k),
-                       FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), error);
+    bool ok = CopySlot(FindEmailSlotFiles(folder, k), FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)),
+                       error);
     FillSlotList();
     UpdateButtons();
     if (!ok) ShowError(error);

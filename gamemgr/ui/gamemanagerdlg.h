@@ -15,7 +15,6 @@
 
 class QButtonGroup;
 class QPushButton;
-class QStandardItem;
 class QStandardItemModel;
 
 namespace quorvant::ui {
@@ -78,16 +77,26 @@ class CGameManagerDlg : public QDialog {
     void FollowRow(bool fromArchives, int row);
     // Drops, checked here before anything is done; the work runs once the drop has returned.
     // emailSlot: the e-mail slot (1 or 2) whose box took the drop.
-    bool OnDrop(SlotDrop kind, const QString& format, const QByteArray& block, int emailSlot = 0);
+    bool OnDrop(SlotDrop kind, const QString& format, const QByteArray& block, const QByteArray& source,
+                int emailSlot = 0);
+    // The list a drag came from, named by its source payload; nothing when the drop is refused
+    // (another generation's list, which is also reported, or a list of no known game folder).
+    struct DropSource {
+        std::filesystem::path folder;
+        GameMode mode;
+    };
+    std::optional<DropSource> FindDropSource(const QByteArray& source);
     void PackSlot(int row, const QString& replacePrompt);
     void UnpackArchive(int row, const QString& replacePrompt);
-    void PasteEmailSlot(int k, int row);
+    void PasteEmailSlot(int k, int row, const std::filesystem::path& folder);
+    // Set of e-mail slot k, with its prompt, from the pending copy.
+    void SetEmailSlot(int k);
     // "Replace ...?" asked when row's archive (or, for an unpack, its slot) is there; true to go on.
     bool ConfirmArchiveReplace(int row, const QString& prefix);
     bool ConfirmSlotReplace(int row, const QString& prefix);
     void Remember(bool cut);
     void ShowError(const std::string& error);
-    void OnItemChanged(QStandardItem* item);
+    void OnRenamed(int row, const QString& text);
     void ShowContextMenu(const QPoint& at);
     bool SelectedOccupied() const;
     QString RowText(int row) const;
@@ -105,6 +114,7 @@ class CGameManagerDlg : public QDialog {
     bool filling_ = false;
     bool following_ = false;
     bool archivesActive_ = false; // the archive list had the focus last
+    bool hasZipFolder_ = false;
     SlotDragShared drag_;
 
     QButtonGroup* modes_ = nullptr;

@@ -25,6 +25,7 @@ void AnswerDrag(QDropEvent* event, Qt::DropAction effect) {
 const QString kGameFormat = QString::fromLatin1(kGameSlotFormat);
 const QString kZipFormat = QString::fromLatin1(kZipSlotFormat);
 const QString kEmailFormat = QString::fromLatin1(kEmailSlotFormat);
+const QString kSourceFormat = QString::fromLatin1(kSlotSourceFormat);
 
 QByteArray Block(const std::string& text) {
     std::vector<std::uint8_t> block = MakePayloadBlock(text);
@@ -47,6 +48,7 @@ void RunDrag(QWidget* widget, SlotDragShared* shared, const QString& format, con
     if (shared) shared->noDrop = QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
     auto* data = new QMimeData;
     data->setData(format, block);
+    if (shared && !shared->source.isEmpty()) data->setData(kSourceFormat, shared->source);
     auto* drag = new QDrag(widget);
     drag->setMimeData(data);
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
@@ -159,7 +161,7 @@ void CSlotListCtrl::dropEvent(QDropEvent* event) {
                                            : SlotDrop::SlotOnArchives;
     std::optional<QByteArray> block;
     if (effect != Qt::IgnoreAction) block = RewrittenBlock(event, format, event->position().toPoint());
-    if (!block || !handler_ || !handler_(kind, format, *block)) {
+    if (!block || !handler_ || !handler_(kind, format, *block, event->mimeData()->data(kSourceFormat))) {
         event->ignore();
         return;
     }
@@ -228,7 +230,8 @@ void CEmailSlotBox::dropEvent(QDropEvent* event) {
                         static_cast<std::size_t>(raw.size())))
             block = raw;
     }
-    if (!block || !handler_ || !handler_(SlotDrop::SlotOnEmailBox, kGameFormat, *block)) {
+    if (!block || !handler_ ||
+        !handler_(SlotDrop::SlotOnEmailBox, kGameFormat, *block, event->mimeData()->data(kSourceFormat))) {
         event->ignore();
         return;
     }

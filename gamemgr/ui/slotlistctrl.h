@@ -14,9 +14,11 @@ class QMimeData;
 namespace quorvant::ui {
 
 // What the game manager's four drag windows share: the screen rectangle of the window a drag
-// started from, where no window takes a drop, so nothing is dropped back onto its source.
+// started from, where no window takes a drop, so nothing is dropped back onto its source, and the
+// source payload every drag carries, naming the slot folder shown.
 struct SlotDragShared {
     QRect noDrop;
+    QByteArray source;
 };
 
 // Which payload a drop carried, once a window accepted it.
@@ -27,8 +29,10 @@ enum class SlotDrop {
     SlotOnEmailBox,   // a slot row on an e-mail slot box: Set
 };
 
-// The handler of the dialog that takes a drop: whether it accepts the (rewritten) payload.
-using SlotDropHandler = std::function<bool(SlotDrop, const QString& format, const QByteArray& block)>;
+// The handler of the dialog that takes a drop: whether it accepts the (rewritten) payload; source
+// is the drag's source payload, empty when it carried none.
+using SlotDropHandler =
+    std::function<bool(SlotDrop, const QString& format, const QByteArray& block, const QByteArray& source)>;
 
 // A report list of the game manager, drag source and drop target: the slot list drags
 // "Quorvant GameFMT" with its row index, the archive list "Quorvant ZipFMT" with the row's file name.

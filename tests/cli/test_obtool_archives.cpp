@@ -136,13 +136,19 @@ TEST_F(ObtoolArchives, RefusalsExitOneAndChangeNothing) {
     fs::remove(zips / "Email10.cmt");
     EXPECT_EQ(Snapshot(dir.path()), before);
 
+    // Without the folder only a zip has work to do, and makes the folder for it.
     fs::remove_all(zips);
-    for (const auto& words : std::vector<std::vector<std::string>>{{"archives"}, {"zip", "5"}, {"update"}}) {
+    for (const auto& words : std::vector<std::vector<std::string>>{
+             {"archives"}, {"update"}, {"unzip", "5", "--yes"}, {"zip-delete", "5", "--yes"}}) {
         r = Slots(words);
         EXPECT_EQ(r.code, 1);
         EXPECT_EQ(r.err, "obtool slots: " + (email / "ZipFiles").string() + " is missing\n");
     }
     EXPECT_FALSE(fs::exists(zips));
+    r = Slots({"zip", "5"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "slot 5 packed into Email5.zip\n");
+    EXPECT_EQ(ReadZip(zips / "Email5.zip").size(), 2u);
     EXPECT_EQ(Slots({"zip"}).code, 2);
     EXPECT_EQ(Slots({"archives", "3"}).code, 2);
 }

@@ -60,9 +60,47 @@ TEST_F(ObtoolSlots, ListsEveryNumberWithTheDescriptionBytes) {
     EXPECT_EQ(r.out.substr(0, 17), "0\tOpening\n1\t----\n");
     EXPECT_EQ(r.out.substr(r.out.size() - 9), "198\t----\n");
 
-    r = Obtool({"slots", (dir / "nowhere").string(), "--game", "bw2"});
+    // A game folder without its slot folder has empty slots; a game folder that is not there is none.
+    r = Obtool({"slots", (dir / "bw1").string(), "--game", "bw2"});
     ASSERT_EQ(r.code, 0);
     EXPECT_EQ(r.out.substr(0, 14), "1\t----\n2\t----\n");
+    for (std::vector<std::string> words : {std::vector<std::string>{}, {"delete", "3", "--yes"}}) {
+        std::vector<std::string> args = {"slots", (dir / "nowhere").string(), "--game", "bw1"};
+        args.insert(args.end(), words.begin(), words.end());
+        r = Obtool(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "obtool: " + (dir / "nowhere").string() + ": no such folder\n");
+    }
+}
+
+TEST_F(ObtoolSlots, TextsAreUtf8OnTheCommandLineAndLatin1InTheFiles) {
+    ToolResult r = Slots({"rename", "3", "Village caf\xc3\xa9"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(ReadText(email / "Email3.cmt"), "Village caf\xe9");
+    EXPECT_NE(Slots({}).out.find("\n3\tVillage caf\xc3\xa9\n"), std::string::npos);
+    EXPECT_EQ(Slots({"delete", "3"}).err,
+              "obtool slots: slot 3 holds \"Village caf\xc3\xa9\"; add --yes to delete it\n");
+
+    const auto before = Snapshot(dir.path());
+    r = Slots({"rename", "3", "Price \xe2\x82\xac"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "obtool slots: \"\xe2\x82\xac\" (U+20AC) cannot be stored: the game's files hold "
+                     "Latin-1 text only\n");
+    EXPECT_EQ(Snapshot(dir.path()), before);
+}
+
+TEST_F(ObtoolSlots, AFolderWhereASlotFileShouldBeIsRefusedAndLeftAlone) {
+    fs::create_directories(email / "Email10.dat" / "inside");
+    Put("Email10.dat/inside/kept", "kept");
+    const auto before = Snapshot(dir.path());
+    for (const char* operation : {"copy", "move"}) {
+        ToolResult r = Slots({operation, "3", "10", "--yes"});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, "obtool slots: " + (email / "Email10.dat").string() + ": is a folder, not a file\n");
+    }
+    EXPECT_EQ(Snapshot(dir.path()), before);
 }
 
 TEST_F(ObtoolSlots, OperationsDoTheirWorkWithYesWhereAsked) {
@@ -85,7 +123,7 @@ TEST_F(ObtoolSlots, OperationsDoTheirWorkWithYesWhereAsked) {
     ASSERT_EQ(Slots({"email-set", "1", "10", "--yes"}).code, 0);
     EXPECT_EQ(ReadText(email / "Quorvant.bak" / "Email1.Dat"), "live one");
     EXPECT_EQ(ReadText(email / "Email1.dat"), "three");
-    ASSERT_EQ(Slots({"email-save", "1", "11", "--yes"}).code, 0);
+    ASSERT_EQ(Slots({"email-save", "1", "11"}).code, 0) << "an empty slot needs no --yes";
     EXPECT_EQ(ReadText(email / "Email11.cmt"), "Ladder\x01game");
     ASSERT_EQ(Slots({"email-restore", "1", "--yes"}).code, 0);
     EXPECT_EQ(ReadText(email / "Email1.dat"), "live one");
@@ -105,6 +143,7 @@ TEST_F(ObtoolSlots, FailuresExitOneAndLeaveTheDiskAsItWas) {
         {"rename", "4", "x"},              // empty slot
         {"email-set", "1", "3"},           // asks
         {"email-save", "2", "3", "--yes"}, // e-mail slot 2 is empty
+        {"email-save", "1", "3"},          // asks: slot 3 holds a game
         {"email-restore", "1", "--yes"},   // no backup yet
         {"email-restore", "2"},
     };

@@ -4,9 +4,11 @@
 #include "gamemgr/archivenames.h"
 #include "gamemgr/archiveoperations.h"
 #include "gamemgr/archiver.h"
+#include "gamemgr/slotoperations.h"
 #include "obdata/generation.h"
 #include "slot_folder_fixture.h"
 
+#include <functional>
 #include <map>
 
 using namespace quorvant;
@@ -66,12 +68,16 @@ TEST_F(Archives, RowsFollowTheModeAndFindTheCopyByItsWholeName) {
     EXPECT_FALSE(IsArchiveSlot(bw1Email, 198));
     EXPECT_TRUE(IsArchiveSlot(bw3, 0));
 
-    // Without the folder every row is empty and archive commands say which folder is missing.
+    // Without the folder every row is empty, unzip and delete say which folder is missing, and a
+    // zip makes the folder, unless the zip fails.
     fs::remove_all(zips);
     for (const ArchiveEntry& row : ListArchives(save, bw3)) EXPECT_EQ(row.Name(), "----");
-    EXPECT_FALSE(ZipSlot(save, bw3, 7, builtin, error));
+    EXPECT_FALSE(UnzipSlot(save, bw3, 7, builtin, error));
     EXPECT_EQ(error, (save / "ZipFiles").string() + " is missing");
+    EXPECT_FALSE(ZipSlot(save, bw3, 7, *MakeArchiver("no dot at all"), error));
     EXPECT_FALSE(fs::exists(zips));
+    ASSERT_TRUE(ZipSlot(save, bw3, 7, builtin, error)) << error;
+    EXPECT_EQ(ReadZip(zips / "Save007.zip").size(), 2u);
     EXPECT_NE(ArchiveCommandRefusal(email, bw1Email, 2).find("slot 2 has no archive"), std::string::npos);
 }
 
@@ -271,6 +277,32 @@ TEST_F(Archives, UpdateRecoversMissingCopiesAndGoesOnPastARefusedArchive) {
     EXPECT_EQ(Names(emailZips), (std::vector<std::string>{"EMAIL13.CMT", "Email12.cmt", "Email12.zip",
                                                           "Email13.zip", "Email4.zip", "Notes.zip"}));
     EXPECT_EQ(ListArchives(email, bw1Email)[12 - 3].description, "Twelve");
+}
+
+TEST_F(Archives, AFolderWhereASlotFileShouldBeIsRefusedBeforeAnythingIsDone) {
+    Write(email / "Email5.cmt", "five");
+    Write(email / "Email5.dat", "five's data");
+    ASSERT_TRUE(MakeZip(zips / "Save008.zip", {{"Save008.cmt", "eight"}, {"Save008.dat", "eight's data"}}));
+    auto slot = [&](const fs::path& folder, const GameMode& mode, int n) {
+        return FindSlotFiles(folder, mode, n);
+    };
+    const std::vector<std::pair<fs::path, std::function<bool()>>> cases = {
+        {save / "Save009.dat", [&] { return CopySlot(slot(save, bw3, 7), slot(save, bw3, 9), error); }},
+        {save / "Save009.cmt", [&] { return MoveSlot(slot(save, bw3, 7), slot(save, bw3, 9), error); }},
+        {email / "Email1.dat", [&] { return EmailSet(email, 1, slot(email, bw1Email, 5), error); }},
+        {save / "Save008.dat", [&] { return UnzipSlot(save, bw3, 8, builtin, error); }},
+        {zips / "Save007.zip", [&] { return ZipSlot(save, bw3, 7, builtin, error); }},
+        {zips / "Save007.cmt", [&] { return ZipSlot(save, bw3, 7, builtin, error); }},
+    };
+    for (const auto& [blocker, run] : cases) {
+        fs::create_directories(blocker / "inside");
+        Write(blocker / "inside" / "kept.txt", "kept");
+        const auto before = Snapshot(game);
+        EXPECT_FALSE(run()) << blocker;
+        EXPECT_EQ(error, blocker.string() + ": is a folder, not a file");
+        EXPECT_TRUE(Snapshot(game) == before) << blocker;
+        fs::remove_all(blocker);
+    }
 }
 
 TEST_F(Archives, DeleteRemovesWhicheverFileExists) {

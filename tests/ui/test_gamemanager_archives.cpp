@@ -78,9 +78,12 @@ class GameManagerArchives : public SlotFolderTest {
     // taken, dropped there, as the platform delivers them; whether the drop was taken. The work a
     // drop starts runs once the event loop comes round.
     bool Drop(QWidget* target, const QString& format, const QByteArray& block, QPoint at = {5, 5},
-              Qt::KeyboardModifiers mods = Qt::NoModifier) {
+              Qt::KeyboardModifiers mods = Qt::NoModifier, const fs::path& source = {}) {
         QMimeData data;
         data.setData(format, block);
+        if (!source.empty())
+            data.setData(QString::fromLatin1(kSlotSourceFormat),
+                         QByteArray::fromStdString(SlotSourcePayload(source)));
         bool taken = Over(target, &data, at, mods) != Qt::IgnoreAction;
         if (taken) {
             QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, mods);
@@ -271,6 +274,45 @@ TEST_F(GameManagerArchives, DropsPackUnpackPasteAndSet) {
               "Replace Game Slot 2\n\nRemember this does not save the slot to it's original position!");
     EXPECT_EQ(Read(email / "Email2.dat"), "nine");
     EXPECT_EQ(box2->text(), "Nine");
+}
+
+TEST_F(GameManagerArchives, ADropFromAnotherInstanceStaysWithinItsGeneration) {
+    fs::path bw2 = Folder("bw2/save");
+    fs::path bw1 = Folder("bw1/save");
+    for (const fs::path& save : {bw1, bw2}) {
+        Write(save / "Save005.cmt", "Five");
+        Write(save / "Save005.dat", save.parent_path().filename().string());
+    }
+    auto* box1 = dialog->findChild<QLineEdit*>("1359");
+    const QByteArray slot5 = Block("2"); // row 2 of a saved-game list
+    EXPECT_FALSE(Drop(box1, game_, slot5, {5, 5}, Qt::NoModifier, bw2));
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].kind, ui::PromptKind::Stop);
+    EXPECT_EQ(Asked()[0],
+              "A BW2 game cannot go into a BW1 slot: each generation of the game reads only its own games");
+    EXPECT_EQ(Read(email / "Email1.dat"), "live");
+
+    // Packing keeps to the list's own slots; Set takes the other list's slot.
+    EXPECT_FALSE(Drop(archives->viewport(), game_, slot5, {5, 5}, Qt::NoModifier, bw1));
+    prompts.answers = {ui::PromptAnswer::Yes};
+    EXPECT_TRUE(Drop(box1, game_, slot5, {5, 5}, Qt::NoModifier, bw1));
+    EXPECT_EQ(Read(email / "Email1.dat"), "bw1");
+    EXPECT_EQ(Read(email / "Quorvant.Bak" / "Email1.Dat"), "live");
+    EXPECT_EQ(Names(zips), (std::vector<std::string>{"Email3.cmt", "Email3.zip"}));
+}
+
+TEST_F(GameManagerArchives, ZipMakesAMissingZipFilesFolderWhereTheOthersHaveNothingToDo) {
+    fs::remove_all(zips);
+    Open();
+    QTest::mouseClick(archives->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(archives, Row(7)));
+    for (int id : {1363, 1390, 1391}) EXPECT_FALSE(Button(id)->isEnabled()) << id;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(list, Row(7)));
+    ASSERT_TRUE(Button(1362)->isEnabled());
+    Click(1362);
+    EXPECT_TRUE(prompts.asked.empty()) << Asked()[0];
+    EXPECT_EQ(ReadZip(zips / "Email7.zip").size(), 2u);
+    EXPECT_EQ(Cell(archives, Row(7)), "Email7.cmt");
+    EXPECT_TRUE(Button(1390)->isEnabled());
 }
 
 TEST_F(GameManagerArchives, MalformedOrMisplacedPayloadsAreRefusedWithNothingDone) {

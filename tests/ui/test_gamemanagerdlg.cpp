@@ -10,14 +10,34 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTableView>
+#include <QTimer>
+#include <QToolTip>
 #include <QtTest/QtTest>
 
 using namespace quorvant;
 using namespace quorvant::testing;
 
 namespace {
+
+// Fails the test on a warning Qt prints while it lives, such as an item view's complaint about an
+// editor it no longer knows.
+class NoQtWarnings {
+  public:
+    NoQtWarnings() : previous_(qInstallMessageHandler(&Fail)) {}
+    ~NoQtWarnings() { qInstallMessageHandler(previous_); }
+    NoQtWarnings(const NoQtWarnings&) = delete;
+    NoQtWarnings& operator=(const NoQtWarnings&) = delete;
+
+  private:
+    static void Fail(QtMsgType type, const QMessageLogContext&, const QString& text) {
+        // The offscreen platform's notes on what it cannot do are no fault of the program.
+        if (type != QtDebugMsg && type != QtInfoMsg &&
+            !text.startsWith(QStringLiteral("This plugin does not support")))
+            ADD_FAILURE() << "Qt: " << text.toStdString();
+    }
+    QtMessageHandler previous_;
+};
 
 class GameManagerDialog : public SlotFolderTest {
   protected:
@@ -61,9 +81,22 @@ class GameManagerDialog : public SlotFolderTest {
         return texts;
     }
     // Straight to the in-place editor, where the list's delegate watches for Escape and Return.
-    static void PressKey(QWidget* editor, int key) {
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    static void PressKey(QWidget* editor, int key, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(editor, &press);
+    }
+    // Rename on row, with the editor it opens.
+    QLineEdit* StartRename(int row) {
+        dialog->selectRow(row);
+        Click(32783);
+        // An editor closed before is hidden until it is deleted.
+        for (QLineEdit* editor : list->findChildren<QLineEdit*>())
+            if (editor->isVisible()) return editor;
+        return nullptr;
+    }
+    void FinishRename(QLineEdit* editor) {
+        PressKey(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the delegate commits in a queued call
     }
     // Row of slot n in BW1 and BW2.
     static int Row(int n) { return n - 3; }
@@ -131,15 +164,29 @@ TEST_F(GameManagerDialog, CutAndPasteOnAnEmptySlotAndNoAtTheOverwritePrompt) {
     EXPECT_FALSE(dialog->transferPending());
 }
 
-TEST_F(GameManagerDialog, ACutPastedInAnotherModeRemovesWhatItCopied) {
+TEST_F(GameManagerDialog, APasteStaysWithinItsGenerationAndACutRemovesWhatItCopied) {
+    fs::path bw2 = Folder("bw2/save");
+    fs::path bw1 = Folder("bw1/save");
     dialog->selectRow(0);
     Key(Qt::Key_Delete, Qt::ShiftModifier);
-    Click(1166);
-    dialog->selectRow(4);
+    for (auto [button, folder, label] : {std::tuple{1164, bw2, "BW2"}, {1166, save3, "BW3"}}) {
+        const std::vector<std::string> before = Names(folder);
+        Click(button);
+        dialog->selectRow(1);
+        Key(Qt::Key_Insert, Qt::ShiftModifier);
+        ASSERT_FALSE(prompts.asked.empty());
+        EXPECT_EQ(prompts.asked.back().kind, ui::PromptKind::Stop);
+        EXPECT_EQ(Asked().back(), std::string("A BW1 game cannot go into a ") + label +
+                                      " slot: each generation of the game reads only its own games");
+        EXPECT_EQ(Names(folder), before);
+    }
+    EXPECT_TRUE(dialog->transferPending());
+    Click(1162);
+    dialog->selectRow(1);
     Key(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(Read(save3 / "Save004.cmt"), "Ladder");
+    EXPECT_EQ(Read(bw1 / "Save004.cmt"), "Ladder");
+    EXPECT_EQ(Read(bw1 / "Save004.dat"), "three");
     EXPECT_FALSE(fs::exists(email / "EMAIL3.CMT"));
-    EXPECT_TRUE(fs::exists(save3 / "Save000.cmt")); // row 0 of this mode is another slot
 }
 
 TEST_F(GameManagerDialog, CtrlCOnAnEmptyRowDropsTheCutAndDeleteAsks) {
@@ -178,24 +225,51 @@ TEST_F(GameManagerDialog, TheMenuKeyAndShiftF10OpenTheRowsContextMenu) {
 }
 
 TEST_F(GameManagerDialog, RenameWritesTheTextAndEscapeKeepsTheOld) {
-    dialog->selectRow(Row(7));
-    Click(32783);
-    auto* editor = list->findChild<QLineEdit*>();
+    NoQtWarnings quiet;
+    QLineEdit* editor = StartRename(Row(7));
     ASSERT_TRUE(editor);
     editor->setText("Not this");
     PressKey(editor, Qt::Key_Escape);
     EXPECT_EQ(Cell(Row(7)), "Ridge");
     EXPECT_EQ(Read(email / "Email7.cmt"), "Ridge");
 
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed editor
-    Click(32783);
-    editor = list->findChild<QLineEdit*>();
+    editor = StartRename(Row(7));
     ASSERT_TRUE(editor);
     editor->setText("Twelve chars");
-    PressKey(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the delegate commits in a queued call
-    EXPECT_EQ(Cell(Row(7)), "Twelve chars");
+    FinishRename(editor);
+    QTRY_COMPARE(Cell(Row(7)), QStringLiteral("Twelve chars"));
     EXPECT_EQ(Read(email / "Email7.cmt"), "Twelve chars");
+
+    // Left as it was, the text is not written: the byte shown as a blank stays.
+    editor = StartRename(Row(5));
+    ASSERT_TRUE(editor);
+    FinishRename(editor);
+    EXPECT_EQ(Read(email / "Email5.cmt"), "Hill\x01"
+                                          "defence");
+}
+
+TEST_F(GameManagerDialog, RenameTakesLatin1OnlyAndKeepsALowerRowInSight) {
+    NoQtWarnings quiet;
+    Write(email / "Email40.dat", "forty");
+    Write(email / "Email40.cmt", "Far down");
+    dialog->SelectMode(1163);
+    QLineEdit* editor = StartRename(Row(40));
+    ASSERT_TRUE(editor);
+    editor->clear();
+    for (QChar c : QString::fromUtf8("Caf\u00e9 \u20ac!")) {
+        PressKey(editor, Qt::Key_unknown, c);
+        if (c == QChar(0x20AC)) {
+            EXPECT_EQ(QToolTip::text(), QString::fromUtf8("\"\u20ac\" (U+20AC) cannot be stored: the game's "
+                                                          "files hold Latin-1 text only"));
+        }
+    }
+    EXPECT_EQ(editor->text(), QString::fromUtf8("Caf\u00e9 !"));
+    FinishRename(editor);
+    EXPECT_EQ(Read(email / "Email40.cmt"), "Caf\xe9 !");
+    QTRY_COMPARE(Cell(Row(40)), QString::fromUtf8("Caf\u00e9 !"));
+    QModelIndex renamed = list->model()->index(Row(40), 0);
+    EXPECT_EQ(dialog->currentRow(), Row(40));
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(renamed).center()));
 }
 
 TEST_F(GameManagerDialog, SetSaveAndRestoreAskAndKeepTheBackup) {
