@@ -7,6 +7,7 @@
 #include "gamemgr/slotoperations.h"
 #include "gamemgr/ui/slotrenamedelegate.h"
 #include "obdata/generation.h"
+#include "obdata/ui/gametext.h"
 #include "platform/pathresolve.h"
 #include "platform/ui/promptservice.h"
 
@@ -485,8 +486,9 @@ void CGameManagerDlg::OnRename() {
 void CGameManagerDlg::OnRenamed(int row, const QString& text) {
     // An unchanged text leaves the file as it is.
     if (row < 0 || row >= model_->rowCount() || text == RowText(row)) return;
-    std::string error;
-    std::optional<std::string> latin1 = Latin1FromText(text, error);
+    QString refused;
+    std::optional<std::string> latin1 = GameTextFrom(text, &refused);
+    std::string error = refused.toStdString();
     bool ok = latin1 &&
               WriteSlotDescription(FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), *latin1, error);
     // The view is still busy with its editor: the list shows what the file now holds once it is done.

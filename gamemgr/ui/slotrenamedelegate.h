@@ -11,8 +11,6 @@ namespace quorvant::ui {
 // game's files holding nothing else, and refuses any other where it is typed, showing why. The
 // text of a finished edit is handed on, not written into the model: the dialog writes the file and
 // refills the list, which must wait until the view is done with its editor.
-// The Latin-1 bytes of text; nothing when a character does not fit, with the reason in why.
-std::optional<std::string> Latin1FromText(const QString& text, std::string& why);
 
 class CSlotRenameDelegate : public QStyledItemDelegate {
     Q_OBJECT
