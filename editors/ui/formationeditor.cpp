@@ -8,6 +8,7 @@
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
+#include "platform/ui/enterkey.h"
 #include "platform/ui/promptservice.h"
 
 #include <QCheckBox>
@@ -253,6 +254,11 @@ void CFormationEditor::BuildControls() {
     connect(name_, &QComboBox::activated, this, &CFormationEditor::OnNameChosen);
     connect(name_->lineEdit(), &QLineEdit::textEdited, this, &CFormationEditor::MarkModified);
     connect(numberEdit_, &QLineEdit::textEdited, this, &CFormationEditor::OnNumberTyped);
+    RunOnEnter(numberEdit_, [this] {
+        OnNumberTyped(numberEdit_->text());
+        numberEdit_->setText(QString::number(slot_));
+        numberEdit_->selectAll();
+    });
     for (QComboBox* marks : {avail_, unAvail_})
         connect(marks, &QComboBox::activated, this, &CFormationEditor::MarkModified);
 }

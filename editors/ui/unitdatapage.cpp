@@ -8,6 +8,7 @@
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
+#include "platform/ui/enterkey.h"
 #include "platform/ui/promptservice.h"
 
 #include <QComboBox>
@@ -226,6 +227,12 @@ void CUnitDataPage::BuildControls() {
         MarkModified();
     });
     connect(unitNumber_, &QLineEdit::textEdited, this, &CUnitDataPage::OnUnitNumberTyped);
+    RunOnEnter(unitNumber_, [this] {
+        if (TypedUnitTarget(unitNumber_->text().toStdString(), context_.unitCount()) != context_.index)
+            OnUnitNumberTyped(unitNumber_->text());
+        unitNumber_->setText(QString::number(context_.index));
+        unitNumber_->selectAll();
+    });
     connect(classNumber_, &QLineEdit::textEdited, this, &CUnitDataPage::OnClassTyped);
     connect(classList_, &QComboBox::activated, this, &CUnitDataPage::OnClassChosen);
     for (QComboBox* marks : {nation_, available_, unavailable_})

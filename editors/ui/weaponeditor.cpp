@@ -8,6 +8,7 @@
 #include "obdata/quorvantdoc.h"
 #include "obdata/stringtable.h"
 #include "obdata/ui/gametext.h"
+#include "platform/ui/enterkey.h"
 #include "platform/ui/promptservice.h"
 
 #include <QComboBox>
@@ -188,6 +189,11 @@ void CWeaponEditor::BuildControls() {
     connect(name_, &QComboBox::activated, this, &CWeaponEditor::OnNameChosen);
     connect(name_->lineEdit(), &QLineEdit::textEdited, this, [this] { document().SetModifiedFlag(true); });
     connect(numberEdit_, &QLineEdit::textEdited, this, &CWeaponEditor::OnNumberTyped);
+    RunOnEnter(numberEdit_, [this] {
+        OnNumberTyped(numberEdit_->text());
+        numberEdit_->setText(QString::number(slot_));
+        numberEdit_->selectAll();
+    });
 }
 
 void CWeaponEditor::RePoint(int slot) {
