@@ -50,6 +50,7 @@ enum CommandId : int {
     ID_EDIT_FILTER = 41004,
     ID_TOOLS_CHECK_REFERENCES = 41005,
     ID_FILE_COMPARE = 41006,
+    ID_VIEW_MESSAGES = 41010,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -72,6 +72,8 @@ const char* CommandPrompt(int command) {
         return "List units and formations that name empty or missing slots\nCheck References";
     case ID_FILE_COMPARE:
         return "List every field where another OB file differs from this one\nCompare With";
+    case ID_VIEW_MESSAGES:
+        return "List the reports of this session with their times\nMessages";
     case ID_VIEW_HIDE_EMPTY:
         return "Hide the rows of empty slots\nHide Empty Slots";
     case ID_WINDOW_TABBED:

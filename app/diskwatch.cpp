@@ -10,15 +10,6 @@ namespace {
 
 using State = FileFingerprint::State;
 
-// A name is text up to its first NUL. Random bytes hold a control byte in nearly every name.
-bool NameIsText(const std::vector<std::uint8_t>& bytes, std::size_t at) {
-    for (std::size_t i = at; i < at + layout::kNameBytes && i < bytes.size(); ++i) {
-        if (bytes[i] == 0) return true;
-        if (bytes[i] < 0x20 || bytes[i] == 0x7f) return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void DiskWatchRules::Settled(const FileFingerprint& onDisk) {
@@ -61,17 +52,8 @@ std::optional<std::string> WhyNotReloadable(const std::vector<std::uint8_t>& byt
                GroupedNumber(CompleteFileSize(generation)) + ")";
     if (int now = DetectGeneration(bytes); now != generation)
         return std::string("it now reads as a ") + GenerationLabel(now) + " file, not " + kind;
-    std::size_t names = 0;
-    std::size_t garbled = 0;
-    for (auto [begin, end] : {std::pair{layout::kWeaponNames, layout::kWeaponNamesEnd},
-                              std::pair{layout::kUnitNames, layout::kUnitNamesEnd},
-                              std::pair{layout::kFormationNames, layout::kFormationNamesEnd}})
-        for (std::size_t at = begin; at < end; at += layout::kNameBytes, ++names)
-            if (!NameIsText(bytes, at)) ++garbled;
-    // A file or two may carry a stray byte in a name; an OB file never has them in many.
-    if (garbled * 10 > names)
-        return std::to_string(garbled) + " of its " + std::to_string(names) +
-               " record names are not text, so it is not " + kind;
+    if (std::optional<std::string> names = WhyNamesAreNotText(bytes))
+        return *names + ", so it is not " + kind;
     return std::nullopt;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvant {
 
@@ -16,8 +19,14 @@ bool IsCompleteFileSize(std::size_t size, int generation);
 // "1,221": the size as people read it.
 std::string GroupedNumber(std::size_t value);
 
-// What the user is told once on opening an incomplete file.
-std::string IncompleteFileNotice(const std::string& name, std::size_t size, int generation);
+// "640 of its 700 record names are not text" when more than a tenth of the names in bytes hold a
+// control byte: a file or two may carry a stray byte in a name, an OB file never has them in many.
+std::optional<std::string> WhyNamesAreNotText(const std::vector<std::uint8_t>& bytes);
+
+// The question before opening bytes read as the generation, when they hold no whole layout or their
+// names are not text; nothing when they look like an OB file.
+std::optional<std::string> NotAnOBFileQuestion(const std::string& name,
+                                               const std::vector<std::uint8_t>& bytes, int generation);
 
 // The question before saving over an incomplete file.
 std::string RewriteIncompleteQuestion(const std::string& name, int generation);

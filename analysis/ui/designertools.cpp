@@ -1,5 +1,6 @@
 #include "analysis/ui/designertools.h"
 
+#include "analysis/comparelabels.h"
 #include "analysis/obcompare.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
@@ -18,7 +19,6 @@
 #include "views/ui/unitview.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QPointer>
 #include <QTreeWidgetItem>
@@ -110,12 +110,13 @@ void ShowCompare(CMainFrame* frame) {
                frame);
         return;
     }
-    const QString otherName = QFileInfo(path).fileName();
-    auto* window = new FindingsWindow(
-        QStringLiteral("Compare %1 with %2").arg(QString::fromStdString(mine.FileName()), otherName),
-        {QStringLiteral("Record"), QStringLiteral("Field"), QString::fromStdString(mine.FileName()),
-         otherName},
-        frame);
+    const auto [mineLabel, otherLabel] =
+        CompareLabels(mine.PathName(), std::filesystem::path(path.toStdString()));
+    const QString mineName = QString::fromStdString(mineLabel);
+    const QString otherName = QString::fromStdString(otherLabel);
+    auto* window =
+        new FindingsWindow(QStringLiteral("Compare %1 with %2").arg(mineName, otherName),
+                           {QStringLiteral("Record"), QStringLiteral("Field"), mineName, otherName}, frame);
     window->setObjectName(QStringLiteral("CompareFiles"));
     const std::vector<FieldDifference> differences = CompareDocuments(mine, other);
     QTreeWidgetItem* group = nullptr;

@@ -4,6 +4,7 @@
 #include "app/profile.h"
 #include "app/ui/childframe.h"
 #include "app/ui/helpwindow.h"
+#include "app/ui/messageswindow.h"
 #include "app/ui/programart.h"
 #include "app/ui/qtsettingsdialogs.h"
 #include "editors/ui/editorhost.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -167,7 +169,21 @@ void CMainFrame::SetTabbedView(bool tabbed) {
 }
 
 void CMainFrame::ShowStatusMessage(const QString& text) {
-    statusBar()->showMessage(text, 5000);
+    messages_->Add(text);
+    QStatusBar* bar = statusBar();
+    // The bar draws its message from the left edge to the first permanent field, clipping what does
+    // not fit; a shortened text with its ellipsis says that there is more.
+    QString shown = text;
+    if (bar->isVisible()) {
+        bar->layout()->activate();
+        int right = bar->width() - 12;
+        if (summary_->isVisible()) right = qMin(right, summary_->x() - 2);
+        shown = bar->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, right - 6 - 4));
+    }
+    const bool shortened = shown != text;
+    bar->setToolTip(shortened ? text : QString());
+    // A shortened report stays longer, so there is time to point at it.
+    bar->showMessage(shown, shortened ? 15000 : 5000);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -27,6 +27,7 @@ namespace quorvant::ui {
 class CChildFrame;
 class HelpWindow;
 class LockIndicators;
+class MessagesWindow;
 
 // The main window: a multiple-document area with the menus, toolbar and status bar, and the
 // commands that open, save and close OB files.
@@ -67,8 +68,10 @@ class CMainFrame : public QMainWindow {
 
     // Window > Tabbed View: the documents as tabs rather than windows; kept in the profile.
     void SetTabbedView(bool tabbed);
-    // Says what a command did in the status bar for a few seconds.
+    // Says what a command did in the status bar for a few seconds, shortened to the room there (whole as
+    // the bar's tool tip), and keeps it in View > Messages.
     void ShowStatusMessage(const QString& text);
+    MessagesWindow* messages() const { return messages_; }
     QLabel* documentSummary() const { return summary_; }
 
   protected:
@@ -123,6 +126,7 @@ class CMainFrame : public QMainWindow {
     QAction* recentPlaceholder_ = nullptr;
     LockIndicators* indicators_ = nullptr;
     QPointer<HelpWindow> help_;
+    MessagesWindow* messages_ = nullptr;
     std::vector<CChildFrame*> children_;
 };
 

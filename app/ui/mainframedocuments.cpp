@@ -62,17 +62,16 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
     }
     if (!loaded) return nullptr;
 
+    // A file picked by mistake is better not opened: a save would rewrite it as an OB file.
+    if (std::optional<std::string> doubt =
+            NotAnOBFileQuestion(doc->FileName(), doc->OriginalBytes(), doc->Generation);
+        doubt && Prompt(PromptKind::OpenCancel, QString::fromStdString(*doubt), this) != PromptAnswer::Yes)
+        return nullptr;
+
     auto* child = new CChildFrame(std::move(doc));
     AddChild(child);
-    const CQuorvantDoc& opened = child->document();
     // A file that is not a whole OB file joins the recent files only once saved as one.
-    if (opened.IsFileComplete())
-        RememberRecent(absolute);
-    else
-        Prompt(PromptKind::Information,
-               QString::fromStdString(
-                   IncompleteFileNotice(opened.FileName(), opened.FileSize(), opened.Generation)),
-               this);
+    if (child->document().IsFileComplete()) RememberRecent(absolute);
     return child;
 }
 

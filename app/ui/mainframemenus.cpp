@@ -6,6 +6,7 @@
 #include "app/ui/childframe.h"
 #include "app/ui/lockindicators.h"
 #include "app/ui/mainframe.h"
+#include "app/ui/messageswindow.h"
 #include "app/ui/programart.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
@@ -110,6 +111,8 @@ void CMainFrame::CreateActions() {
     QAction* status = AddCommand(ID_VIEW_STATUS_BAR, QStringLiteral("&Status Bar"));
     status->setCheckable(true);
     status->setChecked(true);
+    connect(AddCommand(ID_VIEW_MESSAGES, QStringLiteral("&Messages")), &QAction::triggered, this,
+            [this] { messages_->ShowOver(this); });
     connect(toolbar, &QAction::toggled, this, [this](bool on) { toolBar_->setVisible(on); });
     connect(status, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
@@ -205,12 +208,13 @@ void CMainFrame::CreateMenus() {
             command ? (void)menu->addAction(action(command)) : (void)menu->addSeparator();
         return menu;
     };
-    QMenu* view = shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR});
+    QMenu* view = shared(QStringLiteral("&View"), {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_MESSAGES});
     // The toolbar's table and style buttons have their entries here, for the keyboard.
-    QMenu* documentView = shared(QStringLiteral("&View"),
-                                 {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, 0, ViewModeCommand(kViewWeapons),
-                                  ViewModeCommand(kViewUnits), ViewModeCommand(kViewFormations), 0,
-                                  ID_VIEW_LIST, ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY});
+    QMenu* documentView =
+        shared(QStringLiteral("&View"),
+               {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_MESSAGES, 0, ViewModeCommand(kViewWeapons),
+                ViewModeCommand(kViewUnits), ViewModeCommand(kViewFormations), 0, ID_VIEW_LIST,
+                ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY});
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
@@ -271,7 +275,9 @@ void CMainFrame::FillWindowMenu() {
     if (!windows.isEmpty()) windowMenu_->addSeparator()->setProperty("windowEntry", true);
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* w = windows[i];
-        QString title = w->windowTitle().remove(QStringLiteral("[*]"));
+        // A document with unsaved changes carries the mark its title bar shows.
+        QString title = w->windowTitle().replace(QStringLiteral("[*]"),
+                                                 w->isWindowModified() ? QStringLiteral(" *") : QString());
         QAction* a = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         a->setProperty("windowEntry", true);
         a->setCheckable(true);
@@ -355,6 +361,10 @@ void CMainFrame::CreateStatusBar() {
     summary_->setObjectName(QStringLiteral("DocumentSummary"));
     bar->addPermanentWidget(summary_);
     indicators_ = new LockIndicators(bar);
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty()) bar->setToolTip(QString());
+    });
+    messages_ = new MessagesWindow(this);
 }
 
 } // namespace quorvant::ui

@@ -28,6 +28,8 @@ QMessageBox::StandardButtons ButtonsOf(PromptKind kind) {
         return QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     case PromptKind::ApplyDiscardCancel:
         return QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel;
+    case PromptKind::OpenCancel:
+        return QMessageBox::Open | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -38,6 +40,7 @@ PromptAnswer AnswerOf(int button) {
     case QMessageBox::Yes:
     case QMessageBox::Save:
     case QMessageBox::Apply:
+    case QMessageBox::Open:
         return PromptAnswer::Yes;
     case QMessageBox::No:
     case QMessageBox::Discard:
@@ -59,6 +62,7 @@ class MessageBoxPrompts : public PromptService {
         if (kind == PromptKind::ApplyDiscardCancel) box.setDefaultButton(QMessageBox::Apply);
         // Closing a question box with Escape or its close button means the safe answer.
         if (kind == PromptKind::YesNo) box.setEscapeButton(QMessageBox::No);
+        if (kind == PromptKind::OpenCancel) box.setDefaultButton(QMessageBox::Cancel);
         return AnswerOf(box.exec());
     }
 };
@@ -86,7 +90,8 @@ PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text
     asked.push_back({kind, text, title, detail});
     if (answers.empty())
         return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ||
-                       kind == PromptKind::SaveDiscardCancel || kind == PromptKind::ApplyDiscardCancel
+                       kind == PromptKind::SaveDiscardCancel || kind == PromptKind::ApplyDiscardCancel ||
+                       kind == PromptKind::OpenCancel
                    ? PromptAnswer::Yes
                    : PromptAnswer::Ok;
     PromptAnswer a = answers.front();

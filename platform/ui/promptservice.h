@@ -10,7 +10,7 @@ class QWidget;
 namespace quorvant::ui {
 
 // SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons, ApplyDiscardCancel its Apply,
-// Discard and Cancel buttons; both answer Yes, No, Cancel.
+// Discard and Cancel buttons; both answer Yes, No, Cancel. OpenCancel answers Yes for Open.
 enum class PromptKind {
     Information,
     Exclamation,
@@ -18,7 +18,8 @@ enum class PromptKind {
     YesNo,
     YesNoCancel,
     SaveDiscardCancel,
-    ApplyDiscardCancel
+    ApplyDiscardCancel,
+    OpenCancel
 };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 

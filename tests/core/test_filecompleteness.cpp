@@ -55,10 +55,18 @@ TEST(FileCompleteness, OnlyTheWholeLayoutCountsAsComplete) {
 }
 
 TEST(FileCompleteness, TheUserIsToldInPlainWords) {
-    EXPECT_EQ(IncompleteFileNotice("passwd", 1221, kBW1),
-              "passwd is 1,221 bytes, not a complete OB file (a BW1 file has 38,500). It was opened as a BW1 "
-              "file; saving will rewrite it as a complete one.");
-    EXPECT_EQ(IncompleteFileNotice("x", 1, kBW1).substr(0, 12), "x is 1 byte,");
+    EXPECT_EQ(
+        NotAnOBFileQuestion("passwd", std::vector<std::uint8_t>(1221, 'a'), kBW1),
+        "passwd does not look like an OB file: it is 1,221 bytes, and a BW1 file has 38,500. Opened, it "
+        "reads as a BW1 file, and saving rewrites it as a complete one.\n\nOpen it anyway?");
+    EXPECT_EQ(NotAnOBFileQuestion("x", {1}, kBW1)->substr(0, 46),
+              "x does not look like an OB file: it is 1 byte,");
+    std::vector<std::uint8_t> garbled(38500, 0);
+    EXPECT_EQ(NotAnOBFileQuestion("OBPZ", garbled, kBW1), std::nullopt) << "blank names are text";
+    for (std::size_t i = 0; i < garbled.size(); ++i) garbled[i] = static_cast<std::uint8_t>(i * 7 % 31 + 1);
+    EXPECT_EQ(
+        NotAnOBFileQuestion("OBPZ", garbled, kBW1),
+        "OBPZ does not look like an OB file: 700 of its 700 record names are not text.\n\nOpen it anyway?");
     EXPECT_EQ(RewriteIncompleteQuestion("passwd", kBW1), "Rewrite passwd as a complete BW1 OB file?");
     EXPECT_EQ(IncompleteFileRemark(kBW1), "(incomplete: a BW1 file has 38500)");
     EXPECT_EQ(GroupedNumber(0), "0");

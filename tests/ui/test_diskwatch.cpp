@@ -1,4 +1,5 @@
 #include "app/ui/diskwatcher.h"
+#include "app/ui/messageswindow.h"
 #include "editors/ui/editorhost.h"
 #include "test_mainframe_fixture.h"
 #include "views/columnsets.h"
@@ -57,7 +58,7 @@ TEST_F(DiskWatchTest, AnUnmodifiedDocumentIsReloadedAndItsEditorsClosedAsCancelW
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_FALSE(doc().IsModified());
     EXPECT_EQ(child->editors()->editor(kUnitTable), nullptr);
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "OBPZ was changed on disk and has been reloaded.");
+    EXPECT_EQ(frame->messages()->last(), "OBPZ was changed on disk and has been reloaded.");
 
     // Still watched after the rename: the next outside write is seen too.
     WriteFromOutside(file, OBFileBuilder::BW1().unitName(1, "Tiger II").bytes());
@@ -117,8 +118,7 @@ TEST_F(DiskWatchTest, AFileDeletedOrRenamedMarksTheDocumentSoClosingAsksToSave) 
     fs::rename(file, bw1 / "OBPZ.old");
     QTRY_VERIFY(doc().IsModified());
     EXPECT_TRUE(child->isWindowModified());
-    EXPECT_EQ(frame->statusBar()->currentMessage(),
-              "OBPZ was deleted or renamed on disk; save it to keep it.");
+    EXPECT_EQ(frame->messages()->last(), "OBPZ was deleted or renamed on disk; save it to keep it.");
     prompts.answers = {ui::PromptAnswer::Cancel};
     child->close();
     EXPECT_TRUE(Asked("Save changes to OBPZ?"));

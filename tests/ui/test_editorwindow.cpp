@@ -1,5 +1,6 @@
 #include "app/commandids.h"
 #include "app/setpathsrules.h"
+#include "app/ui/messageswindow.h"
 #include "app/ui/quorvantapp.h"
 #include "app/ui/setpathsdialog.h"
 #include "exchange/ui/sectiondialog.h"
@@ -29,16 +30,19 @@ class EditorWindow : public MainFrameTest {
 
 } // namespace
 
-TEST_F(EditorWindow, AFileThatIsNotAnOBFileIsNamedAndRewrittenOnlyWhenTheUserSaysSo) {
+TEST_F(EditorWindow, AFileThatIsNotAnOBFileOpensAndIsRewrittenOnlyWhenTheUserSaysSo) {
     const fs::path text = root / "passwd";
     const std::vector<std::uint8_t> bytes(1221, 'x');
     WriteBytes(text, bytes);
+    prompts.answers = {ui::PromptAnswer::Cancel};
+    EXPECT_EQ(OpenPath(text), nullptr);
+    EXPECT_TRUE(frame->childFrames().empty());
+    prompts.asked.clear();
     ui::CChildFrame* child = OpenPath(text);
     ASSERT_NE(child, nullptr);
     ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].text.toStdString(),
-              "passwd is 1,221 bytes, not a complete OB file (a BW1 file has 38,500). It was opened as a BW1 "
-              "file; saving will rewrite it as a complete one.");
+    EXPECT_EQ(prompts.asked[0].kind, ui::PromptKind::OpenCancel);
+    EXPECT_TRUE(prompts.asked[0].text.startsWith("passwd does not look like an OB file: it is 1,221 bytes"));
     EXPECT_TRUE(recent.Entries().empty()) << "not a recent OB file until saved as one";
 
     prompts.asked.clear();
@@ -142,14 +146,13 @@ TEST_F(EditorWindow, TheStatusBarSummarisesTheActiveDocumentAndSaysWhatCommandsD
     EXPECT_EQ(frame->documentSummary()->toolTip().toStdString(), (bw2 / "MOB31").string());
     greece->document().SetModifiedFlag(true);
     Command(ID_FILE_SAVE)->trigger();
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "Saved MOB31");
+    EXPECT_EQ(frame->messages()->last(), "Saved MOB31");
 
     ui::ScriptedSectionChooser sections;
     sections.answers = {std::vector<CsvSection>{CsvSection::Weapons, CsvSection::Units}};
     fs::create_directories(bw2 / "Exports");
     Command(ID_FILE_EXPORT)->trigger();
-    EXPECT_EQ(frame->statusBar()->currentMessage().toStdString(),
-              "Exported 2 files to " + (bw2 / "Exports").string());
+    EXPECT_EQ(frame->messages()->last().toStdString(), "Exported 2 files to " + (bw2 / "Exports").string());
     EXPECT_EQ(prompts.asked.back().text, "Export Complete");
     EXPECT_TRUE(prompts.asked.back().detail.contains("MOB31WEP.csv"));
     EXPECT_TRUE(prompts.asked.back().detail.contains(QString::fromStdString((bw2 / "Exports").string())));

@@ -1,10 +1,13 @@
 #include "app/commandids.h"
+#include "app/ui/messageswindow.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QTreeWidget>
 
 using namespace quorvant;
 using namespace quorvant::testing;
@@ -138,6 +141,45 @@ TEST_F(MainFrameMenus, ToolbarAndStatusBarToggleWithCheckMarks) {
     EXPECT_EQ(frame->statusBar()->findChild<QLabel*>("MessagePane")->text(), "Ready");
     for (const char* pane : {"IndicatorCAP", "IndicatorNUM", "IndicatorSCRL"})
         EXPECT_NE(frame->statusBar()->findChild<QLabel*>(pane), nullptr);
+}
+
+TEST_F(MainFrameMenus, AReportTooLongForTheBarIsShortenedThereAndKeptWholeInMessages) {
+    ASSERT_NE(Open(32842), nullptr);
+    QStatusBar* bar = frame->statusBar();
+    frame->ShowStatusMessage("Saved OBPZ");
+    EXPECT_EQ(bar->currentMessage(), "Saved OBPZ");
+    EXPECT_TRUE(bar->toolTip().isEmpty());
+
+    const QString report =
+        "Pasted unit slot 2 \"Panther\": " + QString("weapon 1 75mm KwK (was 13); ").repeated(12);
+    frame->ShowStatusMessage(report);
+    const QString shown = bar->currentMessage();
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LT(bar->fontMetrics().horizontalAdvance(shown), frame->documentSummary()->x())
+        << "it stops before the document's field";
+    EXPECT_EQ(bar->toolTip(), report);
+
+    Command(ID_VIEW_MESSAGES)->trigger();
+    ASSERT_TRUE(frame->messages()->isVisible());
+    auto* list = frame->messages()->findChild<QTreeWidget*>("MessageList");
+    const int rows = list->topLevelItemCount();
+    ASSERT_GE(rows, 2);
+    EXPECT_EQ(list->topLevelItem(rows - 2)->text(1), "Saved OBPZ");
+    EXPECT_EQ(list->topLevelItem(rows - 1)->text(1), report);
+    EXPECT_TRUE(
+        QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(list->topLevelItem(rows - 1)->text(0)).hasMatch());
+    EXPECT_TRUE(frame->frameGeometry().contains(frame->messages()->frameGeometry().center()));
+}
+
+TEST_F(MainFrameMenus, TheWindowMenuMarksDocumentsWithUnsavedChanges) {
+    ui::CChildFrame* child = Open(32842);
+    ASSERT_NE(child, nullptr);
+    QMenu* window = MenuTitled(frame->currentMenuBar(), "&Window");
+    for (bool modified : {true, false}) {
+        child->document().SetModifiedFlag(modified);
+        emit window->aboutToShow();
+        EXPECT_EQ(Titles(window->actions()).last().endsWith(" *"), modified);
+    }
 }
 
 TEST_F(MainFrameMenus, TableCommandsAreCheckedAndGreyedWhileTheirTableShows) {

@@ -1,4 +1,5 @@
 #include "app/commandids.h"
+#include "app/ui/messageswindow.h"
 #include "exchange/recordblocks.h"
 #include "exchange/ui/recordtransfer.h"
 #include "test_mainframe_fixture.h"
@@ -116,8 +117,8 @@ TEST_F(RecordTransferTest, CopyAndPasteAUnitBetweenDocumentsAskingBeforeReplacin
     EXPECT_EQ(doc.SnapshotUnits[2].Name.trimmed(), "Sherman");
     EXPECT_EQ(target->view()->UnitRow, 1);
     EXPECT_TRUE(target->view()->model(kViewUnits)->index(1, 0).data().toString().contains("Panther"));
-    EXPECT_TRUE(frame->statusBar()->currentMessage().startsWith("Pasted unit slot 2 \"Panther\": weapon 1"));
-    EXPECT_TRUE(frame->statusBar()->currentMessage().contains(" of this file (was ")) << "it took this file's nation";
+    EXPECT_TRUE(frame->messages()->last().startsWith("Pasted unit slot 2 \"Panther\": weapon 1"));
+    EXPECT_TRUE(frame->messages()->last().contains(" of this file (was ")) << "it took this file's nation";
 
     // An empty slot is pasted without a question.
     prompts.asked.clear();
@@ -133,7 +134,7 @@ TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGenerationAndARef
 
     PasteOnSlot(target, 5); // the units table is on show
     EXPECT_TRUE(target->document().Units[5].Name.empty());
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 weapon cannot be pasted into the units table");
+    EXPECT_EQ(frame->messages()->last(), "A BW3 weapon cannot be pasted into the units table");
 
     target->document().OnViewMode(kViewWeapons);
     PasteOnSlot(target, 5);
@@ -146,7 +147,7 @@ TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGenerationAndARef
     const auto before = bw1->document().Weapons;
     PasteOnSlot(bw1, 1);
     EXPECT_EQ(bw1->document().Weapons, before);
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 weapon cannot be pasted into a BW1 file");
+    EXPECT_EQ(frame->messages()->last(), "A BW3 weapon cannot be pasted into a BW1 file");
 
     // A drop says the same while the records hover over the list, and is not taken.
     bw1->document().OnViewMode(kViewUnits);
@@ -154,7 +155,7 @@ TEST_F(RecordTransferTest, WeaponsPassOnlyUnderTheirOwnTableAndGenerationAndARef
     data->setData("BW2UnitList", QByteArray(11560, '\0'));
     EXPECT_FALSE(DropOnRow(bw1, 1, data));
     delete data;
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "A BW3 unit cannot be dropped into a BW1 file");
+    EXPECT_EQ(frame->messages()->last(), "A BW3 unit cannot be dropped into a BW1 file");
 }
 
 TEST_F(RecordTransferTest, FormationsEmptyTheClipboardAndTakeNoPaste) {

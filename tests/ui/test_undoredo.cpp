@@ -1,4 +1,5 @@
 #include "app/commandids.h"
+#include "app/ui/messageswindow.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
 #include "exchange/recordblocks.h"
@@ -73,7 +74,7 @@ TEST_F(UndoRedoTest, EditMenuAndToolbarUndoAndRedoTheNamedStepOfTheActiveDocumen
     EXPECT_EQ(doc().SnapshotWeapons[1], before);
     EXPECT_FALSE(doc().IsModified());
     EXPECT_FALSE(child->isWindowModified()); // the title loses its mark
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "Undo Edit Weapon 1 Pak 40");
+    EXPECT_EQ(frame->messages()->last(), "Undo Edit Weapon 1 Pak 40");
     EXPECT_FALSE(undo()->isEnabled());
     EXPECT_EQ(redo()->text(), "&Redo Edit Weapon 1 Pak 40");
     // The row on show was read again.
