@@ -102,6 +102,20 @@ TEST_F(TableEditorTest, TheWeaponNumberLoadsAtOnceWithoutStoring) {
     EXPECT_FALSE(doc->IsModified());
 }
 
+TEST_F(TableEditorTest, EnterInANumberFieldGoesToThatRecordAndKeepsTheEditorOpen) {
+    read(OBFileBuilder::BW2());
+    for (auto [kind, numberField] :
+         {std::pair{kUnitTable, 1030}, {kFormationTable, 1230}, {kWeaponTable, 1291}}) {
+        openEditor(kind, 2);
+        field(numberField)->setText("7"); // as pasted: no key went to the field
+        QTest::keyClick(field(numberField), Qt::Key_Return);
+        ASSERT_NE(host->editor(kind), nullptr) << "Enter must not press OK, kind " << kind;
+        EXPECT_EQ(editor()->CurrentSlot(), 7) << kind;
+        EXPECT_EQ(field(numberField)->text(), "7") << kind;
+        host->editor(kind)->close();
+    }
+}
+
 TEST_F(TableEditorTest, PasteIsEnabledOnlyOnceAWeaponWasCopiedAndNeverAtFirstInBW1) {
     read(OBFileBuilder::BW2());
     openWeapon(2);
