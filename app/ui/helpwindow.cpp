@@ -1,6 +1,7 @@
 #include "app/ui/helpwindow.h"
 
 #include "app/ui/programart.h"
+#include "platform/ui/windowplacement.h"
 
 #include <QKeyEvent>
 #include <QTextDocument>
@@ -22,7 +23,22 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     setOpenExternalLinks(false);
     setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
     document()->setDocumentMargin(18);
-    resize(640, 560);
+    // Wide enough for the keyboard table and the longer lines without wrapping every few words.
+    resize(820, 680);
+}
+
+void HelpWindow::ShowTopic(const QString& topic, QWidget* owner) {
+    if (!placed_) {
+        PlaceOver(this, owner);
+        placed_ = true;
+    }
+    QUrl page(QStringLiteral("qrc:/help/index.html"));
+    if (!topic.isEmpty()) page.setFragment(topic);
+    setSource(page);
+    if (!topic.isEmpty()) scrollToAnchor(topic);
+    show();
+    raise();
+    activateWindow();
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -13,6 +13,7 @@
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/ui/sidepicturesettings.h"
+#include "platform/ui/helptopics.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -44,6 +45,7 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
     setWindowTitle(QStringLiteral("Quorvant"));
     setWindowIcon(ProgramIcon());
     SetSidePictureSettings(&settings_);
+    SetHelpTopicHandler([this](const QString& topic) { OnHelpTopics(topic); });
 
     mdi_ = new QMdiArea(this);
     mdi_->setObjectName(QStringLiteral("MdiArea"));
@@ -71,6 +73,7 @@ CMainFrame::~CMainFrame() {
     // Children go first: their documents report through this frame.
     for (CChildFrame* child : std::vector<CChildFrame*>(children_)) delete child;
     if (SidePictureSettings() == &settings_) SetSidePictureSettings(nullptr);
+    SetHelpTopicHandler(nullptr);
 }
 
 QAction* CMainFrame::action(int command) const {

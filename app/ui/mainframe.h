@@ -104,7 +104,7 @@ class CMainFrame : public QMainWindow {
     void OnDirectories();
     void OnStartup();
     void OnAbout();
-    void OnHelpTopics();
+    void OnHelpTopics(const QString& topic = QString());
 
     AppSettings& settings_;
     Profile& profile_;

@@ -220,11 +220,9 @@ void CMainFrame::OnAbout() {
     about.exec();
 }
 
-void CMainFrame::OnHelpTopics() {
+void CMainFrame::OnHelpTopics(const QString& topic) {
     if (!help_) help_ = new HelpWindow(this);
-    help_->show();
-    help_->raise();
-    help_->activateWindow();
+    help_->ShowTopic(topic, this);
 }
 
 } // namespace quorvant::ui

@@ -149,9 +149,9 @@ void CMainFrame::CreateActions() {
             &QAction::triggered, mdi_, &QMdiArea::activatePreviousSubWindow);
 
     connect(AddCommand(ID_HELP_FINDER, QStringLiteral("&Help Topics")), &QAction::triggered, this,
-            &CMainFrame::OnHelpTopics);
+            [this] { OnHelpTopics(); });
     connect(AddCommand(ID_HELP, QStringLiteral("Help"), {Keys("F1")}), &QAction::triggered, this,
-            &CMainFrame::OnHelpTopics);
+            [this] { OnHelpTopics(); });
     connect(AddCommand(ID_CONTEXT_HELP, QStringLiteral("What's This?"), {Keys("Shift+F1")}),
             &QAction::triggered, this, [] { QWhatsThis::enterWhatsThisMode(); });
     connect(AddCommand(ID_APP_ABOUT, QStringLiteral("&About Quorvant...")), &QAction::triggered, this,

@@ -1,5 +1,7 @@
 #include "editors/ui/editorcontrols.h"
 
+#include "platform/ui/helptopics.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -71,7 +73,7 @@ EditorButtons::EditorButtons(QDialog* dialog, const Texts& texts, std::function<
                           .arg(record));
     ok->setDefault(true);
     cancel = EditorButton(2, QStringLiteral("Cancel"), QString::fromLatin1(texts.cancelHelp));
-    help = AddFieldHelp(dialog);
+    help = AddFieldHelp(dialog, QString::fromLatin1(texts.record) + QLatin1Char('s'));
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
@@ -92,7 +94,7 @@ void SetTabOrder(const std::vector<QWidget*>& order) {
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-QPushButton* AddFieldHelp(QDialog* dialog) {
+QPushButton* AddFieldHelp(QDialog* dialog, const QString& topic) {
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), dialog);
     QObject::connect(f1, &QShortcut::activated, dialog, [dialog] {
         for (QWidget* w = QApplication::focusWidget(); w && w != dialog; w = w->parentWidget()) {
@@ -101,9 +103,11 @@ QPushButton* AddFieldHelp(QDialog* dialog) {
             return;
         }
     });
+    AddWhatsThisKey(dialog);
     auto* help = EditorButton(9, QStringLiteral("Help"),
-                              QStringLiteral("Click here, then on any field, to read what it means."));
-    QObject::connect(help, &QPushButton::clicked, dialog, [] { QWhatsThis::enterWhatsThisMode(); });
+                              QStringLiteral("Opens the help page at this window. Shift+F1, then a click on "
+                                             "a field, tells what that field means."));
+    QObject::connect(help, &QPushButton::clicked, dialog, [topic] { ShowHelpTopic(topic); });
     return help;
 }
 

@@ -58,6 +58,6 @@ struct EditorButtons {
 void SetTabOrder(const std::vector<QWidget*>& order);
 
 // F1 shows the focused control's help, and a Help button enters the What's This mode.
-QPushButton* AddFieldHelp(QDialog* dialog);
+QPushButton* AddFieldHelp(QDialog* dialog, const QString& topic);
 
 } // namespace quorvant::ui

@@ -1,5 +1,7 @@
 #include "editors/ui/unitspropsheet.h"
 
+#include "platform/ui/helptopics.h"
+
 #include "editors/tablecommit.h"
 #include "editors/ui/unitarmorpage.h"
 #include "editors/ui/unitdatapage.h"
@@ -53,8 +55,15 @@ CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot) : CRecordEditor(do
     buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("9"));
     buttons->button(QDialogButtonBox::Help)->setAutoDefault(false);
     buttons->button(QDialogButtonBox::Help)
-        ->setWhatsThis(QStringLiteral("Click here, then on any field, to read what it means."));
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { QWhatsThis::enterWhatsThisMode(); });
+        ->setWhatsThis(QStringLiteral("Opens the help page at the page shown. Shift+F1, then a click on a "
+                                      "field, tells what that field means."));
+    // The help page names each page's topic after its tab: "Unit Armor " is "unit-armor".
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+        ShowHelpTopic(tabs_->tabText(tabs_->currentIndex())
+                          .trimmed()
+                          .toLower()
+                          .replace(QLatin1Char(' '), QLatin1Char('-')));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -63,6 +72,7 @@ CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot) : CRecordEditor(do
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &CUnitsPropSheet::ShowHelpForFocus);
+    AddWhatsThisKey(this);
 
     dataPage_->OnSetActive();
     connect(tabs_, &QTabWidget::currentChanged, this, &CUnitsPropSheet::OnTabChanged);

@@ -124,7 +124,7 @@ void CLbmCrossRefDlg::BuildControls() {
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("2"));
     buttons->button(QDialogButtonBox::Close)->setWhatsThis(QStringLiteral("Closes this window."));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    buttons->addButton(AddFieldHelp(this), QDialogButtonBox::HelpRole);
+    buttons->addButton(AddFieldHelp(this, QStringLiteral("crossref")), QDialogButtonBox::HelpRole);
 
     auto* navigation = new QHBoxLayout;
     for (QPushButton* b : {first_, previous_, next_, last_}) navigation->addWidget(b);
