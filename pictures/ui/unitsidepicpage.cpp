@@ -5,6 +5,7 @@
 #include "pictures/picfamily.h"
 #include "pictures/ui/picturecontrol.h"
 #include "platform/cdroots.h"
+#include "platform/ui/enterkey.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,9 +28,10 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     number_edit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), number_edit_));
     number_edit_->setMaximumWidth(100);
-    number_edit_->setWhatsThis(QStringLiteral("The number of the picture shown. Type another and press "
-                                              "Load to see it; the unit's own picture is set on the data "
-                                              "page."));
+    number_edit_->setWhatsThis(
+        QStringLiteral("The number of the picture shown. Type another and press "
+                       "Enter or Load to see it; the unit's own picture is set on the data "
+                       "page."));
     number_edit_->setAccessibleName(QStringLiteral("Graphic Number"));
     first_ = EditorButton(1059, QStringLiteral("<<"), QStringLiteral("The first picture of the folder."));
     previous_ = EditorButton(1060, QStringLiteral("<"), QStringLiteral("The picture before this one."));
@@ -69,11 +71,13 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
         if (!listing_.empty()) Browse(listing_.size() - 1);
     });
     // Shows the picture whose number was typed.
-    connect(load_, &QPushButton::clicked, this, [this] {
+    auto load = [this] {
         ReadNumber();
         picture_.drop();
         ShowPicture();
-    });
+    };
+    connect(load_, &QPushButton::clicked, this, load);
+    RunOnEnter(number_edit_, load);
     connect(reset_, &QPushButton::clicked, this, [this] {
         ReadNumber();
         number_ = recordSideView();
