@@ -64,7 +64,8 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     });
     connect(next_, &QPushButton::clicked, this, [this] {
         ReadNumber();
-        if (position_ + 1 < listing_.size()) Browse(position_ + 1);
+        const std::size_t next = listed_ ? position_ + 1 : position_;
+        if (next < listing_.size()) Browse(next);
     });
     connect(last_, &QPushButton::clicked, this, [this] {
         ReadNumber();
@@ -73,6 +74,7 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     // Shows the picture whose number was typed.
     auto load = [this] {
         ReadNumber();
+        PlaceNumber();
         picture_.drop();
         ShowPicture();
     };
@@ -81,6 +83,7 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     connect(reset_, &QPushButton::clicked, this, [this] {
         ReadNumber();
         number_ = recordSideView();
+        PlaceNumber();
         picture_.drop();
         ShowNumber();
         ShowPicture();
@@ -110,7 +113,7 @@ void CUnitSidePicPage::ListPictures() {
     listing_ = std::move(source.listing);
     files_->clear();
     for (const std::string& f : listing_) files_->addItem(QString::fromStdString(f));
-    position_ = 0;
+    PlaceNumber();
     picture_.drop();
     const bool any = !listing_.empty();
     for (QPushButton* b : {first_, previous_, next_, last_, load_, reset_}) b->setEnabled(any);
@@ -121,6 +124,7 @@ void CUnitSidePicPage::OnSetActive() {
     active_ = true;
     if (recordSideView() != lastSeen_) {
         number_ = lastSeen_ = recordSideView();
+        PlaceNumber();
         picture_.drop();
         ShowNumber();
     }
@@ -136,10 +140,17 @@ void CUnitSidePicPage::ReadNumber() {
 void CUnitSidePicPage::Browse(std::size_t position) {
     if (listing_.empty()) return;
     position_ = position;
+    listed_ = true;
     number_ = PictureNumber(listing_[position_], form_);
     picture_.drop();
     ShowNumber();
     ShowPicture();
+}
+
+void CUnitSidePicPage::PlaceNumber() {
+    ListingPlace place = PlaceInListing(listing_, PictureName(number_, form_));
+    position_ = place.position;
+    listed_ = place.listed;
 }
 
 void CUnitSidePicPage::ShowNumber() {
@@ -154,10 +165,11 @@ void CUnitSidePicPage::ShowPicture() {
 }
 
 void CUnitSidePicPage::SetBrowseButtons() {
-    const bool atFirst = position_ == 0;
-    const bool atLast = position_ + 1 >= listing_.size();
+    // A picture that is not listed stands before position_: the one there is still ahead.
+    const bool atFirst = position_ == 0 && listed_;
+    const bool atLast = position_ + (listed_ ? 1 : 0) >= listing_.size();
+    previous_->setEnabled(position_ > 0);
     first_->setEnabled(!atFirst);
-    previous_->setEnabled(!atFirst);
     next_->setEnabled(!atLast);
     last_->setEnabled(!atLast);
 }
