@@ -1,6 +1,7 @@
 #include "analysis/recordclear.h"
 
 #include "obdata/generation.h"
+#include "obdata/oblayout.h"
 #include "obdata/quorvantdoc.h"
 #include "views/columnsets.h"
 
@@ -34,9 +35,15 @@ CUnitRecord Cleared(const CQuorvantDoc& doc, const CUnitRecord&) {
     return r;
 }
 
-CFormationRecord Cleared(const CQuorvantDoc& doc, const CFormationRecord&) {
+CFormationRecord Cleared(const CQuorvantDoc& doc, const CFormationRecord& was, std::size_t slot) {
     CFormationRecord r;
     if (doc.Generation != kBW1) r.Country = static_cast<std::uint8_t>(doc.FileNation);
+    // A BW3 file is told from a BW2 one by the first strengths of formations 0 and 1; a cleared
+    // formation 1 keeps its share of them, or the file might no longer reopen as BW3.
+    constexpr auto kEntries = static_cast<std::size_t>(kFormationEntries);
+    if (doc.Generation == kBW3)
+        for (std::size_t i = 0; i < kEntries && slot * kEntries + i < layout::kGenerationProbeBytes; ++i)
+            r.UnitStr[i] = was.UnitStr[i];
     return r;
 }
 
@@ -59,9 +66,9 @@ bool CanClearRecord(const CQuorvantDoc& doc, int table, int slot) {
     });
 }
 
-bool ClearRecord(CQuorvantDoc& doc, int table, int slot) {
+bool ClearRecord(CQuorvantDoc& doc, int table, int slot, const std::string& verb) {
     if (!CanClearRecord(doc, table, slot)) return false;
-    const std::string name = "Clear " + RecordTitle(doc, table, slot);
+    const std::string name = verb + " " + RecordTitle(doc, table, slot);
     const auto s = static_cast<std::size_t>(slot);
     if (table == kWeaponTable) doc.Weapons[s] = Cleared(doc, doc.Weapons[s]);
     if (table == kUnitTable) {
@@ -69,7 +76,7 @@ bool ClearRecord(CQuorvantDoc& doc, int table, int slot) {
         if (s < doc.UnitNameList.size()) doc.UnitNameList[s].clear();
     }
     if (table == kFormationTable) {
-        doc.Formations[s] = Cleared(doc, doc.Formations[s]);
+        doc.Formations[s] = Cleared(doc, doc.Formations[s], s);
         if (s < doc.FormationNameList.size()) doc.FormationNameList[s].clear();
     }
     CQuorvantDoc::SlotsByTable changed;

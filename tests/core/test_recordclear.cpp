@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace quorvant;
 using quorvant::test::OBFileBuilder;
 
@@ -98,4 +100,20 @@ TEST(RecordClear, TheQuestionCapsItsList) {
     const std::string question = ClearQuestion(doc, kWeaponTable, 7, many);
     EXPECT_EQ(question.rfind("Weapon 7 75mm is named by:\nunit 3 Panther (weapon 1)\n", 0), 0u) << question;
     EXPECT_NE(question.find("\nand 3 more\n"), std::string::npos) << question;
+}
+
+TEST(RecordClear, ACutIsNamedSoAndABW3FileKeepsTheStrengthsThatMarkIt) {
+    CQuorvantDoc doc;
+    doc.ReadBytes(OBFileBuilder::BW3().column(25000, 1, 70).formationName(1, "1st Coy").bytes());
+    ASSERT_EQ(doc.Generation, kBW3);
+    doc.Formations[0].UnitStr = {}; // formation 1's strengths alone mark the file now
+    doc.Formations[1].UnitStr = {0, 0, 0, 0, 9, 8, 7, 0, 0, 0};
+    ASSERT_TRUE(ClearRecord(doc, kFormationTable, 1, "Cut"));
+    EXPECT_EQ(doc.UndoText(), "Undo Cut Formation 1 1st Coy");
+    EXPECT_TRUE(doc.Formations[1].Name.empty());
+    EXPECT_EQ(doc.Formations[1].UnitStr, (std::array<std::uint8_t, 10>{0, 0, 0, 0, 9, 0, 0, 0, 0, 0}));
+    const std::string path = testing::TempDir() + "recordclear_KOB70";
+    std::string error;
+    EXPECT_TRUE(doc.OnSaveDocument(path, error)) << error;
+    std::remove(path.c_str());
 }
