@@ -102,6 +102,38 @@ void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& fin
 
 } // namespace
 
+std::string Reference::text() const {
+    std::string line = std::string(table == kUnitTable ? "unit " : "formation ") + std::to_string(slot);
+    if (!name.empty()) line += " " + name;
+    return line + (table == kUnitTable ? " (weapon " : " (entry ") + std::to_string(entry + 1) + ")";
+}
+
+std::vector<Reference> ReferencesTo(const CQuorvantDoc& doc, int table, int slot) {
+    std::vector<Reference> found;
+    if (slot <= 0) return found;
+    if (table == kWeaponTable) {
+        for (int u = 0; u < static_cast<int>(doc.Units.size()); ++u) {
+            if (!IsNamedSlot(doc.Units, u)) continue;
+            const CUnitRecord& unit = doc.Units[static_cast<std::size_t>(u)];
+            for (int k = 0; k < 4; ++k)
+                if (unit.Wpn[static_cast<std::size_t>(k)] == slot)
+                    found.push_back({kUnitTable, u, k, unit.Name.trimmed()});
+        }
+        return found;
+    }
+    if (table != kUnitTable && table != kFormationTable) return found;
+    for (int f = 0; f < static_cast<int>(doc.Formations.size()); ++f) {
+        if (!IsNamedSlot(doc.Formations, f)) continue;
+        const CFormationRecord& formation = doc.Formations[static_cast<std::size_t>(f)];
+        for (int entry = 0; entry < kFormationEntries; ++entry) {
+            const FormationEntry e = EntryOf(doc, formation, entry);
+            if (e.number == slot && e.flagged == (table == kFormationTable) && !(e.flagged && f == slot))
+                found.push_back({kFormationTable, f, entry, formation.Name.trimmed()});
+        }
+    }
+    return found;
+}
+
 std::vector<Finding> CheckReferences(const CQuorvantDoc& doc,
                                      const std::vector<std::string>* pictureListing) {
     std::vector<Finding> findings;

@@ -25,4 +25,19 @@ struct Finding {
 std::vector<Finding> CheckReferences(const CQuorvantDoc& doc,
                                      const std::vector<std::string>* pictureListing = nullptr);
 
+// A record that names a slot: a unit carrying a weapon (entry: its weapon slot, 0-3), a formation
+// holding a unit or a sub-formation (entry: 0-9).
+struct Reference {
+    int table = 0;
+    int slot = 0;
+    int entry = 0;
+    std::string name; // less its trailing blanks
+    // "unit 12 Tiger I (weapon 2)"
+    std::string text() const;
+};
+
+// The named records that name the slot of the table (0 weapons, 1 units, 2 formations), in table then
+// slot order; none for slot 0 (it names nothing) or a slot outside the table.
+std::vector<Reference> ReferencesTo(const CQuorvantDoc& doc, int table, int slot);
+
 } // namespace quorvant

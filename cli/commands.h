@@ -16,6 +16,7 @@ constexpr std::size_t kAnyPositionals = static_cast<std::size_t>(-1);
 // positionals, and returns the process exit code.
 int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDump(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunClear(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDemo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);

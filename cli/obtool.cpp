@@ -33,6 +33,11 @@ const std::vector<Command>& Commands() {
          {kTable, kSlot, {"field", {"--field"}}, {"value", {"--value"}}, kOut, kYes},
          1,
          RunSet},
+        {"clear",
+         "clear FILE --table weapons|units|formations --slot N [--yes] [-o OUT]",
+         {kTable, kSlot, kOut, kYes},
+         1,
+         RunClear},
         {"demo", "demo DIR", {}, 1, RunDemo},
         {"export", "export FILE [--out DIR] [--sections LIST]", {kOut, kSections}, 1, RunExport},
         {"import",
@@ -82,6 +87,8 @@ void PrintUsage(std::ostream& out) {
            "  dump    the whole file as JSON, every record by its field names\n"
            "  set     change one field of one slot (an element as Wpn[2], from 0; Name: at most\n"
            "          15 Latin-1 characters, empty empties the slot) and save, in place or to OUT\n"
+           "  clear   empty one slot (a blank name, every field 0) and save, in place or to OUT; a slot\n"
+           "          other records name is cleared only with --yes, else they are listed\n"
            "  demo    write a made-up game installation (bw1, bw2, bw3) into DIR\n"
            "  export  write the CSV files the editor exports (LIST: weapons,units,formations)\n"
            "  import  read them back and save, in place or to OUT\n"
@@ -103,7 +110,8 @@ void PrintUsage(std::ostream& out) {
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"
-           "  set, import, paste and copy rewrite a file that is not a complete OB file only with --yes.\n";
+           "  set, clear, import, paste and copy rewrite a file that is not a complete OB file only with "
+           "--yes.\n";
 }
 
 } // namespace

@@ -160,6 +160,10 @@ bool PackInMemory(const std::vector<PackedFile>& files, std::vector<std::uint8_t
         zip_set_file_compression(zip.get(), static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
         // The entry carries the saved game's own time, as a packed file would.
         zip_file_set_mtime(zip.get(), static_cast<zip_uint64_t>(index), file.modified, 0);
+        // A regular file readable by all and writable by its owner, as unpackers elsewhere expect;
+        // without it they unpack the slot's files with no permissions at all.
+        zip_file_set_external_attributes(zip.get(), static_cast<zip_uint64_t>(index), 0, ZIP_OPSYS_UNIX,
+                                         static_cast<zip_uint32_t>(0100644) << 16);
     }
     if (zip_close(zip.get()) != 0) {
         error = std::string("the archive cannot be made: ") + zip_strerror(zip.get());

@@ -86,4 +86,10 @@ std::optional<std::string> BW1DateName(std::uint8_t code) {
     return MonthName(kBW1Table[static_cast<std::size_t>(*position)]);
 }
 
+std::string ListDateText(int generation, std::uint8_t code, std::uint8_t month) {
+    if (generation == kBW1) return BW1DateName(code).value_or(std::to_string(code));
+    if (generation == kBW3 && month != 0) return std::to_string(month) + "/" + std::to_string(code);
+    return std::to_string(code);
+}
+
 } // namespace quorvant

@@ -21,6 +21,10 @@ std::optional<int> DateCodeToPosition(int generation, std::uint8_t code);
 // BW1: the month name (" 9/39" .. "12/45") of a code; nothing when the table lacks it.
 std::optional<std::string> BW1DateName(std::uint8_t code);
 
+// A date as the record lists show it: BW1 the month name of the code (the number when the table
+// lacks it), BW2 and BW3 the stored year ("53"), with BW3's month when it has one ("4/53").
+std::string ListDateText(int generation, std::uint8_t code, std::uint8_t month = 0);
+
 constexpr int kBW1DateCount = 76;
 
 } // namespace quorvant

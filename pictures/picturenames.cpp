@@ -75,4 +75,12 @@ std::optional<std::size_t> FindPicture(const std::vector<std::string>& listing, 
     return std::nullopt;
 }
 
+ListingPlace PlaceInListing(const std::vector<std::string>& listing, std::string_view name) {
+    if (std::optional<std::size_t> found = FindPicture(listing, name)) return {*found, true};
+    // Compared with its extension, as the listing was sorted.
+    const std::string file = std::string(name) + ".lbm";
+    auto after = std::lower_bound(listing.begin(), listing.end(), file, LessIgnoringCase);
+    return {static_cast<std::size_t>(after - listing.begin()), false};
+}
+
 } // namespace quorvant

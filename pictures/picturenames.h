@@ -29,4 +29,13 @@ std::vector<std::string> ListPictureFiles(const std::filesystem::path& folder, s
 // The position in listing of the file named name plus an extension, ignoring ASCII case.
 std::optional<std::size_t> FindPicture(const std::vector<std::string>& listing, std::string_view name);
 
+// Where the picture named name (no extension) stands in a listing sorted as ListPictureFiles sorts
+// it: its own position when listed, else the position of the first picture after it (the listing's
+// size when none is), so the pictures before and after it are one step away.
+struct ListingPlace {
+    std::size_t position = 0;
+    bool listed = false;
+};
+ListingPlace PlaceInListing(const std::vector<std::string>& listing, std::string_view name);
+
 } // namespace quorvant

@@ -20,7 +20,7 @@ struct Column {
 };
 
 struct ScanColumns {
-    Column available, unavailable, nation, sideView;
+    Column available, unavailable, availMonth, nation, sideView;
 };
 
 // Takes the places of the fields the scan reads from the one description of the layout.
@@ -42,6 +42,7 @@ class ColumnFinder {
     void note(const void* field, Column column) {
         if (field == &probe_.Available) c_.available = column;
         if (field == &probe_.UnAvailable) c_.unavailable = column;
+        if (field == &probe_.AvailMonth) c_.availMonth = column;
         if (field == &probe_.Nationality) c_.nation = column;
         if (field == &probe_.SideView) c_.sideView = column;
     }
@@ -98,7 +99,7 @@ std::vector<std::uint8_t> ReadHead(const std::filesystem::path& path, std::size_
 std::size_t ScannedBytes() {
     const ScanColumns& c = Columns();
     std::size_t end = layout::kUnitNames + kScannedUnitSlots * layout::kNameBytes;
-    for (const Column& column : {c.available, c.unavailable, c.nation})
+    for (const Column& column : {c.available, c.unavailable, c.availMonth, c.nation})
         end = std::max(end, column.offset + (kScannedUnitSlots - 1) * column.stride + 1);
     return std::max(end, c.sideView.offset + (kScannedUnitSlots - 1) * c.sideView.stride + 2);
 }
@@ -117,6 +118,7 @@ void ScanOBImage(std::span<const std::uint8_t> image, std::vector<CPicUseRecord>
         r.SideView = static_cast<std::int16_t>(At(image, view) | At(image, view + 1) << 8);
         r.Available = Field(image, c.available, s);
         r.UnAvailable = Field(image, c.unavailable, s);
+        r.AvailMonth = Field(image, c.availMonth, s);
         r.OBFile = obFile;
     }
 }

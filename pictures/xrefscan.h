@@ -19,7 +19,8 @@ struct CPicUseRecord {
     std::int32_t SideView = 0; // the stored 16 bits, sign-extended
     std::uint8_t Available = 0;
     std::uint8_t UnAvailable = 0;
-    std::string OBFile; // the file's name in the game folder, as found there
+    std::string OBFile;          // the file's name in the game folder, as found there
+    std::uint8_t AvailMonth = 0; // BW3's month of Available; 0 when none
 
     bool operator==(const CPicUseRecord&) const = default;
 };
@@ -27,7 +28,7 @@ struct CPicUseRecord {
 // Slots 0 to 247 are examined; the last two never are.
 constexpr int kScannedUnitSlots = 248;
 
-// The bytes of an OB file the scan needs: every slot's name and the four fields it reads.
+// The bytes of an OB file the scan needs: every slot's name and the fields it reads.
 std::size_t ScannedBytes();
 
 // Appends a record for each named unit of an OB image; bytes past the image's end read as 0.

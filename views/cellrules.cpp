@@ -14,17 +14,12 @@ std::string NationName(const CQuorvantDoc& doc, int code) {
     return NationNameOrCode(doc.Lists.NationList, code);
 }
 
-// BW1 keeps month codes; the other generations show the stored year.
 std::string DateText(const CQuorvantDoc& doc, std::uint8_t code) {
-    if (doc.Generation != kBW1) return Number(code);
-    auto name = BW1DateName(code);
-    return name ? *name : Number(code);
+    return ListDateText(doc.Generation, code);
 }
 
-// BW3 records may carry a month beside the year.
 std::string AvailableText(const CQuorvantDoc& doc, std::uint8_t month, std::uint8_t year) {
-    if (doc.Generation == kBW3 && month != 0) return Number(month) + "/" + Number(year);
-    return DateText(doc, year);
+    return ListDateText(doc.Generation, year, month);
 }
 
 template <class Record> std::string SlotName(const std::vector<Record>& table, int slot, int shown) {

@@ -19,9 +19,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -83,6 +86,14 @@ CSlotListCtrl* MakeReportList(QWidget* parent, int id, CSlotListCtrl::Role role,
     return view;
 }
 
+// Puts a refilled view back where it was scrolled to, its selected row kept in sight. The layout is
+// brought up to date first: until then the scroll range is the empty model's.
+void RestoreScroll(QTableView* view, int scroll, int row) {
+    view->doItemsLayout();
+    view->verticalScrollBar()->setValue(scroll);
+    if (row >= 0 && row < view->model()->rowCount()) view->scrollTo(view->model()->index(row, 0));
+}
+
 } // namespace
 
 CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
@@ -133,11 +144,26 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
                       const QByteArray& source) { return OnDrop(kind, format, block, source, k); });
     auto* close = MakeButton(this, 1, QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    right->addWidget(close, 0, Qt::AlignRight);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 2);
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(left, 3);
+    lists->addLayout(right, 2);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(status_, 1);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(lists, 1);
+    layout->addLayout(bottom);
+    // Another program (or the game) may have changed the folders meanwhile.
+    auto* reload = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(reload, &QShortcut::activated, this, [this] {
+        FillSlotList();
+        FillArchiveList();
+        UpdateButtons();
+    });
 
     int start = settings.SaveDefault;
     if (!IsGameManagerButton(start)) start = GameManagerButtonFor(settings.DefaultGeneration);
@@ -280,6 +306,7 @@ void CGameManagerDlg::FillSlotList() {
     std::string source = SlotSourcePayload(slotFolder_);
     drag_.source = QByteArray(source.data(), static_cast<qsizetype>(source.size()));
     int row = currentRow();
+    int scroll = list_->verticalScrollBar()->value();
     for (QLineEdit* box : emailBoxes_) box->clear();
     model_->clear();
     model_->setColumnCount(2);
@@ -303,14 +330,13 @@ void CGameManagerDlg::FillSlotList() {
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setColumnWidth(1, 40);
     filling_ = false;
-    if (row < 0) return;
     selectRow(row);
-    // Refilling resets the view to its top; the row that was worked on stays in sight.
-    list_->scrollTo(model_->index(row, 0));
+    RestoreScroll(list_, scroll, row);
 }
 
 void CGameManagerDlg::FillArchiveList() {
     int row = currentArchiveRow();
+    int scroll = archives_->verticalScrollBar()->value();
     archiveRows_ = ListArchives(slotFolder_, mode_);
     hasZipFolder_ = !FindZipFolder(slotFolder_).empty();
     archiveModel_->clear();
@@ -318,10 +344,20 @@ void CGameManagerDlg::FillArchiveList() {
     archiveModel_->setHorizontalHeaderLabels(
         {QStringLiteral("Zip Files"), QStringLiteral("Description"), QStringLiteral("Slot")});
     for (const ArchiveEntry& entry : archiveRows_) {
-        QList<QStandardItem*> items = {new QStandardItem(FromBytes(entry.Name())),
-                                       new QStandardItem(FromBytes(entry.description)),
-                                       new QStandardItem(QString::number(entry.number))};
+        // An archive whose copy is gone still shows by its own name, its description marked missing.
+        bool bare = !entry.occupied() && entry.archiveExists;
+        QList<QStandardItem*> items = {
+            new QStandardItem(bare ? QString::fromStdString(ArchiveFileName(mode_, entry.number))
+                                   : FromBytes(entry.Name())),
+            new QStandardItem(bare ? QStringLiteral("no description") : FromBytes(entry.description)),
+            new QStandardItem(QString::number(entry.number))};
         for (QStandardItem* item : items) item->setEditable(false);
+        if (bare) {
+            QFont italic = archives_->font();
+            italic.setItalic(true);
+            items[1]->setFont(italic);
+            items[1]->setForeground(archives_->palette().brush(QPalette::Disabled, QPalette::Text));
+        }
         archiveModel_->appendRow(items);
     }
     archives_->setColumnWidth(0, 90);
@@ -329,6 +365,7 @@ void CGameManagerDlg::FillArchiveList() {
     archives_->setColumnWidth(2, 40);
     if (row < 0) row = currentRow();
     if (row >= 0) selectArchiveRow(row);
+    RestoreScroll(archives_, scroll, row);
 }
 
 int CGameManagerDlg::currentArchiveRow() const {
@@ -422,6 +459,14 @@ void CGameManagerDlg::UpdateButtons() {
     Button(kPaste)->setEnabled(pending_.has_value());
 }
 
+QString CGameManagerDlg::ArchiveName(int row) const {
+    return QString::fromStdString(ArchiveFileName(mode_, mode_.RowToSlot(row)));
+}
+
+void CGameManagerDlg::SetStatus(const QString& text) {
+    status_->setText(text);
+}
+
 void CGameManagerDlg::ShowError(const std::string& error) {
     Prompt(PromptKind::Stop, QString::fromStdString(error), this);
 }
@@ -480,6 +525,8 @@ bool CGameManagerDlg::OnDelete() {
 void CGameManagerDlg::OnRename() {
     int row = currentRow();
     if (row < 0 || !SelectedOccupied()) return;
+    // The editor opens on the row, so the row is brought into sight first.
+    list_->scrollTo(model_->index(row, 0));
     list_->edit(model_->index(row, 0));
 }
 
@@ -588,6 +635,8 @@ void CGameManagerDlg::PackSlot(int row, const QString& replacePrefix) {
     }
     FillArchiveList();
     UpdateButtons();
+    SetStatus(ok ? QStringLiteral("Zipped slot %1 into %2").arg(mode_.RowToSlot(row)).arg(ArchiveName(row))
+                 : QString());
     if (!ok) ShowError(error);
 }
 
@@ -603,6 +652,8 @@ void CGameManagerDlg::UnpackArchive(int row, const QString& replacePrefix) {
     }
     FillSlotList();
     UpdateButtons();
+    SetStatus(ok ? QStringLiteral("Unzipped %1 into slot %2").arg(ArchiveName(row)).arg(mode_.RowToSlot(row))
+                 : QString());
     if (!ok) ShowError(error);
 }
 
@@ -626,6 +677,17 @@ void CGameManagerDlg::OnUpdate() {
     }
     if (!result.recovered.empty()) FillArchiveList();
     UpdateButtons();
+    QStringList names;
+    for (int number : result.recovered) names << QString::fromStdString(ArchiveFileName(mode_, number));
+    if (names.size() == 1)
+        SetStatus(QStringLiteral("Recovered the description of 1 archive: ") + names.front());
+    else if (!names.isEmpty())
+        SetStatus(QStringLiteral("Recovered the descriptions of %1 archives: ").arg(names.size()) +
+                  names.join(QStringLiteral(", ")));
+    else
+        // Archives that could not be read are reported on their own.
+        SetStatus(ok && result.refused.empty() ? QStringLiteral("Every archive has its description")
+                                               : QString());
     for (const std::string& why : result.refused) error += (error.empty() ? "" : "\n") + why;
     if (!ok || !result.refused.empty()) ShowError(error);
 }
@@ -702,7 +764,10 @@ bool CGameManagerDlg::OnDrop(SlotDrop kind, const QString& format, const QByteAr
         if (!name) return false;
         for (int row = 0; row < archiveRows; ++row) {
             const ArchiveEntry& archive = archiveRows_[static_cast<std::size_t>(row)];
-            if (!archive.archiveExists || !EqualsIgnoringAsciiCase(archive.copyName, *name)) continue;
+            // A row without its copy drags the archive's own name.
+            std::string rowName =
+                archive.occupied() ? archive.copyName : ArchiveFileName(mode_, archive.number);
+            if (!archive.archiveExists || !EqualsIgnoringAsciiCase(rowName, *name)) continue;
             later([this, row] {
                 selectRow(row);
                 UnpackArchive(row, QStringLiteral("Replace Game Slot %1, ").arg(mode_.RowToSlot(row)));

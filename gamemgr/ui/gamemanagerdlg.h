@@ -14,6 +14,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QLabel;
 class QPushButton;
 class QStandardItemModel;
 
@@ -96,6 +97,10 @@ class CGameManagerDlg : public QDialog {
     bool ConfirmSlotReplace(int row, const QString& prefix);
     void Remember(bool cut);
     void ShowError(const std::string& error);
+    // The status line: what the last archive operation did; empty after one that failed.
+    void SetStatus(const QString& text);
+    // The archive file name of row's slot, as the archiver names it ("Save011.zip").
+    QString ArchiveName(int row) const;
     void OnRenamed(int row, const QString& text);
     void ShowContextMenu(const QPoint& at);
     bool SelectedOccupied() const;
@@ -124,6 +129,7 @@ class CGameManagerDlg : public QDialog {
     QStandardItemModel* archiveModel_ = nullptr;
     CEmailSlotBox* emailBoxes_[2] = {};
     std::vector<QWidget*> emailControls_;
+    QLabel* status_ = nullptr;
 };
 
 } // namespace quorvant::ui

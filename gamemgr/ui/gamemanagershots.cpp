@@ -2,6 +2,7 @@
 
 #include "app/ui/screenshotfile.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
+#include "platform/ui/promptservice.h"
 
 #include <tuple>
 
@@ -30,6 +31,19 @@ bool SaveGameManagerShots(const AppSettings& settings, QWidget* parent, const QD
         if (auto* archives = dialog.findChild<QWidget*>(QStringLiteral("1361"))) archives->setFocus();
         dialog.selectArchiveRow(row);
         ok = SaveScreenshot(&dialog, folder, QString::fromLatin1(name)) && ok;
+        dialog.reject();
+    }
+    // A slot just zipped, the status line saying so. Only a slot without an archive is packed: a
+    // replace prompt is answered No, so a folder shot before keeps what it had.
+    {
+        ScriptedPrompts prompts;
+        prompts.answers = {PromptAnswer::No};
+        CGameManagerDlg dialog(settings, parent);
+        dialog.SelectMode(1166);
+        dialog.show();
+        dialog.selectRow(1);
+        dialog.OnZip();
+        ok = SaveScreenshot(&dialog, folder, QStringLiteral("64-game-manager-bw3-zipped")) && ok;
         dialog.reject();
     }
     return ok;

@@ -8,6 +8,8 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QToolTip>
 
 namespace quorvant::ui {
 namespace {
@@ -78,6 +80,26 @@ CSlotListCtrl::CSlotListCtrl(Role role, SlotDragShared* shared, QWidget* parent)
     setDragEnabled(false);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
+}
+
+QString CSlotListCtrl::RowToolTip(int row) const {
+    if (!model() || row < 0 || row >= model()->rowCount()) return {};
+    const int column = role_ == Role::Slots ? 0 : 1;
+    const QString text = model()->index(row, column).data().toString();
+    // The cell's text margins, as the item delegate keeps them on either side.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return fontMetrics().horizontalAdvance(text) + margins > columnWidth(column) ? text : QString();
+}
+
+bool CSlotListCtrl::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = RowToolTip(rowAt(help->pos().y()));
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), tip, viewport());
+    return true;
 }
 
 void CSlotListCtrl::focusInEvent(QFocusEvent* event) {

@@ -43,6 +43,8 @@ class CSlotListCtrl : public QTableView {
     CSlotListCtrl(Role role, SlotDragShared* shared, QWidget* parent = nullptr);
     void setDropHandler(SlotDropHandler handler) { handler_ = std::move(handler); }
     Role role() const { return role_; }
+    // The row's tooltip: its whole description when the description column cuts it; else empty.
+    QString RowToolTip(int row) const;
 
   signals:
     // A left press at a point of the list (viewport coordinates), before the list selects.
@@ -51,6 +53,7 @@ class CSlotListCtrl : public QTableView {
     void activated();
 
   protected:
+    bool viewportEvent(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -13,8 +13,12 @@ namespace quorvant::ui {
 void ShowUnitOfFile(CMainFrame* frame, const QString& path, int slot) {
     CChildFrame* child = frame->OpenDocumentFile(path);
     if (!child || !child->view()) return;
-    // Slot 0 is never listed; its file opens at the top.
-    child->view()->UnitRow = slot >= 1 ? slot - 1 : 0;
+    if (slot >= 1) {
+        child->view()->ShowRecord(kHintUnits, slot, true);
+        return;
+    }
+    // Slot 0 is never listed and has no sheet; its file opens at the top.
+    child->view()->UnitRow = 0;
     child->view()->ShowDisplayType(kHintUnits);
 }
 

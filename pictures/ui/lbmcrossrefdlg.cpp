@@ -94,14 +94,15 @@ void CLbmCrossRefDlg::BuildControls() {
     units_->setAllColumnsShowFocus(true);
     units_->setUniformRowHeights(true);
     units_->setHeaderLabels({QStringLiteral("Unit #"), QStringLiteral("Unit"), QStringLiteral("Nation"),
-                             QStringLiteral("Available"), QStringLiteral("Unavailable")});
-    const int widths[] = {45, 145, 100, 80, 80};
-    for (int c = 0; c < 5; ++c) {
+                             QStringLiteral("Available"), QStringLiteral("Unavailable"),
+                             QStringLiteral("OB File")});
+    const int widths[] = {45, 145, 100, 80, 80, 70};
+    for (int c = 0; c < 6; ++c) {
         units_->setColumnWidth(c, widths[c] + 10);
         units_->headerItem()->setTextAlignment(c, Qt::AlignCenter);
     }
     units_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid palette(midlight); }"));
-    units_->setMinimumWidth(560);
+    units_->setMinimumWidth(640);
     units_->setWhatsThis(QStringLiteral("Every unit of the OB files that uses the picture shown, with its "
                                         "file's nation and its dates. Double-click a unit to open its "
                                         "file with the unit selected."));
@@ -167,10 +168,24 @@ void CLbmCrossRefDlg::BuildControls() {
 }
 
 void CLbmCrossRefDlg::Open() {
-    generation_ = IsValidGeneration(settings_.DefaultGeneration) ? settings_.DefaultGeneration : 0;
+    // The first look-up of a session starts at the default game; later ones where the last one left.
+    const bool again = opened_;
+    const std::uint32_t shown = number_;
+    if (!opened_)
+        generation_ = IsValidGeneration(settings_.DefaultGeneration) ? settings_.DefaultGeneration : 0;
+    opened_ = true;
     generations_[generation_]->setChecked(true);
     (modern_ ? modernButton_ : wwiiButton_)->setChecked(true);
-    if (Scan()) GoTo(0);
+    if (!Scan()) return;
+    if (!again) {
+        GoTo(0);
+        return;
+    }
+    number_ = shown;
+    number_edit_->setText(QString::number(number_));
+    Draw();
+    SetNavigation();
+    FillUnitList();
 }
 
 bool CLbmCrossRefDlg::Scan() {
@@ -245,8 +260,7 @@ void CLbmCrossRefDlg::FillUnitList() {
             for (const std::string& c : CrossReferenceCells(*r, generation_, nations))
                 cells << QString::fromLatin1(c.c_str());
             auto* item = new QTreeWidgetItem(units_, cells);
-            for (int c = 0; c < 5; ++c) item->setTextAlignment(c, Qt::AlignCenter);
-            item->setToolTip(1, QString::fromStdString(r->OBFile));
+            for (int c = 0; c < 6; ++c) item->setTextAlignment(c, Qt::AlignCenter);
         }
     }
     units_->setUpdatesEnabled(true);

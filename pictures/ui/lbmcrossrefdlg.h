@@ -30,7 +30,8 @@ class CLbmCrossRefDlg : public QDialog {
 
     CLbmCrossRefDlg(const AppSettings& settings, CPicRefCache& cache, QWidget* parent = nullptr);
 
-    // Takes the generation from the settings, scans (or reuses the cache) and shows the first picture.
+    // Scans (or reuses the cache): the first time on the settings' generation at its first picture,
+    // later on the family and picture shown when the window last closed.
     void Open();
     void setOpenUnit(OpenUnit open) { openUnit_ = std::move(open); }
     // The CD root used when the game folder has no pictures; the machine's last CD volume by default.
@@ -56,6 +57,7 @@ class CLbmCrossRefDlg : public QDialog {
     CPicRefCache& cache_;
     OpenUnit openUnit_;
     int generation_ = 0;
+    bool opened_ = false;
     bool modern_ = true;
     std::filesystem::path cdRoot_;
     std::filesystem::path pictureFolder_;

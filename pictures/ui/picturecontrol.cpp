@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace quorvant::ui {
 
 QImage PlaceholderPicture() {
@@ -62,12 +64,20 @@ void CPictureControl::showPlaceholder() {
     update();
 }
 
+int CPictureControl::zoomFor(const QSize& area) const {
+    if (image_.isNull()) return 0;
+    return std::min(area.width() / image_.width(), area.height() / image_.height());
+}
+
 void CPictureControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().dark());
     if (image_.isNull() || !isEnabled()) return;
     QSize size = image_.size();
-    if (size.width() > width() || size.height() > height()) size.scale(this->size(), Qt::KeepAspectRatio);
+    if (int zoom = zoomFor(this->size()); zoom >= 1)
+        size *= zoom;
+    else
+        size.scale(this->size(), Qt::KeepAspectRatio);
     QRect destination(QPoint(0, 0), size);
     destination.moveCenter(rect().center());
     PaintPicture(painter, destination, image_, image_.rect());

@@ -17,7 +17,8 @@ QImage PictureImage(const SidePicture& picture);
 // otherwise, never smoothed, so the picture's pixels stay crisp.
 void PaintPicture(QPainter& painter, const QRect& destination, const QImage& image, const QRect& source);
 
-// Control 1202: shows one picture at its own size, centred, shrunk (crisply) only when it does not fit.
+// Control 1202: shows one picture centred at the largest whole-number zoom that fits, with crisp
+// pixels; shrunk (crisply) only when even its own size does not fit.
 class CPictureControl : public QWidget {
     Q_OBJECT
   public:
@@ -27,6 +28,9 @@ class CPictureControl : public QWidget {
     void showPlaceholder();
     bool showsPlaceholder() const { return placeholder_; }
     const QImage& image() const { return image_; }
+    // The whole-number zoom the picture is drawn at in area; 0 when it must shrink or there is none.
+    int zoomFor(const QSize& area) const;
+    int zoom() const { return zoomFor(size()); }
 
     QSize sizeHint() const override { return {324, 204}; }
 

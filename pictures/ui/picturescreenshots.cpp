@@ -55,6 +55,17 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
                  ok;
         }
     }
+    // A picture on a page large enough to draw it at twice its size or more.
+    {
+        CQuorvantDoc doc(0);
+        doc.Units.resize(2);
+        doc.Units[1].SideView = 5;
+        CUnitSidePicPage page(settings, doc, 1);
+        page.resize(760, 560);
+        page.show();
+        page.OnSetActive();
+        ok = SaveScreenshot(&page, folder, QStringLiteral("46-bw1-side-graphic-zoomed")) && ok;
+    }
     return ok;
 }
 

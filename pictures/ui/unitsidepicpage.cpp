@@ -5,6 +5,7 @@
 #include "pictures/picfamily.h"
 #include "pictures/ui/picturecontrol.h"
 #include "platform/cdroots.h"
+#include "platform/ui/enterkey.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,9 +28,10 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     number_edit_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), number_edit_));
     number_edit_->setMaximumWidth(100);
-    number_edit_->setWhatsThis(QStringLiteral("The number of the picture shown. Type another and press "
-                                              "Load to see it; the unit's own picture is set on the data "
-                                              "page."));
+    number_edit_->setWhatsThis(
+        QStringLiteral("The number of the picture shown. Type another and press "
+                       "Enter or Load to see it; the unit's own picture is set on the data "
+                       "page."));
     number_edit_->setAccessibleName(QStringLiteral("Graphic Number"));
     first_ = EditorButton(1059, QStringLiteral("<<"), QStringLiteral("The first picture of the folder."));
     previous_ = EditorButton(1060, QStringLiteral("<"), QStringLiteral("The picture before this one."));
@@ -62,21 +64,26 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     });
     connect(next_, &QPushButton::clicked, this, [this] {
         ReadNumber();
-        if (position_ + 1 < listing_.size()) Browse(position_ + 1);
+        const std::size_t next = listed_ ? position_ + 1 : position_;
+        if (next < listing_.size()) Browse(next);
     });
     connect(last_, &QPushButton::clicked, this, [this] {
         ReadNumber();
         if (!listing_.empty()) Browse(listing_.size() - 1);
     });
     // Shows the picture whose number was typed.
-    connect(load_, &QPushButton::clicked, this, [this] {
+    auto load = [this] {
         ReadNumber();
+        PlaceNumber();
         picture_.drop();
         ShowPicture();
-    });
+    };
+    connect(load_, &QPushButton::clicked, this, load);
+    RunOnEnter(number_edit_, load);
     connect(reset_, &QPushButton::clicked, this, [this] {
         ReadNumber();
         number_ = recordSideView();
+        PlaceNumber();
         picture_.drop();
         ShowNumber();
         ShowPicture();
@@ -106,7 +113,7 @@ void CUnitSidePicPage::ListPictures() {
     listing_ = std::move(source.listing);
     files_->clear();
     for (const std::string& f : listing_) files_->addItem(QString::fromStdString(f));
-    position_ = 0;
+    PlaceNumber();
     picture_.drop();
     const bool any = !listing_.empty();
     for (QPushButton* b : {first_, previous_, next_, last_, load_, reset_}) b->setEnabled(any);
@@ -117,6 +124,7 @@ void CUnitSidePicPage::OnSetActive() {
     active_ = true;
     if (recordSideView() != lastSeen_) {
         number_ = lastSeen_ = recordSideView();
+        PlaceNumber();
         picture_.drop();
         ShowNumber();
     }
@@ -132,10 +140,17 @@ void CUnitSidePicPage::ReadNumber() {
 void CUnitSidePicPage::Browse(std::size_t position) {
     if (listing_.empty()) return;
     position_ = position;
+    listed_ = true;
     number_ = PictureNumber(listing_[position_], form_);
     picture_.drop();
     ShowNumber();
     ShowPicture();
+}
+
+void CUnitSidePicPage::PlaceNumber() {
+    ListingPlace place = PlaceInListing(listing_, PictureName(number_, form_));
+    position_ = place.position;
+    listed_ = place.listed;
 }
 
 void CUnitSidePicPage::ShowNumber() {
@@ -150,10 +165,11 @@ void CUnitSidePicPage::ShowPicture() {
 }
 
 void CUnitSidePicPage::SetBrowseButtons() {
-    const bool atFirst = position_ == 0;
-    const bool atLast = position_ + 1 >= listing_.size();
+    // A picture that is not listed stands before position_: the one there is still ahead.
+    const bool atFirst = position_ == 0 && listed_;
+    const bool atLast = position_ + (listed_ ? 1 : 0) >= listing_.size();
+    previous_->setEnabled(position_ > 0);
     first_->setEnabled(!atFirst);
-    previous_->setEnabled(!atFirst);
     next_->setEnabled(!atLast);
     last_->setEnabled(!atLast);
 }

@@ -43,6 +43,8 @@ class CUnitSidePicPage : public QWidget {
     void ListPictures();
     void ReadNumber();
     void Browse(std::size_t position);
+    // Puts the browse position at the picture of number_, or between its neighbours.
+    void PlaceNumber();
     void ShowNumber();
     void ShowPicture();
     void SetBrowseButtons();
@@ -57,6 +59,7 @@ class CUnitSidePicPage : public QWidget {
     std::uint32_t number_ = 0;
     std::uint16_t lastSeen_ = 0;
     std::size_t position_ = 0;
+    bool listed_ = false; // position_ is the shown picture's; else the first one after it
     bool active_ = false;
     PictureSlot picture_;
 

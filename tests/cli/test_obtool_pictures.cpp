@@ -67,7 +67,7 @@ TEST(ObtoolXref, PrintsOneTabSeparatedLinePerReferenceInScanOrder) {
     EXPECT_EQ(first.substr(0, 10), "7\t1\tTiger\t");
     EXPECT_EQ(second.substr(0, 11), "7\t5\tPak 40\t");
     EXPECT_EQ(third.substr(0, 12), "65535\t6\tOdd\t");
-    EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 5);
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\t'), 6);
 
     ToolResult seven = Obtool({"xref", dir.path().string(), "--family", "bw1", "--picture", "7"});
     EXPECT_EQ(seven.out, first + "\n" + second + "\n");

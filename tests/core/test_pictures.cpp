@@ -76,6 +76,22 @@ TEST(PictureNames, FindMatchesTheWholeNameIgnoringCase) {
     EXPECT_FALSE(FindPicture(listing, "P0012"));
 }
 
+TEST(PictureNames, PlaceInTheListingIsThePictureOrTheFirstOneAfterIt) {
+    const std::vector<std::string> listing = {"P0007.lbm", "p0042.LBM", "P0050.lbm"};
+    const struct {
+        const char* name;
+        std::size_t position;
+        bool listed;
+    } cases[] = {{"P0042", 1, true},  {"P0001", 0, false}, {"P0009", 1, false},
+                 {"p0043", 2, false}, {"P0051", 3, false}, {"P00420", 2, false}};
+    for (const auto& c : cases) {
+        ListingPlace place = PlaceInListing(listing, c.name);
+        EXPECT_EQ(place.position, c.position) << c.name;
+        EXPECT_EQ(place.listed, c.listed) << c.name;
+    }
+    EXPECT_EQ(PlaceInListing({}, "P0001").position, 0u);
+}
+
 TEST(PackedPicture, BlockHoldsTheBitmapAfterTheFileHeaderCutAt65521Bytes) {
     EXPECT_FALSE(PictureBlockFromBmp(Bytes{'M', 'B', 0}));
     Bytes big(70000, 0x5A);

@@ -64,7 +64,7 @@ TEST(XrefScan, ReadsTheFiveFieldsOfEveryNamedSlotBelow248) {
     EXPECT_EQ(records[0], (CPicUseRecord{1, "Panzer IV", 72, 123, 41, 72, ""}));
     EXPECT_EQ(records[1].Unit, 8);
     EXPECT_EQ(records[1].SideView, -2);
-    EXPECT_EQ(ScannedBytes(), 25250u + 2u * 248u);
+    EXPECT_EQ(ScannedBytes(), 29750u + 248u); // up to BW3's AvailMonth column
 }
 
 TEST(XrefScan, ShortImageReadsMissingFieldsAsZero) {
@@ -131,16 +131,24 @@ TEST_F(XrefFolder, CacheScansAFamilyOnceAndKeepsFamiliesApart) {
     EXPECT_TRUE(ReferencesTo(wwii, 124).empty());
 }
 
-TEST(XrefTexts, CellsFollowTheNationRuleAndEachGenerationsDates) {
+TEST(XrefTexts, CellsFollowTheNationRuleAndTheListsDates) {
     NameList nations = BuildNationList(kBW3);
-    CPicUseRecord r{12, "Rifles", 72, 7, 0, 45, "kob72"};
+    CPicUseRecord r{12, "Rifles", 72, 7, 53, 45, "kob72", 4};
     std::vector<std::string> cells = CrossReferenceCells(r, kBW3, nations);
-    EXPECT_EQ(cells, (std::vector<std::string>{"12", "Rifles", nations.at(46), "1939", "1945"}));
-    EXPECT_EQ(CrossReferenceDate(0, kBW2), "1950");
-    EXPECT_EQ(CrossReferenceDate(5, kBW2), "1905");
-    EXPECT_EQ(CrossReferenceDate(91, kBW2), "1991");
-    EXPECT_EQ(CrossReferenceDate(91, kBW1), BW1DateName(91).value_or("?"));
-    EXPECT_EQ(CrossReferenceDate(255, kBW1), "");
+    EXPECT_EQ(cells, (std::vector<std::string>{"12", "Rifles", nations.at(46), "4/53", "45", "kob72"}));
+    struct Case {
+        int generation;
+        std::uint8_t code, month;
+        std::string text;
+    };
+    const Case cases[] = {{kBW2, 53, 4, "53"},
+                          {kBW2, 0, 0, "0"},
+                          {kBW3, 53, 0, "53"},
+                          {kBW3, 53, 12, "12/53"},
+                          {kBW1, 91, 0, BW1DateName(91).value_or("?")},
+                          {kBW1, 255, 0, "255"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ListDateText(c.generation, c.code, c.month), c.text) << c.generation << ' ' << int(c.code);
 }
 
 TEST(CdRoots, OnlyOpticalVolumesSortedWithEscapedBlanks) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -125,6 +126,21 @@ class GameManagerArchives : public SlotFolderTest {
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, to);
     }
     static int Row(int n) { return n - 3; }
+    std::string Status() const { return dialog->findChild<QLabel*>("status")->text().toStdString(); }
+    // The Unix attributes of every entry; ~0 for one stored by another system.
+    static std::vector<zip_uint32_t> EntryAttributes(const fs::path& path) {
+        std::vector<zip_uint32_t> attributes;
+        int code = 0;
+        zip_t* zip = zip_open(path.string().c_str(), ZIP_RDONLY, &code);
+        for (zip_int64_t i = 0; zip && i < zip_get_num_entries(zip, 0); ++i) {
+            zip_uint8_t system = 0;
+            zip_uint32_t value = 0;
+            zip_file_get_external_attributes(zip, static_cast<zip_uint64_t>(i), 0, &system, &value);
+            attributes.push_back(system == ZIP_OPSYS_UNIX ? value : ~0u);
+        }
+        if (zip) zip_discard(zip);
+        return attributes;
+    }
 
     const QString game_ = QString::fromLatin1(kGameSlotFormat);
     const QString zip_ = QString::fromLatin1(kZipSlotFormat);
@@ -178,6 +194,10 @@ TEST_F(GameManagerArchives, ZipUnzipUpdateAndDeleteWithTheirPrompts) {
     EXPECT_EQ(Cell(archives, Row(7)), "Email7.cmt");
     EXPECT_EQ(Cell(archives, Row(7), 1), "Ridge");
     EXPECT_EQ(ReadZip(zips / "Email7.zip").size(), 2u);
+    EXPECT_EQ(Status(), "Zipped slot 7 into Email7.zip");
+    // Unpackers elsewhere give the files the permissions the entries carry.
+    for (zip_uint32_t attributes : EntryAttributes(zips / "Email7.zip"))
+        EXPECT_EQ(attributes, 0100644u << 16);
 
     Write(email / "Email7.cmt", "Ridge, later");
     prompts.answers = {ui::PromptAnswer::No};
@@ -191,6 +211,7 @@ TEST_F(GameManagerArchives, ZipUnzipUpdateAndDeleteWithTheirPrompts) {
     EXPECT_EQ(Asked().back(), "Replace Ladder?");
     EXPECT_EQ(Read(email / "Email3.dat"), "old three");
     EXPECT_EQ(Cell(list, 0), "Ladder, archived");
+    EXPECT_EQ(Status(), "Unzipped Email3.zip into slot 3");
 
     fs::remove(zips / "Email7.cmt");
     dialog->selectRow(Row(9));
@@ -198,6 +219,9 @@ TEST_F(GameManagerArchives, ZipUnzipUpdateAndDeleteWithTheirPrompts) {
     EXPECT_EQ(Cell(archives, Row(7)), "Email7.cmt");
     EXPECT_EQ(Cell(archives, Row(7), 1), "Ridge");
     EXPECT_FALSE(fs::exists(zips / "Email7.dat"));
+    EXPECT_EQ(Status(), "Recovered the description of 1 archive: Email7.zip");
+    Click(1390);
+    EXPECT_EQ(Status(), "Every archive has its description");
 
     QTest::mouseClick(archives->viewport(), Qt::LeftButton, Qt::NoModifier, RowPoint(archives, Row(7)));
     prompts.answers = {ui::PromptAnswer::No};
@@ -210,6 +234,20 @@ TEST_F(GameManagerArchives, ZipUnzipUpdateAndDeleteWithTheirPrompts) {
     EXPECT_FALSE(fs::exists(zips / "Email7.zip"));
     EXPECT_FALSE(fs::exists(zips / "Email7.cmt"));
     EXPECT_EQ(Cell(archives, Row(7)), "----");
+}
+
+TEST_F(GameManagerArchives, AnArchiveWithoutItsCopyShowsByItsNameWithoutDescription) {
+    ASSERT_TRUE(MakeZip(zips / "Email9.zip", {{"Email9.cmt", "Nine"}, {"Email9.dat", "nine"}}));
+    QTest::keyClick(dialog.get(), Qt::Key_F5);
+    QModelIndex description = archives->model()->index(Row(9), 1);
+    EXPECT_EQ(Cell(archives, Row(9)), "Email9.zip");
+    EXPECT_EQ(description.data().toString(), "no description");
+    EXPECT_TRUE(description.data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_EQ(Cell(archives, Row(10)), "----"); // no archive at all
+    EXPECT_EQ(Cell(archives, Row(10), 1), "");
+    // Dragged onto the slot list by that name, it unpacks as Unzip would.
+    EXPECT_TRUE(Drop(list->viewport(), zip_, Block("Email9.zip")));
+    EXPECT_EQ(Read(email / "Email9.dat"), "nine");
 }
 
 TEST_F(GameManagerArchives, AnArchiverThatCannotStartIsReportedAndChangesNothing) {

@@ -3,13 +3,16 @@
 #include "platform/ui/promptservice.h"
 #include "tests/core/faulty_filesystem.h"
 #include "tests/core/slot_folder_fixture.h"
+#include <functional>
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QToolTip>
@@ -270,6 +273,79 @@ TEST_F(GameManagerDialog, RenameTakesLatin1OnlyAndKeepsALowerRowInSight) {
     QModelIndex renamed = list->model()->index(Row(40), 0);
     EXPECT_EQ(dialog->currentRow(), Row(40));
     EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(renamed).center()));
+}
+
+TEST_F(GameManagerDialog, OperationsAndF5KeepTheScrollAndSelection) {
+    NoQtWarnings quiet;
+    Write(email / "Email60.dat", "sixty");
+    Write(email / "Email60.cmt", "Far down");
+    dialog->SelectMode(1163);
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"paste",
+         [&] {
+             dialog->selectRow(Row(60));
+             Click(32785);
+             dialog->selectRow(Row(62));
+             Click(32788);
+         }},
+        {"delete",
+         [&] {
+             prompts.answers = {ui::PromptAnswer::Yes};
+             Click(32784);
+         }},
+        {"rename",
+         [&] {
+             QLineEdit* editor = StartRename(Row(60));
+             ASSERT_TRUE(editor);
+             editor->setText("Renamed");
+             FinishRename(editor);
+             QCoreApplication::processEvents();
+         }},
+        {"F5",
+         [&] {
+             Write(email / "Email61.dat", "new");
+             Write(email / "Email61.cmt", "From outside");
+             // A shortcut works in the active window only.
+             QApplication::setActiveWindow(dialog.get());
+             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+             QTest::keyClick(list, Qt::Key_F5);
+         }},
+    };
+    for (const auto& [name, operation] : operations) {
+        dialog->selectRow(Row(62));
+        list->scrollTo(list->model()->index(Row(55), 0), QAbstractItemView::PositionAtTop);
+        const int scroll = list->verticalScrollBar()->value();
+        ASSERT_GT(scroll, 0);
+        operation();
+        EXPECT_EQ(list->verticalScrollBar()->value(), scroll) << name;
+        EXPECT_EQ(dialog->currentRow(), name == std::string("rename") ? Row(60) : Row(62)) << name;
+    }
+    EXPECT_EQ(Cell(Row(60)), "Renamed");
+    EXPECT_EQ(Cell(Row(61)), "From outside");
+
+    // A rename of a row scrolled out of sight brings its editor into sight.
+    dialog->selectRow(Row(60));
+    list->scrollToTop();
+    Click(32783);
+    QLineEdit* editor = list->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor && editor->isVisible());
+    EXPECT_TRUE(list->viewport()->rect().contains(editor->geometry().center()));
+    PressKey(editor, Qt::Key_Escape);
+}
+
+TEST_F(GameManagerDialog, OnlyADescriptionWiderThanItsColumnIsTheRowsTooltip) {
+    const QString wide = QStringLiteral("A description far wider than the column of the list can show");
+    Write(email / "Email9.dat", "nine");
+    Write(email / "Email9.cmt", wide.toStdString());
+    dialog->SelectMode(1163);
+    auto* slotList = dialog->findChild<ui::CSlotListCtrl*>("1168");
+    // A narrow column, as a narrow dialog gives it.
+    list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    list->setColumnWidth(0, list->fontMetrics().horizontalAdvance(wide) / 2);
+    EXPECT_EQ(slotList->RowToolTip(Row(9)), Cell(Row(9)));
+    EXPECT_FALSE(Cell(Row(9)).isEmpty());
+    EXPECT_EQ(slotList->RowToolTip(Row(7)), ""); // "Ridge" fits
+    EXPECT_EQ(slotList->RowToolTip(500), "");
 }
 
 TEST_F(GameManagerDialog, SetSaveAndRestoreAskAndKeepTheBackup) {

@@ -74,6 +74,36 @@ TEST_F(PicturesTest, PageBrowsesTheShortNamesOfASecondWorldWarFile) {
     EXPECT_EQ(doc.Units[3].SideView, 42);
 }
 
+TEST_F(PicturesTest, LoadAndResetBrowseOnFromThePictureShown) {
+    for (const char* n : {"P0007", "P0042", "P0050"}) picture(bw1, n);
+    CQuorvantDoc doc(kBW1);
+    doc.Units.resize(250);
+    doc.Units[1].SideView = 50;
+    ui::CUnitSidePicPage page(settings, doc, 1);
+    page.show();
+    page.OnSetActive();
+    const struct {
+        const char* typed;
+        int button; // pressed after Load
+        const char* shown;
+    } cases[] = {{"9", 1061, "42"}, {"9", 1060, "7"}, {"42", 1061, "50"}, {"1", 1061, "7"}};
+    for (const auto& c : cases) {
+        Find<QLineEdit>(&page, 1200)->setText(QString::fromLatin1(c.typed));
+        Click(&page, 1201);
+        Click(&page, c.button);
+        EXPECT_EQ(Number(&page), c.shown) << c.typed << " " << c.button;
+    }
+    Find<QLineEdit>(&page, 1200)->setText(QStringLiteral("60")); // after the last picture
+    Click(&page, 1201);
+    EXPECT_FALSE(Find<QPushButton>(&page, 1061)->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>(&page, 1060)->isEnabled());
+    Click(&page, 1203); // Reset: back at the unit's picture, the last
+    EXPECT_EQ(Number(&page), "50");
+    EXPECT_FALSE(Find<QPushButton>(&page, 1061)->isEnabled());
+    Click(&page, 1060);
+    EXPECT_EQ(Number(&page), "42");
+}
+
 TEST_F(PicturesTest, PageTakesAnEditedSideViewOnSetActiveAndFallsBackToTheCd) {
     fs::path cd = bw2.parent_path() / "cdrom";
     picture(cd / "brass2", "PM00015");
