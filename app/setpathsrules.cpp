@@ -68,6 +68,18 @@ std::optional<std::string> SetPathsFieldProblem(const std::string& field, int ge
            GenerationLabel(generation) + " stays unset.";
 }
 
+SetPathsProblems FindSetPathsProblems(const std::array<std::string, 3>& fields) {
+    SetPathsProblems problems;
+    for (int generation : {kBW1, kBW2, kBW3}) {
+        std::optional<std::string> problem = SetPathsFieldProblem(fields[generation], generation);
+        if (!problem) continue;
+        if (!problems.text.empty()) problems.text += '\n';
+        problems.text += *problem;
+        problems.generations.push_back(generation);
+    }
+    return problems;
+}
+
 void ApplySetPaths(const std::array<std::string, 3>& fields, AppSettings& settings, Profile& profile) {
     for (int generation : {kBW1, kBW2, kBW3}) {
         std::string folder = StripTrailingWhitespace(fields[generation]);

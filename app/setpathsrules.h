@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvant {
 
@@ -29,6 +30,14 @@ std::string StripTrailingWhitespace(std::string text);
 // The warning for a Set Paths field that names a folder without the generation's executable: "No
 // brass.exe in /some/folder; BW1 stays unset." Nothing for a blank field or a proper folder.
 std::optional<std::string> SetPathsFieldProblem(const std::string& field, int generation);
+
+// The generations whose field names a folder without their game, in order, and one warning line for
+// each: asked about once, so a first run with three proposed folders is not three questions.
+struct SetPathsProblems {
+    std::vector<int> generations;
+    std::string text;
+};
+SetPathsProblems FindSetPathsProblems(const std::array<std::string, 3>& fields);
 
 // Set Paths confirmed: every field that names a folder holding its executable becomes the install
 // folder and is written with "PathSet" = 1; the others empty the application's folder and leave the

@@ -46,7 +46,6 @@ CGameDefaultsDlg::CGameDefaultsDlg(AppSettings& settings, Profile& profile, QWid
     for (int generation : {kBW1, kBW2, kBW3}) {
         QRadioButton* b = AddButton(generations_, GenerationButton(generation),
                                     QString::fromLatin1(kGenerationTexts[generation]), startBox, startLayout);
-        b->setEnabled(settings_.HasInstallFolder(generation));
         connect(b, &QRadioButton::clicked, this, [this, generation] { OnGenerationButton(generation); });
     }
     startLayout->addStretch();
@@ -65,10 +64,14 @@ CGameDefaultsDlg::CGameDefaultsDlg(AppSettings& settings, Profile& profile, QWid
     managerLayout->addLayout(pairs);
     AddButton(gameManager_, 1166, QStringLiteral("BW &3"), managerBox, managerLayout);
 
+    for (QButtonGroup* group : {generations_, gameManager_})
+        for (QAbstractButton* b : group->buttons())
+            b->setEnabled(GameDefaultsOffers(group->id(b), settings_));
     // Exclusive groups cannot be emptied again; with no stored choice nothing starts checked.
-    if (QAbstractButton* b = generations_->button(GenerationButton(settings_.DefaultGeneration)))
+    if (std::optional<int> generation = PreselectedGeneration(settings_))
+        generations_->button(GenerationButton(*generation))->setChecked(true);
+    if (QAbstractButton* b = gameManager_->button(settings_.SaveDefault); b && b->isEnabled())
         b->setChecked(true);
-    if (QAbstractButton* b = gameManager_->button(settings_.SaveDefault)) b->setChecked(true);
 
     QDialogButtonBox* buttons = AddDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
@@ -92,9 +95,9 @@ void CGameDefaultsDlg::OnGenerationButton(int generation) {
 }
 
 void CGameDefaultsDlg::accept() {
-    int generation = generations_->checkedId() == GenerationButton(kBW1)   ? kBW1
-                     : generations_->checkedId() == GenerationButton(kBW2) ? kBW2
-                                                                           : kBW3;
+    std::optional<int> generation;
+    for (int g : {kBW1, kBW2, kBW3})
+        if (generations_->checkedId() == GenerationButton(g)) generation = g;
     int checked = gameManager_->checkedId();
     ApplyGameDefaults(generation, IsGameManagerButton(checked) ? std::optional<int>(checked) : std::nullopt,
                       settings_, profile_);

@@ -78,13 +78,16 @@ void CSetPathsDlg::Browse(int generation) {
 void CSetPathsDlg::accept() {
     std::array<std::string, 3> texts;
     for (int generation : {kBW1, kBW2, kBW3}) texts[generation] = fields_[generation]->text().toStdString();
-    for (int generation : {kBW1, kBW2, kBW3}) {
-        std::optional<std::string> problem = SetPathsFieldProblem(texts[generation], generation);
-        if (!problem) continue;
-        QString question = QString::fromStdString(*problem) + QStringLiteral("\n\nCorrect the folder now?");
+    SetPathsProblems problems = FindSetPathsProblems(texts);
+    if (!problems.generations.empty()) {
+        QString question =
+            QString::fromStdString(problems.text) + (problems.generations.size() == 1
+                                                         ? QStringLiteral("\n\nCorrect the folder now?")
+                                                         : QStringLiteral("\n\nCorrect the folders now?"));
         if (Prompt(PromptKind::YesNo, question, this, windowTitle()) == PromptAnswer::Yes) {
-            fields_[generation]->setFocus();
-            fields_[generation]->selectAll();
+            QLineEdit* first = fields_[problems.generations.front()];
+            first->setFocus();
+            first->selectAll();
             return;
         }
     }

@@ -62,6 +62,7 @@ TEST(GameDefaultsRules, GenerationButtonsCheckTheirGameManagerButton) {
 TEST(GameDefaultsRules, OkWritesGenerationAndOnlyARealGameManagerButton) {
     MemoryProfile profile;
     AppSettings settings;
+    settings.InstallFolders = {"/bw1", "/bw2", ""};
     ApplyGameDefaults(kBW2, 1165, settings, profile);
     EXPECT_EQ(settings.DefaultGeneration, kBW2);
     EXPECT_EQ(settings.SaveDefault, 1165);
@@ -72,6 +73,10 @@ TEST(GameDefaultsRules, OkWritesGenerationAndOnlyARealGameManagerButton) {
     EXPECT_EQ(settings.SaveDefault, 1165);
     EXPECT_EQ(profile.ReadString(kSettingsSection, "Save Default"), "1165");
     EXPECT_EQ(profile.ReadString(kSettingsSection, "BW Default"), "0");
+
+    ApplyGameDefaults(kBW3, 1166, settings, profile); // BW3 is not installed
+    EXPECT_EQ(settings.DefaultGeneration, kBW1);
+    EXPECT_EQ(settings.SaveDefault, 1165);
 }
 
 class MenuOpen : public SettingsTest {};

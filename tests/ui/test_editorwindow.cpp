@@ -203,3 +203,21 @@ TEST_F(SetPathsWarning, AFolderWithoutItsGameIsNamedAndMayBeCorrected) {
     EXPECT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(settings.InstallFolder(kBW1), bw1.string());
 }
+
+TEST_F(SetPathsWarning, EveryFolderWithoutItsGameIsNamedInOneQuestion) {
+    AppSettings settings;
+    ui::ScriptedPrompts prompts;
+    ui::CSetPathsDlg dialog(settings, profile);
+    for (const char* field : {"1380", "1381", "1167"})
+        dialog.findChild<QLineEdit*>(field)->setText(QStringLiteral("/nonexistent/") + field);
+    prompts.answers = {ui::PromptAnswer::No};
+    QTest::mouseClick(dialog.findChild<QPushButton*>("1"), Qt::LeftButton);
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, "No brass.exe in /nonexistent/1380; BW1 stays unset.\n"
+                                     "No brass2.exe in /nonexistent/1381; BW2 stays unset.\n"
+                                     "No brass3.exe in /nonexistent/1167; BW3 stays unset.\n\n"
+                                     "Correct the folders now?");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(settings.HasInstallFolder(kBW1) || settings.HasInstallFolder(kBW2) ||
+                 settings.HasInstallFolder(kBW3));
+}

@@ -119,12 +119,38 @@ TEST_F(GameDefaultsDialog, OkWritesTheChoicesAndCancelStoresNothing) {
 }
 
 TEST_F(GameDefaultsDialog, OkWithoutAGameManagerChoiceLeavesItAsItWas) {
+    fs::path bw1 = MakeInstall("bw1", kBW1);
+    settings.InstallFolders = {bw1.string(), "", ""};
     settings.SaveDefault = kGameManagerNotChosen;
     ui::CGameDefaultsDlg dialog(settings, profile);
     QTest::mouseClick(dialog.findChild<QPushButton*>("1"), Qt::LeftButton);
     EXPECT_EQ(Get("BW Default"), "0");
     EXPECT_EQ(Get("Save Default"), "<absent>");
     EXPECT_EQ(settings.SaveDefault, kGameManagerNotChosen);
+}
+
+TEST_F(GameDefaultsDialog, AGenerationWithoutFolderIsNeitherCheckedNorStored) {
+    fs::path bw2 = MakeInstall("bw2", kBW2);
+    settings.InstallFolders = {"", bw2.string(), ""};
+    settings.DefaultGeneration = kBW3;
+    settings.SaveDefault = 1166;
+    {
+        ui::CGameDefaultsDlg dialog(settings, profile);
+        EXPECT_TRUE(dialog.button(1401)->isChecked()) << "the first installed generation stands in";
+        EXPECT_FALSE(dialog.button(1404)->isChecked());
+        for (int id : {1162, 1163, 1166}) EXPECT_FALSE(dialog.button(id)->isEnabled()) << id;
+        for (int id = 1162; id <= 1166; ++id) EXPECT_FALSE(dialog.button(id)->isChecked()) << id;
+        QTest::mouseClick(dialog.findChild<QPushButton*>("1"), Qt::LeftButton);
+    }
+    EXPECT_EQ(Get("BW Default"), "1");
+    EXPECT_EQ(Get("Save Default"), "<absent>");
+
+    settings.InstallFolders = {};
+    int writes = profile.writes;
+    ui::CGameDefaultsDlg none(settings, profile);
+    QTest::mouseClick(none.findChild<QPushButton*>("1"), Qt::LeftButton);
+    EXPECT_EQ(settings.DefaultGeneration, kBW2) << "nothing installed: nothing chosen, nothing stored";
+    EXPECT_EQ(profile.writes, writes);
 }
 
 class Application : public SettingsTest {};
