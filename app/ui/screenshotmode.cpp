@@ -7,6 +7,7 @@
 #include "app/ui/childframe.h"
 #include "app/ui/gamedefaultsdialog.h"
 #include "app/ui/mainframe.h"
+#include "app/ui/messageswindow.h"
 #include "app/ui/quorvantapp.h"
 #include "app/ui/screenshotfile.h"
 #include "app/ui/setpathsdialog.h"
@@ -91,6 +92,11 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     ok = ShootDesignerTools(
              frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
          ok;
+
+    // The reports of the pictures above, whole, as View > Messages lists them.
+    frame->action(ID_VIEW_MESSAGES)->trigger();
+    ok = SaveScreenshot(frame->messages(), folder, QStringLiteral("54-messages")) && ok;
+    frame->messages()->close();
 
     CSetPathsDlg paths(app.settings(), profile, frame);
     paths.show();

@@ -1,9 +1,43 @@
 #include "platform/ui/filechooser.h"
 
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace quorvant::ui {
 namespace {
+
+// Qt's own dialog (used where the desktop offers none) opens too narrow for a name, a size and a
+// date side by side, and with its name field selected, so the first key typed replaces it.
+void MakeReadable(QFileDialog& dialog) {
+    dialog.setViewMode(QFileDialog::Detail);
+    QScreen* screen =
+        dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen();
+    QSize room = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    dialog.resize(std::min(900, room.width() * 9 / 10), std::min(560, room.height() * 8 / 10));
+    QTimer::singleShot(0, &dialog, [&dialog] {
+        if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+            QHeaderView* header = view->header();
+            header->setStretchLastSection(false);
+            header->setSectionResizeMode(0, QHeaderView::Stretch);
+            for (int column = 1; column < header->count(); ++column)
+                header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+        }
+        if (auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->end(false);
+    });
+}
+
+QString Run(QFileDialog& dialog) {
+    MakeReadable(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
 
 class DialogFileChooser : public FileChooser {
   public:
@@ -12,15 +46,20 @@ class DialogFileChooser : public FileChooser {
         QFileDialog dialog(parent, caption, folder, nameFilter);
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (!initialName.isEmpty()) dialog.selectFile(initialName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-        return dialog.selectedFiles().front();
+        return Run(dialog);
     }
     QString saveFile(QWidget* parent, const QString& caption, const QString& startPath,
                      const QString& nameFilter) override {
-        return QFileDialog::getSaveFileName(parent, caption, startPath, nameFilter);
+        QFileDialog dialog(parent, caption, startPath, nameFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        return Run(dialog);
     }
     QString folder(QWidget* parent, const QString& caption, const QString& startFolder) override {
-        return QFileDialog::getExistingDirectory(parent, caption, startFolder);
+        QFileDialog dialog(parent, caption, startFolder);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        return Run(dialog);
     }
 };
 
