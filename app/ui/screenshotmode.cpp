@@ -93,7 +93,8 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
              frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
          ok;
 
-    // The reports of the pictures above, whole, as View > Messages lists them.
+    // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them.
+    frame->action(ID_FILE_SAVE)->trigger();
     frame->action(ID_VIEW_MESSAGES)->trigger();
     ok = SaveScreenshot(frame->messages(), folder, QStringLiteral("54-messages")) && ok;
     frame->messages()->close();
