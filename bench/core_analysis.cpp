@@ -4,7 +4,7 @@
 #include "analysis/gamefolderfiles.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
-#include "cli/demogame.h"
+#include "demo/demogame.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/fileio.h"
@@ -22,7 +22,7 @@ const fs::path& DemoBW3Folder() {
     static const fs::path folder = [] {
         fs::path root = fs::temp_directory_path() / "quorvant_bench_analysis_demo";
         std::string error;
-        if (!fs::exists(root / "bw3")) cli::WriteDemoGame(root, error);
+        if (!fs::exists(root / "bw3")) demo::WriteDemoGame(root, error);
         return root / "bw3";
     }();
     return folder;

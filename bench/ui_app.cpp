@@ -6,7 +6,7 @@
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/quorvantapp.h"
-#include "cli/demogame.h"
+#include "demo/demogame.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/fileio.h"
@@ -36,7 +36,7 @@ const fs::path& DemoGame() {
     static const fs::path dir = [] {
         fs::path d = fs::temp_directory_path() / "quorvant-bench-demo";
         std::string error;
-        if (!cli::WriteDemoGame(d, error)) std::abort();
+        if (!demo::WriteDemoGame(d, error)) std::abort();
         return d;
     }();
     return dir;
@@ -45,7 +45,7 @@ const fs::path& DemoGame() {
 void SetUpProfile(MemoryProfile& profile) {
     for (int generation : {kBW1, kBW2, kBW3})
         profile.WriteString(kSettingsSection, InstallPathValueName(generation),
-                            cli::DemoInstallFolder(DemoGame(), generation).string());
+                            demo::DemoInstallFolder(DemoGame(), generation).string());
     profile.WriteInt(kSettingsSection, kPathSetValue, kPathsKnown);
     profile.WriteString(kSettingsSection, kVersionValue, kSettingsVersion);
     profile.WriteInt(kSettingsSection, kSaveDefaultValue, 1166);
@@ -82,7 +82,7 @@ void BM_StartupEditor(benchmark::State& state) {
 BENCHMARK(BM_StartupEditor)->Unit(benchmark::kMillisecond);
 
 fs::path FullBW3File() {
-    return cli::DemoInstallFolder(DemoGame(), kBW3) / "KOB70";
+    return demo::DemoInstallFolder(DemoGame(), kBW3) / "KOB70";
 }
 
 // Baselines: the raw read of the file, and the document reading it without any window.

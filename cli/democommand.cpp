@@ -1,11 +1,11 @@
 #include "cli/commands.h"
-#include "cli/demogame.h"
+#include "demo/demogame.h"
 
 namespace quorvant::cli {
 
 int RunDemo(const CommandLine& line, std::ostream& out, std::ostream& err) {
     std::string error;
-    if (!WriteDemoGame(line.positionals[0], error)) {
+    if (!demo::WriteDemoGame(line.positionals[0], error)) {
         err << "obtool: " << error << '\n';
         return kExitFailure;
     }

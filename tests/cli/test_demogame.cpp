@@ -1,6 +1,6 @@
 #include "app/obmenu.h"
-#include "cli/demogame.h"
-#include "cli/demoobfile.h"
+#include "demo/demogame.h"
+#include "demo/demoobfile.h"
 #include "cli_test_support.h"
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
@@ -33,12 +33,12 @@ bool Named(const RecordName& name) {
 TEST(DemoGame, EveryMenuFileLoadsWithItsGenerationAndNation) {
     TempFolder dir;
     std::string error;
-    ASSERT_TRUE(cli::WriteDemoGame(dir.path(), error)) << error;
+    ASSERT_TRUE(demo::WriteDemoGame(dir.path(), error)) << error;
 
     std::vector<OBMenuEntry> entries = AllOBMenuEntries();
     entries.push_back({0, "", kBW3, "KOB73"}); // the second-world-war file no menu entry names
     for (const OBMenuEntry& e : entries) {
-        fs::path path = cli::DemoInstallFolder(dir.path(), e.generation) / e.file;
+        fs::path path = demo::DemoInstallFolder(dir.path(), e.generation) / e.file;
         CQuorvantDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(path)) << path;
         EXPECT_EQ(doc.Generation, e.generation) << e.file;
@@ -60,20 +60,20 @@ TEST(DemoGame, EveryMenuFileLoadsWithItsGenerationAndNation) {
 TEST(DemoGame, SameBytesOnEveryRunAndOnlyIntoItsOwnFolders) {
     TempFolder dir;
     std::string error;
-    ASSERT_TRUE(cli::WriteDemoGame(dir / "a", error)) << error;
+    ASSERT_TRUE(demo::WriteDemoGame(dir / "a", error)) << error;
     auto first = Tree(dir / "a");
     EXPECT_GT(first.size(), 113u);
     fs::remove(dir / "a" / "bw2" / "MOB31");
     WriteBytes(dir / "a" / "bw1" / "OBPZ", {9});
-    ASSERT_TRUE(cli::WriteDemoGame(dir / "a", error)) << error; // an earlier demo game is written again
+    ASSERT_TRUE(demo::WriteDemoGame(dir / "a", error)) << error; // an earlier demo game is written again
     EXPECT_EQ(Tree(dir / "a"), first);
 
     fs::create_directories(dir / "game");
     WriteBytes(dir / "game" / "OBPZ", {1, 2, 3});
-    EXPECT_FALSE(cli::WriteDemoGame(dir / "game", error));
+    EXPECT_FALSE(demo::WriteDemoGame(dir / "game", error));
     EXPECT_NE(error.find("did not write"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir / "game" / "OBPZ"), (std::vector<std::uint8_t>{1, 2, 3}));
-    EXPECT_FALSE(cli::WriteDemoGame(dir / "game" / "OBPZ", error)); // a file, not a folder
+    EXPECT_FALSE(demo::WriteDemoGame(dir / "game" / "OBPZ", error)); // a file, not a folder
 }
 
 // Each file as generated must be what the reader makes of it, and hang together as game data:
@@ -83,9 +83,9 @@ TEST(DemoGame, SameBytesOnEveryRunAndOnlyIntoItsOwnFolders) {
 TEST(DemoGame, RecordsReadBackAsBuiltAndReferToNamedSlots) {
     std::set<int> classesUsed[3];
     int fourWeaponUnits = 0, subFormations = 0, blankLed = 0, fullLength = 0, emptyBetween = 0;
-    for (const cli::demo::DemoOBFile& file : cli::demo::DemoOBFiles()) {
+    for (const demo::DemoOBFile& file : demo::DemoOBFiles()) {
         CQuorvantDoc built(file.generation);
-        cli::demo::FillDemoDocument(built, file);
+        demo::FillDemoDocument(built, file);
         CQuorvantDoc read;
         read.ReadBytes(BuildOBImage(built));
         ASSERT_EQ(read.Generation, file.generation) << file.name;

@@ -1,4 +1,4 @@
-#include "cli/demoobfile.h"
+#include "demo/demoobfile.h"
 #include "cli_test_support.h"
 #include "obdata/quorvantdoc.h"
 
@@ -99,8 +99,8 @@ TEST(ObtoolBadInput, FoldersMissingPathsAndUnreadableFilesAreErrors) {
 TEST(ObtoolBadInput, SavingIntoAnUnwritablePlaceLeavesTheFileAlone) {
     TempFolder dir;
     CQuorvantDoc doc;
-    auto files = cli::demo::DemoOBFiles();
-    cli::demo::FillDemoDocument(doc, files.front());
+    auto files = demo::DemoOBFiles();
+    demo::FillDemoDocument(doc, files.front());
     std::string error;
     ASSERT_TRUE(doc.OnSaveDocument(dir / "OBPZ", error)) << error;
     const auto before = ReadBytes(dir / "OBPZ");

@@ -1,4 +1,4 @@
-#include "cli/demoobfile.h"
+#include "demo/demoobfile.h"
 #include "cli_test_support.h"
 #include "exchange/csvexchange.h"
 #include "obdata/quorvantdoc.h"
@@ -11,10 +11,10 @@ namespace {
 
 // A full demo file of the generation: every column holds values, with empty and blank slots.
 std::filesystem::path DemoFile(const TempFolder& dir, const std::string& name) {
-    for (const cli::demo::DemoOBFile& file : cli::demo::DemoOBFiles()) {
+    for (const demo::DemoOBFile& file : demo::DemoOBFiles()) {
         if (file.name != name) continue;
         CQuorvantDoc doc(file.generation);
-        cli::demo::FillDemoDocument(doc, file);
+        demo::FillDemoDocument(doc, file);
         std::string error;
         EXPECT_TRUE(doc.OnSaveDocument(dir / name, error)) << error;
     }

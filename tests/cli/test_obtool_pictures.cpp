@@ -1,4 +1,4 @@
-#include "cli/demopictures.h"
+#include "demo/demopictures.h"
 #include "cli_test_support.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ std::vector<std::uint8_t> OBPZ() {
 
 TEST(ObtoolLbm2Bmp, WritesTheDecodedBitmapAndRefusesABadFileLeavingTheOutputAlone) {
     TempFolder dir;
-    std::vector<std::uint8_t> lbm = cli::demo::DemoPicture(1, true);
+    std::vector<std::uint8_t> lbm = demo::DemoPicture(1, true);
     WriteBytes(dir / "P0001.lbm", lbm);
     ToolResult ok = Obtool({"lbm2bmp", (dir / "p0001.LBM").string(), (dir / "out.bmp").string()});
     EXPECT_EQ(ok.code, 0) << ok.err;
@@ -121,7 +121,7 @@ TEST(ObtoolDemo, PicturesAreNamedInEachGenerationsFormsAndDecode) {
         EXPECT_EQ(
             fs::exists(game / "bw2" / "pic" /
                        (std::string("PM000") + (number < 10 ? "0" : "") + std::to_string(number) + ".lbm")),
-            !cli::demo::IsMissingDemoPicture(number));
+            !demo::IsMissingDemoPicture(number));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "cli/demopictures.h"
+#include "demo/demopictures.h"
 #include "obdata/quorvantdoc.h"
 #include "pictures/ui/lbmcrossrefcommand.h"
 #include "pictures/ui/lbmcrossrefdlg.h"
@@ -23,7 +23,7 @@ class PicturesTest : public MainFrameTest {
   protected:
     void picture(const fs::path& install, const std::string& name, int number = 1) {
         fs::create_directories(install / "pic");
-        WriteBytes(install / "pic" / (name + ".lbm"), cli::demo::DemoPicture(number, number % 2 == 0));
+        WriteBytes(install / "pic" / (name + ".lbm"), demo::DemoPicture(number, number % 2 == 0));
     }
     template <class W> static W* Find(QWidget* parent, int id) {
         W* w = parent->findChild<W*>(QString::number(id));

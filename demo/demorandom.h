@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace quorvant::cli {
+namespace quorvant::demo {
 
 // A small generator whose sequence depends on the seed alone, on every platform and library (the
 // standard distributions do not promise that), so the demo game is the same on every run.
@@ -33,4 +33,4 @@ class DemoRandom {
     std::uint64_t state_;
 };
 
-} // namespace quorvant::cli
+} // namespace quorvant::demo

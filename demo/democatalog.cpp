@@ -1,8 +1,8 @@
-#include "cli/democatalog.h"
+#include "demo/democatalog.h"
 
 #include <cstring>
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 namespace {
 
 using M = Move;
@@ -299,4 +299,4 @@ const UnitTemplate& ProfileForClass(Era era, const char* className) {
     return UnitTemplates(era)[static_cast<std::size_t>(index)];
 }
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

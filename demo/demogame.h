@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-namespace quorvant::cli {
+namespace quorvant::demo {
 
 // The install folder of a generation (kBW1, kBW2, kBW3) in a demo game: dir / "bw1", "bw2", "bw3".
 std::filesystem::path DemoInstallFolder(const std::filesystem::path& dir, int generation);
@@ -15,4 +15,4 @@ std::filesystem::path DemoInstallFolder(const std::filesystem::path& dir, int ge
 // installation is never overwritten. False with the reason in error when it cannot be written.
 bool WriteDemoGame(const std::filesystem::path& dir, std::string& error);
 
-} // namespace quorvant::cli
+} // namespace quorvant::demo

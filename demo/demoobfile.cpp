@@ -1,8 +1,8 @@
-#include "cli/demoobfile.h"
+#include "demo/demoobfile.h"
 
 #include "app/obmenu.h"
-#include "cli/democatalog.h"
-#include "cli/demorandom.h"
+#include "demo/democatalog.h"
+#include "demo/demorandom.h"
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <set>
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 namespace {
 
 constexpr int kCoverageUnits = 4; // units per nation that show the rest of the class list
@@ -393,4 +393,4 @@ void FillDemoDocument(CQuorvantDoc& doc, const DemoOBFile& file) {
     FileBuilder(doc, file).build();
 }
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

@@ -1,8 +1,8 @@
-#include "cli/demoslots.h"
+#include "demo/demoslots.h"
 
-#include "cli/demofile.h"
-#include "cli/demogame.h"
-#include "cli/demorandom.h"
+#include "demo/demofile.h"
+#include "demo/demogame.h"
+#include "demo/demorandom.h"
 #include "gamemgr/archivenames.h"
 #include "gamemgr/archiveoperations.h"
 #include "obdata/generation.h"
@@ -16,7 +16,7 @@
 
 namespace fs = std::filesystem;
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 namespace {
 
 struct DemoSlot {
@@ -122,4 +122,4 @@ bool WriteDemoSlots(const fs::path& dir, std::string& error) {
     return WriteDemoArchives(dir, error);
 }
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

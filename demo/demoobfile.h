@@ -7,7 +7,7 @@ namespace quorvant {
 class CQuorvantDoc;
 }
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 
 // One OB file of the demo game.
 struct DemoOBFile {
@@ -25,4 +25,4 @@ std::vector<DemoOBFile> DemoOBFiles();
 // exactly as the reader will read it back from the saved file.
 void FillDemoDocument(CQuorvantDoc& doc, const DemoOBFile& file);
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

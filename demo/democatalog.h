@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 
 enum class Era { SecondWorldWar, Modern };
 
@@ -71,4 +71,4 @@ int NationalWeapon(Era era, int weapon, int nationCode);
 // class list.
 const UnitTemplate& ProfileForClass(Era era, const char* className);
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

@@ -1,8 +1,8 @@
-#include "cli/demofile.h"
+#include "demo/demofile.h"
 
 #include "platform/filesystem.h"
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 
 bool WriteDemoFile(const std::filesystem::path& path, std::string_view bytes, std::string& error) {
     // A new file rather than a truncated one, and not flushed to disk one by one: the demo writes
@@ -21,4 +21,4 @@ bool WriteDemoFile(const std::filesystem::path& path, std::string_view bytes, st
     return ok;
 }
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

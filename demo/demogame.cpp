@@ -1,9 +1,9 @@
-#include "cli/demogame.h"
+#include "demo/demogame.h"
 
-#include "cli/demofile.h"
-#include "cli/demoobfile.h"
-#include "cli/demopictures.h"
-#include "cli/demoslots.h"
+#include "demo/demofile.h"
+#include "demo/demoobfile.h"
+#include "demo/demopictures.h"
+#include "demo/demoslots.h"
 #include "obdata/generation.h"
 #include "obdata/oblayout.h"
 #include "obdata/obwriter.h"
@@ -15,7 +15,7 @@
 
 namespace fs = std::filesystem;
 
-namespace quorvant::cli {
+namespace quorvant::demo {
 namespace {
 
 const char* const kMarkerFile = "quorvant-demo.txt";
@@ -45,8 +45,8 @@ bool MayWriteInto(const fs::path& dir, std::string& error) {
 bool WriteInstallFolder(const fs::path& dir, int generation, std::string& error) {
     fs::path folder = DemoInstallFolder(dir, generation);
     if (!CreateFolders(folder, error)) return false;
-    return demo::WriteDemoFile(folder / ExecutableName(generation),
-                               "Placeholder for the game program of the demo installation.\r\n", error);
+    return WriteDemoFile(folder / ExecutableName(generation),
+                         "Placeholder for the game program of the demo installation.\r\n", error);
 }
 
 } // namespace
@@ -59,12 +59,12 @@ fs::path DemoInstallFolder(const fs::path& dir, int generation) {
 bool WriteDemoGame(const fs::path& dir, std::string& error) {
     if (!MayWriteInto(dir, error)) return false;
     if (!CreateFolders(dir, error)) return false;
-    if (!demo::WriteDemoFile(dir / kMarkerFile, kMarkerText, error)) return false;
+    if (!WriteDemoFile(dir / kMarkerFile, kMarkerText, error)) return false;
     for (int generation : {kBW1, kBW2, kBW3})
         if (!WriteInstallFolder(dir, generation, error)) return false;
-    for (const demo::DemoOBFile& file : demo::DemoOBFiles()) {
+    for (const DemoOBFile& file : DemoOBFiles()) {
         CQuorvantDoc doc(file.generation);
-        demo::FillDemoDocument(doc, file);
+        FillDemoDocument(doc, file);
         std::vector<std::uint8_t> image = BuildOBImage(doc);
         // The game's own BW2 and BW3 files carry their nation in every unit slot, though only slot 1's
         // is read back; the picture cross reference shows each slot's.
@@ -72,11 +72,10 @@ bool WriteDemoGame(const fs::path& dir, std::string& error) {
             std::fill_n(image.begin() + layout::kUnitNationColumn, kUnitSlots,
                         static_cast<std::uint8_t>(doc.FileNation));
         std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
-        if (!demo::WriteDemoFile(DemoInstallFolder(dir, file.generation) / file.name, bytes, error))
-            return false;
+        if (!WriteDemoFile(DemoInstallFolder(dir, file.generation) / file.name, bytes, error)) return false;
     }
-    if (!demo::WriteDemoPictures(dir, error)) return false;
-    return demo::WriteDemoSlots(dir, error);
+    if (!WriteDemoPictures(dir, error)) return false;
+    return WriteDemoSlots(dir, error);
 }
 
-} // namespace quorvant::cli
+} // namespace quorvant::demo

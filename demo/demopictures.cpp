@@ -1,7 +1,7 @@
-#include "cli/demopictures.h"
+#include "demo/demopictures.h"
 
-#include "cli/demofile.h"
-#include "cli/demogame.h"
+#include "demo/demofile.h"
+#include "demo/demogame.h"
 #include "obdata/generation.h"
 #include "pictures/picturenames.h"
 #include "platform/fileio.h"
@@ -14,7 +14,7 @@
 
 namespace fs = std::filesystem;
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 namespace {
 
 constexpr int kWidth = 160;
@@ -226,4 +226,4 @@ bool WriteDemoPictures(const fs::path& dir, std::string& error) {
     return true;
 }
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo

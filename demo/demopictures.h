@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace quorvant::cli::demo {
+namespace quorvant::demo {
 
 // The picture numbers the demo units use (their SideView values run from 1 to 40) that have no file,
 // so the editor's placeholder shows too.
@@ -18,4 +18,4 @@ std::vector<std::uint8_t> DemoPicture(int number, bool planar);
 // Writes the "pic" folder of each install folder of the demo game, named in each generation's forms.
 bool WriteDemoPictures(const std::filesystem::path& dir, std::string& error);
 
-} // namespace quorvant::cli::demo
+} // namespace quorvant::demo
