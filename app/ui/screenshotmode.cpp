@@ -6,6 +6,7 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/childframe.h"
 #include "app/ui/gamedefaultsdialog.h"
+#include "app/ui/helpwindow.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/messageswindow.h"
 #include "app/ui/quorvantapp.h"
@@ -111,6 +112,15 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     about.show();
     ok = SaveScreenshot(&about, folder, QStringLiteral("09-about")) && ok;
     about.reject();
+    // The help page where it starts and at its widest part, the keyboard tables.
+    auto* help = new HelpWindow(frame);
+    for (const char* topic : {"", "keys"}) {
+        help->ShowTopic(QString::fromLatin1(topic), frame);
+        ok = SaveScreenshot(help, folder,
+                            *topic ? QStringLiteral("80-help-keys") : QStringLiteral("80-help")) &&
+             ok;
+    }
+    help->close();
     ok = SaveGameManagerShots(app.settings(), frame, folder) && ok;
     ok = SavePictureScreenshots(frame, app.settings(), folder) && ok;
 
