@@ -377,6 +377,12 @@ void CFormationEditor::OnNumberTyped(const QString& text) {
     if (!value || *value < 0 || *value > kLastSubFormation ||
         *value >= static_cast<long long>(document().Formations.size()))
         return;
+    // The field already names the target; the page it leaves is stored under its own number, so a
+    // typed 0 neither fails as a formation number nor drops the page's edits.
+    {
+        QSignalBlocker block(numberEdit_);
+        numberEdit_->setText(QString::number(slot_));
+    }
     Store();
     slot_ = static_cast<int>(*value);
     Load();

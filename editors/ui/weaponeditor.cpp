@@ -142,7 +142,7 @@ void CWeaponEditor::BuildControls() {
         EditorButtons::Texts{
             1312, 1313, "weapon",
             "Keeps a copy of this weapon as it was last stored, to paste over another slot "
-            "of this file or of another file.",
+            "of this file.",
             "Replaces this weapon by the one copied last. In BW1 the pasted weapon is named "
             "RENAME ME, so the copy is easy to find.",
             "Throws away every change made to the weapons since they were last kept with OK, "

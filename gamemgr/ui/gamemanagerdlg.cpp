@@ -857,10 +857,16 @@ bool CGameManagerDlg::eventFilter(QObject* watched, QEvent* event) {
             }
         }
         return true;
-    case Qt::Key_Insert:
-        if (mods != Qt::ShiftModifier) break;
-        OnPaste();
+    case Qt::Key_X:
+        if (mods != Qt::ControlModifier) break;
+        OnCut();
         return true;
+    case Qt::Key_Insert:
+        if (mods == Qt::ShiftModifier) {
+            OnPaste();
+            return true;
+        }
+        [[fallthrough]]; // Ctrl+Ins copies, as in the record lists
     case Qt::Key_C:
         if (mods != Qt::ControlModifier) break;
         if (SelectedOccupied() && !RowText(currentRow()).isEmpty()) {

@@ -47,10 +47,12 @@ TEST_F(TableEditorTest, SlotZeroIsReachedByNameOrTypedZeroButNotByTheButtons) {
     press(1059);
     EXPECT_EQ(editor()->CurrentSlot(), 1);
 
-    // Typed: 0 is refused as a formation number on the way, then shown; 199 goes nowhere.
+    // Typed: 0 goes there keeping the page's edits without a word; 199 goes nowhere.
+    type(field(1280), "9");
     type(field(1230), "0");
-    EXPECT_EQ(texts(), std::vector<std::string>{"Please enter an integer between 1 and 199."});
+    EXPECT_TRUE(texts().empty());
     EXPECT_EQ(editor()->CurrentSlot(), 0);
+    EXPECT_EQ(formation(1).SpcFlg, 9);
     type(field(1230), "199");
     EXPECT_EQ(editor()->CurrentSlot(), 19);
     EXPECT_EQ(field(1230)->text(), "199");

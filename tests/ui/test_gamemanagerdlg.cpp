@@ -194,11 +194,15 @@ TEST_F(GameManagerDialog, APasteStaysWithinItsGenerationAndACutRemovesWhatItCopi
 
 TEST_F(GameManagerDialog, CtrlCOnAnEmptyRowDropsTheCutAndDeleteAsks) {
     dialog->selectRow(Row(5));
-    Key(Qt::Key_Delete, Qt::ShiftModifier);
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(dialog->transferPending());
     dialog->selectRow(Row(4));
     Key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_FALSE(dialog->transferPending());
     EXPECT_FALSE(Button(32788)->isEnabled());
+    dialog->selectRow(Row(5));
+    Key(Qt::Key_Insert, Qt::ControlModifier);
+    EXPECT_TRUE(Button(32788)->isEnabled()) << "Ctrl+Ins copies";
 
     dialog->selectRow(Row(7));
     prompts.answers = {ui::PromptAnswer::No, ui::PromptAnswer::Yes};
