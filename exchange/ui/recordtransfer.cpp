@@ -96,6 +96,8 @@ void RecordTransfer::Copy() {
     auto kind = ShownKind();
     if (!kind) {
         clipboard->clear();
+        emit reported(
+            tr("Formations cannot be copied: they name units by slot. The clipboard is now empty."));
         return;
     }
     if (QMimeData* data = MimeForSlot(*kind, view_->SelectedRow() + 1)) clipboard->setMimeData(data);

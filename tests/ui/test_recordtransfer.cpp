@@ -164,6 +164,7 @@ TEST_F(RecordTransferTest, FormationsEmptyTheClipboardAndTakeNoPaste) {
     source->document().OnViewMode(kViewFormations);
     CopySlot(source, 1);
     EXPECT_EQ(Offered(), "");
+    EXPECT_TRUE(frame->messages()->last().startsWith("Formations cannot be copied")) << "never silently";
     frame->UpdateCommandStates();
     EXPECT_FALSE(Command(ID_EDIT_PASTE)->isEnabled());
 }
