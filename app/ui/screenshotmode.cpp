@@ -44,6 +44,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     CMainFrame* frame = app.mainFrame();
     frame->resize(1180, 760);
     bool ok = SaveScreenshot(frame, folder, QStringLiteral("01-start"));
+    const auto save = [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); };
 
     struct Shot {
         int command;
@@ -66,14 +67,11 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         if (child->document().ViewMode != shot.mode) frame->action(ViewModeCommand(shot.mode))->trigger();
         ok = SaveScreenshot(frame, folder, QString::fromLatin1(shot.name)) && ok;
     }
+    ok = ShootRecordCommands(frame, save) && ok;
     frame->mdiArea()->tileSubWindows();
     ok = SaveScreenshot(frame, folder, QStringLiteral("06-tiled")) && ok;
-    ok = ShootUnitSheets(*frame,
-                         [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
-    ok = ShootFormationAndWeaponEditors(
-             *frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
+    ok = ShootUnitSheets(*frame, save) && ok;
+    ok = ShootFormationAndWeaponEditors(*frame, save) && ok;
 
     // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
     frame->SetTabbedView(true);
@@ -88,9 +86,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         child->view()->SortByColumn(kCostColumn);
     }
     frame->SetTabbedView(false);
-    ok = ShootDesignerTools(
-             frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
+    ok = ShootDesignerTools(frame, save) && ok;
 
     CSetPathsDlg paths(app.settings(), profile, frame);
     paths.show();
