@@ -58,15 +58,16 @@ void ClearSelected(CMainFrame* frame, bool cut) {
     const std::optional<SelectedRecord> record = Selected(frame);
     if (!record) return;
     CQuorvantDoc& doc = record->child->document();
-    if (!CanClearRecord(doc, record->table, record->slot)) return;
+    RecordTransfer* transfer = RecordTransfer::Of(record->child->view());
+    if (!CanClearRecord(doc, record->table, record->slot) || (cut && !(transfer && transfer->ShownKind())))
+        return;
     const std::vector<Reference> references = ReferencesTo(doc, record->table, record->slot);
     if (!references.empty() &&
         Prompt(PromptKind::YesNo, Latin1(ClearQuestion(doc, record->table, record->slot, references)),
                record->child->view()) != PromptAnswer::Yes)
         return;
     const QString title = Latin1(RecordTitle(doc, record->table, record->slot));
-    if (cut)
-        if (RecordTransfer* transfer = RecordTransfer::Of(record->child->view())) transfer->Copy();
+    if (cut) transfer->Copy();
     if (!ClearRecord(doc, record->table, record->slot, cut ? "Cut" : "Clear")) return;
     ShowCleared(*record);
     QString report = (cut ? QStringLiteral("Cut %1") : QStringLiteral("Cleared %1")).arg(title);
