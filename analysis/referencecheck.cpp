@@ -105,7 +105,11 @@ void CheckFormation(const CQuorvantDoc& doc, int slot, std::vector<Finding>& fin
 std::string Reference::text() const {
     std::string line = std::string(table == kUnitTable ? "unit " : "formation ") + std::to_string(slot);
     if (!name.empty()) line += " " + name;
-    return line + (table == kUnitTable ? " (weapon " : " (entry ") + std::to_string(entry + 1) + ")";
+    return line + " (" + where() + ")";
+}
+
+std::string Reference::where() const {
+    return (table == kUnitTable ? "weapon " : "entry ") + std::to_string(entry + 1);
 }
 
 std::vector<Reference> ReferencesTo(const CQuorvantDoc& doc, int table, int slot) {

@@ -34,6 +34,8 @@ struct Reference {
     std::string name; // less its trailing blanks
     // "unit 12 Tiger I (weapon 2)"
     std::string text() const;
+    // "weapon 2", "entry 3"
+    std::string where() const;
 };
 
 // The named records that name the slot of the table (0 weapons, 1 units, 2 formations), in table then

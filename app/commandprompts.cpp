@@ -70,6 +70,10 @@ const char* CommandPrompt(int command) {
         return "Show only the rows whose names hold a text\nFilter";
     case ID_TOOLS_CHECK_REFERENCES:
         return "List units and formations that name empty or missing slots\nCheck References";
+    case ID_EDIT_CLEAR:
+        return "Empty the slot of the selected record\nClear Record";
+    case ID_TOOLS_FIND_REFERENCES:
+        return "List the units and formations that name the selected record\nFind References";
     case ID_FILE_COMPARE:
         return "List every field where another OB file differs from this one\nCompare With";
     case ID_VIEW_MESSAGES:

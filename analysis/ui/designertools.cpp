@@ -2,6 +2,7 @@
 
 #include "analysis/comparelabels.h"
 #include "analysis/obcompare.h"
+#include "analysis/recordclear.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
 #include "analysis/ui/finddialog.h"
@@ -77,6 +78,34 @@ void ShowReferenceCheck(CMainFrame* frame) {
              ? QStringLiteral("No broken references.")
              : QStringLiteral("%1 findings. Double-click one to edit the record.").arg(findings.size())) +
         QLatin1Char(' ') + pictureNote);
+    QPointer<CChildFrame> target(child);
+    window->onActivated = [target](const QVariant& address) { ShowIn(target, address, true); };
+    window->fitColumns();
+    window->show();
+}
+
+void ShowReferencesTo(CMainFrame* frame, int table, int slot) {
+    CChildFrame* child = frame->activeChild();
+    if (!child) return;
+    const CQuorvantDoc& doc = child->document();
+    const QString record = Latin1(RecordTitle(doc, table, slot));
+    auto* window = new FindingsWindow(
+        QStringLiteral("References to %1 - %2").arg(record, QString::fromStdString(doc.GetTitle())),
+        {QStringLiteral("Table"), QStringLiteral("Slot"), QStringLiteral("Name"),
+         QStringLiteral("Names it as")},
+        frame);
+    window->setObjectName(QStringLiteral("FindReferences"));
+    const std::vector<Reference> references = ReferencesTo(doc, table, slot);
+    for (const Reference& r : references)
+        window->addRow({QString::fromLatin1(TableWord(r.table)), QString::number(r.slot), Latin1(r.name),
+                        QString::fromStdString(r.where())},
+                       RecordAddress(r.table, r.slot));
+    window->setSummary(references.empty() ? QStringLiteral("Nothing in the file names %1.").arg(record)
+                       : references.size() == 1
+                           ? QStringLiteral("1 record names %1. Double-click it to edit it.").arg(record)
+                           : QStringLiteral("%1 records name %2. Double-click one to edit it.")
+                                 .arg(references.size())
+                                 .arg(record));
     QPointer<CChildFrame> target(child);
     window->onActivated = [target](const QVariant& address) { ShowIn(target, address, true); };
     window->fitColumns();

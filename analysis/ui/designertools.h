@@ -10,6 +10,10 @@ class CMainFrame;
 // record's editor.
 void ShowReferenceCheck(CMainFrame* frame);
 
+// Tools > Find References: the records of the active document that name the slot of the table; a
+// double-click opens the record's editor.
+void ShowReferencesTo(CMainFrame* frame, int table, int slot);
+
 // File > Compare With...: every field where another OB file of the same generation differs from the
 // active document, grouped by record; a double-click shows the record in the document.
 void ShowCompare(CMainFrame* frame);

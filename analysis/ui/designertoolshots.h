@@ -12,4 +12,8 @@ class CMainFrame;
 // a widget and a name and says whether the picture was written.
 bool ShootDesignerTools(CMainFrame* frame, const std::function<bool(QWidget*, const QString&)>& save);
 
+// The row menu of the active document's units list over the main window, and the question Clear
+// Record asks of the weapon the most units carry (answered No: the document stays as it was).
+bool ShootRecordCommands(CMainFrame* frame, const std::function<bool(QWidget*, const QString&)>& save);
+
 } // namespace quorvant::ui

@@ -1,5 +1,6 @@
 #include "app/ui/mainframe.h"
 
+#include "analysis/ui/recordcommands.h"
 #include "app/commandids.h"
 #include "app/profile.h"
 #include "app/ui/childframe.h"
@@ -141,6 +142,7 @@ void CMainFrame::UpdateCommandStates() {
     action(ID_VIEW_REPORT)->setChecked(child && report);
     action(ID_VIEW_LIST)->setChecked(child && !report);
     UpdateTransferCommands(this);
+    UpdateRecordCommands(this);
     UpdateUndoCommands(child);
 }
 

@@ -1,6 +1,7 @@
 // The main frame's document commands: opening, saving, closing, and the commands that act on the
 // active document or the settings.
 
+#include "analysis/ui/recordcommands.h"
 #include "app/commandids.h"
 #include "app/opencommand.h"
 #include "app/settingsroutine.h"
@@ -97,6 +98,7 @@ void CMainFrame::AddChild(CChildFrame* child) {
         return holder && holder != child;
     };
     AttachRecordTransfer(this, child);
+    AttachRecordCommands(this, child);
     mdi_->addSubWindow(child);
     PlaceNewChild(child);
     mdi_->setActiveSubWindow(child);

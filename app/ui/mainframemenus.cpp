@@ -1,6 +1,7 @@
 // The main frame's commands, menus, toolbar and status bar.
 
 #include "analysis/ui/designertools.h"
+#include "analysis/ui/recordcommands.h"
 #include "app/commandids.h"
 #include "app/obmenu.h"
 #include "app/ui/childframe.h"
@@ -97,10 +98,13 @@ void CMainFrame::CreateActions() {
             &QAction::triggered, this, [this] { OnUndoRedo(true); });
     connect(AddCommand(ID_EDIT_REDO, QStringLiteral("&Redo"), {Keys("Ctrl+Y"), Keys("Ctrl+Shift+Z")}),
             &QAction::triggered, this, [this] { OnUndoRedo(false); });
-    AddCommand(ID_EDIT_CUT, QStringLiteral("Cu&t"), {Keys("Ctrl+X"), Keys("Shift+Del")})->setEnabled(false);
+    AddCommand(ID_EDIT_CUT, QStringLiteral("Cu&t"), {Keys("Ctrl+X"), Keys("Shift+Del")});
     AddCommand(ID_EDIT_COPY, QStringLiteral("&Copy"), {Keys("Ctrl+C"), Keys("Ctrl+Ins")});
     AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
+    AddCommand(ID_EDIT_CLEAR, QStringLiteral("Cle&ar Record"), {Keys("Del")});
+    AddCommand(ID_TOOLS_FIND_REFERENCES, QStringLiteral("&Find References"));
     InstallTransferCommands(this);
+    InstallRecordCommands(this);
     connect(AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference...")),
             &QAction::triggered, this, [this] { RunLbmCrossReference(this, settings_); });
     AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
@@ -218,11 +222,13 @@ void CMainFrame::CreateMenus() {
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
-    QMenu* documentTools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
-                                                             ID_TOOLS_CHECK_REFERENCES});
+    QMenu* documentTools =
+        shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
+                                          ID_TOOLS_CHECK_REFERENCES, ID_TOOLS_FIND_REFERENCES});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
-    QMenu* edit = shared(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY,
-                                                   ID_EDIT_PASTE, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
+    QMenu* edit =
+        shared(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY,
+                                         ID_EDIT_PASTE, ID_EDIT_CLEAR, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);

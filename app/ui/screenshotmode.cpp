@@ -46,6 +46,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     CMainFrame* frame = app.mainFrame();
     frame->resize(1180, 760);
     bool ok = SaveScreenshot(frame, folder, QStringLiteral("01-start"));
+    const auto save = [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); };
 
     struct Shot {
         int command;
@@ -68,14 +69,11 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         if (child->document().ViewMode != shot.mode) frame->action(ViewModeCommand(shot.mode))->trigger();
         ok = SaveScreenshot(frame, folder, QString::fromLatin1(shot.name)) && ok;
     }
+    ok = ShootRecordCommands(frame, save) && ok;
     frame->mdiArea()->tileSubWindows();
     ok = SaveScreenshot(frame, folder, QStringLiteral("06-tiled")) && ok;
-    ok = ShootUnitSheets(*frame,
-                         [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
-    ok = ShootFormationAndWeaponEditors(
-             *frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
+    ok = ShootUnitSheets(*frame, save) && ok;
+    ok = ShootFormationAndWeaponEditors(*frame, save) && ok;
 
     // The last document as a tab, sorted by cost (dearest first) with its empty slots hidden.
     frame->SetTabbedView(true);
@@ -90,9 +88,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
         child->view()->SortByColumn(kCostColumn);
     }
     frame->SetTabbedView(false);
-    ok = ShootDesignerTools(
-             frame, [&](QWidget* w, const QString& name) { return SaveScreenshot(w, folder, name); }) &&
-         ok;
+    ok = ShootDesignerTools(frame, save) && ok;
 
     // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them.
     frame->action(ID_FILE_SAVE)->trigger();

@@ -11,6 +11,7 @@
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -298,13 +299,45 @@ bool CUnitView::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if ((watched == report_ || watched == list_) && event->type() == QEvent::KeyPress) {
-        int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            OnRowDoubleClicked(SelectedRow());
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            EditSelectedRow();
             return true;
         }
+        if (key->keyCombination() == QKeyCombination(Qt::Key_Menu) ||
+            key->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_F10))
+            return OnContextMenu(nullptr, event);
     }
+    if (event->type() == QEvent::ContextMenu && (clicked || watched == report_ || watched == list_))
+        return OnContextMenu(clicked, event);
     return QWidget::eventFilter(watched, event);
+}
+
+// A right click acts on the row under the mouse, the keys on the selected row; off the rows there is
+// no menu, as there is no record to act on.
+bool CUnitView::OnContextMenu(QAbstractItemView* clicked, QEvent* event) {
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    const auto* menuEvent =
+        event->type() == QEvent::ContextMenu ? static_cast<QContextMenuEvent*>(event) : nullptr;
+    if (menuEvent && menuEvent->reason() == QContextMenuEvent::Mouse) {
+        // One on a heading or a scroll bar is not about a row.
+        if (!clicked) return false;
+        const QModelIndex under = clicked->indexAt(menuEvent->pos());
+        if (!under.isValid()) return true;
+        SelectRow(proxy->sourceRow(under.row()));
+        OnRowClicked();
+        emit rowMenuRequested(menuEvent->globalPos());
+        return true;
+    }
+    const int row = SelectedRow();
+    if (row < 0) return true;
+    const QModelIndex index = proxy->index(proxy->proxyRow(row), 0);
+    // The name column of the report is drawn by a view of its own, over the report's first column.
+    QAbstractItemView* shown = reportStyle_ ? static_cast<QAbstractItemView*>(report_->frozenView()) : list_;
+    activeView()->scrollTo(index);
+    const QRect rect = shown->visualRect(index);
+    emit rowMenuRequested(shown->viewport()->mapToGlobal(rect.bottomLeft() + QPoint(rect.height(), 0)));
+    return true;
 }
 
 // A rebuild of the table on show keeps the user's column widths, order and scroll position.
@@ -348,11 +381,12 @@ void CUnitView::SelectRow(int row) {
     const int shown = proxy->proxyRow(row);
     if (shown < 0) {
         selection->clear();
-        return;
+    } else {
+        QModelIndex index = proxy->index(shown, 0);
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        activeView()->scrollTo(index);
     }
-    QModelIndex index = proxy->index(shown, 0);
-    selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    activeView()->scrollTo(index);
+    emit selectedRowChanged();
 }
 
 // The report and the list share one model and one selection, so switching keeps rows and selection.
@@ -369,6 +403,7 @@ void CUnitView::ShowModel(RecordSortProxy* model) {
     connect(report_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this, model](const QModelIndex& current) {
                 if (current.isValid()) *RowOf(model->records()->table()) = model->sourceRow(current.row());
+                emit selectedRowChanged();
             });
 }
 
@@ -434,6 +469,10 @@ void CUnitView::FitListGrid() {
 
 void CUnitView::OnRowClicked() {
     if (int* row = RowOf(currentKind_)) *row = SelectedRow();
+}
+
+void CUnitView::EditSelectedRow() {
+    OnRowDoubleClicked(SelectedRow());
 }
 
 // With nothing selected there is no record to open: slot 0 is never listed.

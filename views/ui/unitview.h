@@ -77,10 +77,18 @@ class CUnitView : public QWidget, public DocObserver {
     void FocusFilter();
     // Switches to the table and selects the slot's row; with edit, opens its editor too.
     void ShowRecord(int table, int slot, bool edit = false);
+    // What a double-click on the selected row does; nothing without one.
+    void EditSelectedRow();
 
   signals:
     // A row was double-clicked (or Enter pressed on it): the editor of that kind opens on the slot.
     void editRequested(int kind, int slot);
+    // The row menu is asked for at globalPos: a right click on a row (selected first), or the Menu key
+    // or Shift+F10 on the selected row.
+    void rowMenuRequested(const QPoint& globalPos);
+    // Another row was selected, or the selected one was read again: the commands acting on it may
+    // change state.
+    void selectedRowChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,6 +105,7 @@ class CUnitView : public QWidget, public DocObserver {
     void FitListGrid();
     void OnRowClicked();
     void OnRowDoubleClicked(int row);
+    bool OnContextMenu(QAbstractItemView* clicked, QEvent* event);
 
     CQuorvantDoc& doc_;
     int currentKind_ = 1;
