@@ -140,6 +140,7 @@ TEST_F(HelpPage, NamesEveryWindowByItsTitle) {
         {"Messages", trigger(ID_VIEW_MESSAGES)},
         {"Find", trigger(ID_EDIT_FIND)},
         {"Check References", trigger(ID_TOOLS_CHECK_REFERENCES)},
+        {"References to", trigger(ID_TOOLS_FIND_REFERENCES)},
         {"Compare",
          [this] {
              chooser.answers.push_back(QString::fromStdString((bw1 / "OBBR").string()));
