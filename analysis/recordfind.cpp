@@ -29,19 +29,6 @@ std::string WhyUnreadable(const std::filesystem::path& path, const std::string& 
 
 } // namespace
 
-const char* TableWord(int table) {
-    switch (table) {
-    case kWeaponTable:
-        return "weapons";
-    case kUnitTable:
-        return "units";
-    case kFormationTable:
-        return "formations";
-    default:
-        return "?";
-    }
-}
-
 std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,
                                       std::optional<int> table) {
     std::vector<FindMatch> matches;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "analysis/gamefolderfiles.h"
+#include "game/gamefolderfiles.h"
+#include "views/columnsets.h"
 
 #include <functional>
 #include <optional>
@@ -11,9 +12,6 @@
 namespace quorvant {
 
 class CQuorvantDoc;
-
-// "weapons", "units", "formations".
-const char* TableWord(int table);
 
 struct FindMatch {
     std::string file; // the file's name as found on disk

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/profile.h"
+#include "game/profile.h"
 
 #include <string>
 #include <vector>

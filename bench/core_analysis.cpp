@@ -1,10 +1,10 @@
 // Find and reference check over every BW3 OB file of a demo install folder, against the raw read
 // of the same files as the baseline.
 
-#include "analysis/gamefolderfiles.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
 #include "demo/demogame.h"
+#include "game/gamefolderfiles.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/fileio.h"

@@ -17,7 +17,7 @@ namespace {
 
 // A BW3 file with every slot named and every column holding non-zero values.
 std::unique_ptr<CQuorvantDoc> FullBW3Doc() {
-    auto b = test::OBFileBuilder::BW3();
+    auto b = quorvant::testing::OBFileBuilder::BW3();
     for (std::size_t at = 0; at < 44500; ++at) b.put(at, static_cast<std::uint8_t>(3 + at % 250));
     for (int slot = 0; slot < 250; ++slot) {
         std::string name = "Slot " + std::to_string(slot);

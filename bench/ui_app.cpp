@@ -1,12 +1,12 @@
 // Start-up of the editor to its main window shown, and opening a full BW3 OB file into a visible
 // units list, each against a baseline measured in the same run.
 
-#include "app/appsettings.h"
-#include "app/settingsroutine.h"
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/quorvantapp.h"
 #include "demo/demogame.h"
+#include "game/appsettings.h"
+#include "game/settingsroutine.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/fileio.h"

@@ -3,13 +3,13 @@
 // says whether there were any (check and diff: 0 none or equal, 1 some; find: 0 some, 1 none or no
 // folder to search; 2 an error).
 
-#include "analysis/gamefolderfiles.h"
 #include "analysis/obcompare.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
 #include "cli/commands.h"
 #include "cli/obfileaccess.h"
 #include "cli/tables.h"
+#include "game/gamefolderfiles.h"
 #include "obdata/generation.h"
 #include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"

@@ -5,14 +5,7 @@
 namespace quorvant::cli {
 
 const char* TableName(Table table) {
-    switch (table) {
-    case Table::Weapons:
-        return "weapons";
-    case Table::Units:
-        return "units";
-    default:
-        return "formations";
-    }
+    return TableWord(static_cast<int>(table));
 }
 
 std::optional<Table> ParseTableName(std::string_view name) {

@@ -2,6 +2,7 @@
 
 #include "exchange/csvexchange.h"
 #include "obdata/quorvantdoc.h"
+#include "views/columnsets.h"
 
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace quorvant::cli {
 
-enum class Table { Weapons, Units, Formations };
+enum class Table { Weapons = kWeaponTable, Units = kUnitTable, Formations = kFormationTable };
 
 // "weapons", "units", "formations": the names the command line uses.
 const char* TableName(Table table);

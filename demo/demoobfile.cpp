@@ -1,8 +1,8 @@
 #include "demo/demoobfile.h"
 
-#include "app/obmenu.h"
 #include "demo/democatalog.h"
 #include "demo/demorandom.h"
+#include "game/obmenu.h"
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"

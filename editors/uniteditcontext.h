@@ -8,12 +8,15 @@
 namespace quorvant {
 
 class CQuorvantDoc;
+struct AppSettings;
 
 // What the pages of the unit sheet share: the document and the slot of the unit they edit. The
 // record is looked up at each use, so it is always the table's entry at index.
 struct UnitEditContext {
     CQuorvantDoc* document = nullptr;
     int index = 1;
+    // Where the game's pictures are; none for a sheet made on its own.
+    const AppSettings* settings = nullptr;
 
     CUnitRecord& record() const;
     int unitCount() const;

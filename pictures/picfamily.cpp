@@ -1,8 +1,11 @@
 #include "pictures/picfamily.h"
 
+#include "game/obmenu.h"
 #include "obdata/generation.h"
 #include "platform/pathresolve.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 namespace quorvant {
@@ -24,18 +27,26 @@ int FamilyGeneration(PicFamily family) {
     }
 }
 
+// The files the File menu names, in lower case as the game's installer writes them. The second
+// world war family is the one that differs: its cross reference has always read the numbers kob70
+// to kob90, which takes in kob73 (Hungary, a nation the File menu does not offer) and leaves out
+// KOB91 (Free France, the menu's last), so its lists stay the ones players know.
 std::vector<std::string> FamilyOBFiles(PicFamily family) {
-    if (family == PicFamily::BW1) return {"OBPZ", "OBBR", "OBUS", "OBMA", "OBJA"};
-    const char* pattern = family == PicFamily::BW2 ? "mob%02d" : "kob%02d";
-    int first = family == PicFamily::BW3WWII ? 70 : 0;
-    int last = family == PicFamily::BW3WWII ? 90 : 43;
     std::vector<std::string> names;
-    for (int n = first; n <= last; ++n) {
-        if (n == 41) continue;
-        char name[8];
-        std::snprintf(name, sizeof name, pattern, n);
-        names.emplace_back(name);
+    if (family == PicFamily::BW3WWII) {
+        for (int code = kFirstWarNation; code <= 90; ++code) names.push_back(NumberedFile("kob", code));
+        return names;
     }
+    for (const OBMenuEntry& entry : AllOBMenuEntries()) {
+        if (entry.generation != FamilyGeneration(family)) continue;
+        if (family == PicFamily::BW3Modern && std::stoi(entry.file.substr(3)) >= kFirstWarNation) continue;
+        std::string name = entry.file;
+        if (family != PicFamily::BW1)
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+    if (family != PicFamily::BW1) std::sort(names.begin(), names.end());
     return names;
 }
 

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 
 build=${QUORVANT_PACKAGE_BUILD:-build-pkg}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVANT_BUILD_TESTS=OFF -DQUORVANT_BUILD_BENCH=OFF > /dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVANT_BUILD_TESTS=OFF -DQUORVANT_BUILD_BENCH=OFF -DQUORVANT_BUILD_SCREENSHOTS=OFF > /dev/null
 cmake --build "$build" -j2
 (cd "$build" && cpack -G DEB > cpack.log) || { cat "$build/cpack.log"; exit 1; }
 deb=$(ls -t "$build"/quorvant_*.deb | head -1)

@@ -9,8 +9,8 @@ out=$(realpath -m "${1:-screenshots}")
 bash tools/install-deps.sh
 
 build=${QUORVANT_BUILD:-build-rel}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" -j2 --target quorvant obtool
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DQUORVANT_BUILD_SCREENSHOTS=ON > /dev/null
+cmake --build "$build" -j2 --target quorvant_screenshots obtool
 
 # A fresh demo game and profile each time, so the pictures never show anyone's edits.
 work=$(mktemp -d)
@@ -19,5 +19,5 @@ trap 'rm -rf "$work"' EXIT
 bash tools/write-demo-profile.sh "$work/profile" "$work/demo"
 
 mkdir -p "$out"
-QT_QPA_PLATFORM=offscreen "$build/quorvant" --profile "$work/profile" --screenshots "$out"
+QT_QPA_PLATFORM=offscreen "$build/quorvant_screenshots" --profile "$work/profile" "$out"
 echo "screenshots in $out"

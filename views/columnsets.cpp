@@ -8,6 +8,20 @@
 #include <string>
 
 namespace quorvant {
+
+const char* TableWord(int table) {
+    switch (table) {
+    case kWeaponTable:
+        return "weapons";
+    case kUnitTable:
+        return "units";
+    case kFormationTable:
+        return "formations";
+    default:
+        return "?";
+    }
+}
+
 namespace {
 
 using namespace cells;

@@ -10,6 +10,9 @@ class CQuorvantDoc;
 // The record tables a list shows; the same numbers as the document's view mode.
 enum RecordTable : int { kWeaponTable = 0, kUnitTable = 1, kFormationTable = 2 };
 
+// "weapons", "units", "formations": the tables' names in reports and on obtool's command line.
+const char* TableWord(int table);
+
 constexpr bool IsRecordTable(int table) {
     return table >= kWeaponTable && table <= kFormationTable;
 }

@@ -1,13 +1,12 @@
 #include "analysis/ui/finddialog.h"
 
-#include "app/appsettings.h"
-#include "app/ui/childframe.h"
-#include "app/ui/mainframe.h"
+#include "game/appsettings.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
+#include "workspace/ui/workspace.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,18 +22,14 @@ namespace {
 
 enum Scope { kThisFile = 0, kWholeFolder = 1 };
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
-FindDialog::FindDialog(CMainFrame* frame)
+FindDialog::FindDialog(Workspace& workspace)
     : FindingsWindow(
           QStringLiteral("Find"),
           {QStringLiteral("File"), QStringLiteral("Table"), QStringLiteral("Slot"), QStringLiteral("Name")},
-          frame),
-      frame_(frame) {
+          workspace.Window()),
+      workspace_(workspace) {
     setObjectName(QStringLiteral("FindDialog"));
     text_ = new QLineEdit(this);
     text_->setObjectName(QStringLiteral("findText"));
@@ -46,14 +41,14 @@ FindDialog::FindDialog(CMainFrame* frame)
                       QStringLiteral("Formations")});
     scope_ = new QComboBox(this);
     scope_->setObjectName(QStringLiteral("findScope"));
-    CChildFrame* child = frame->activeChild();
+    CUnitView* view = workspace.ActiveView();
     scope_->addItem(
-        child ? QStringLiteral("This file (%1)").arg(QString::fromStdString(child->document().GetTitle()))
-              : QStringLiteral("This file"));
-    const int generation = child ? child->document().Generation : frame->settings().DefaultGeneration;
+        view ? QStringLiteral("This file (%1)").arg(QString::fromStdString(view->document().GetTitle()))
+             : QStringLiteral("This file"));
+    const int generation = view ? view->document().Generation : workspace.Settings().DefaultGeneration;
     scope_->addItem(QStringLiteral("Every %1 OB file").arg(QString::fromLatin1(GenerationLabel(generation))),
                     generation);
-    if (!child) scope_->setCurrentIndex(kWholeFolder);
+    if (!view) scope_->setCurrentIndex(kWholeFolder);
     find_ = new QPushButton(QStringLiteral("&Find"), this);
     find_->setObjectName(QStringLiteral("findButton"));
     find_->setDefault(true);
@@ -80,8 +75,8 @@ FindDialog::FindDialog(CMainFrame* frame)
     onActivated = [this](const QVariant& data) {
         const QVariantList parts = data.toList();
         if (parts.size() != 3) return;
-        CChildFrame* target = frame_->OpenDocumentFile(parts[0].toString());
-        if (target) target->view()->ShowRecord(parts[1].toInt(), parts[2].toInt());
+        if (CUnitView* target = workspace_.OpenDocument(parts[0].toString()))
+            target->ShowRecord(parts[1].toInt(), parts[2].toInt());
     };
     text_->setFocus();
 }
@@ -91,7 +86,7 @@ void FindDialog::AddMatches(const std::filesystem::path& folder, const std::vect
         const QString path = QString::fromStdString((folder / m.file).string());
         QString file = QString::fromStdString(m.file);
         if (m.unsaved) file += QStringLiteral(" (unsaved changes)");
-        addRow({file, QString::fromLatin1(TableWord(m.table)), QString::number(m.slot), Latin1(m.name)},
+        addRow({file, QString::fromLatin1(TableWord(m.table)), QString::number(m.slot), GameText(m.name)},
                QVariantList{path, m.table, m.slot});
     }
     found_ += static_cast<int>(matches.size());
@@ -106,17 +101,17 @@ void FindDialog::Find() {
     std::optional<int> table;
     if (table_->currentIndex() > 0) table = table_->currentIndex() - 1;
 
-    CChildFrame* child = frame_->activeChild();
+    CUnitView* view = workspace_.ActiveView();
     if (scope_->currentIndex() == kThisFile) {
-        if (!child) return;
-        const CQuorvantDoc& doc = child->document();
+        if (!view) return;
+        const CQuorvantDoc& doc = view->document();
         AddMatches(doc.Folder(), FindInDocument(doc, doc.FileName(), text, table));
         setSummary(QStringLiteral("%1 found in %2.").arg(found_).arg(QString::fromStdString(doc.GetTitle())));
         fitColumns();
         return;
     }
     const int generation = scope_->itemData(kWholeFolder).toInt();
-    const std::filesystem::path folder = frame_->settings().InstallFolder(generation);
+    const std::filesystem::path folder = workspace_.Settings().InstallFolder(generation);
     if (folder.empty()) {
         setSummary(QStringLiteral("No %1 folder is set (Options > Directories).")
                        .arg(QString::fromLatin1(GenerationLabel(generation))));
@@ -134,7 +129,7 @@ void FindDialog::Find() {
             return isVisible();
         },
         [this](const std::filesystem::path& file) -> const CQuorvantDoc* {
-            CChildFrame* open = frame_->FindOpenDocument(QString::fromStdString(file.string()));
+            CUnitView* open = workspace_.OpenView(QString::fromStdString(file.string()));
             return open ? &open->document() : nullptr;
         });
     progress_->setVisible(false);

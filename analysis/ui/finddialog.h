@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace quorvant::ui {
 
-class CMainFrame;
+class Workspace;
 
 // Edit > Find...: a name, which tables, and the active document or every OB file of its
 // generation's install folder. Results fill in as each file is read; a double-click opens the file
@@ -18,7 +18,7 @@ class CMainFrame;
 class FindDialog : public FindingsWindow {
     Q_OBJECT
   public:
-    explicit FindDialog(CMainFrame* frame);
+    explicit FindDialog(Workspace& workspace);
 
     QLineEdit* textBox() const { return text_; }
     QComboBox* tableBox() const { return table_; }
@@ -29,7 +29,7 @@ class FindDialog : public FindingsWindow {
   private:
     void AddMatches(const std::filesystem::path& folder, const std::vector<FindMatch>& matches);
 
-    CMainFrame* frame_;
+    Workspace& workspace_;
     QLineEdit* text_ = nullptr;
     QComboBox* table_ = nullptr;
     QComboBox* scope_ = nullptr;

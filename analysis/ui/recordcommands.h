@@ -5,13 +5,13 @@
 
 namespace quorvant::ui {
 
-class CChildFrame;
-class CMainFrame;
+class CUnitView;
+class Workspace;
 
-void InstallRecordCommands(CMainFrame* frame);
-// The row menu of the child's lists, and the commands' states following its selection.
-void AttachRecordCommands(CMainFrame* frame, CChildFrame* child);
+void InstallRecordCommands(Workspace& workspace);
+// The row menu of the view's lists, and the commands' states following its selection.
+void AttachRecordCommands(Workspace& workspace, CUnitView* view);
 // Clear Record needs a selected row whose slot may be cleared; Cut also a table the clipboard takes.
-void UpdateRecordCommands(CMainFrame* frame);
+void UpdateRecordCommands(Workspace& workspace);
 
 } // namespace quorvant::ui

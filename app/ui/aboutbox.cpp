@@ -1,8 +1,8 @@
 #include "app/ui/aboutbox.h"
 
-#include "app/ui/dialogbuttons.h"
 #include "app/ui/programart.h"
 #include "app/version.h"
+#include "platform/ui/dialogbuttons.h"
 
 #include <QLabel>
 #include <QPushButton>

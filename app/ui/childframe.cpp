@@ -1,9 +1,9 @@
 #include "app/ui/childframe.h"
 
-#include "app/opencommand.h"
 #include "app/ui/diskwatcher.h"
 #include "app/ui/programart.h"
 #include "editors/ui/editorhost.h"
+#include "game/opencommand.h"
 #include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
@@ -17,7 +17,7 @@
 
 namespace quorvant::ui {
 
-CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
+CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, const AppSettings* settings, QWidget* parent)
     : QMdiSubWindow(parent), doc_(std::move(doc)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(ProgramIcon());
@@ -28,7 +28,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent)
     // Ctrl+W and Ctrl+F4 belong to File > Close; the frame's own menu claiming them too made both
     // ambiguous, so neither did anything.
     for (QAction* entry : systemMenu()->actions()) entry->setShortcuts({});
-    editors_ = std::make_unique<EditorHost>(view_, *doc_);
+    editors_ = std::make_unique<EditorHost>(view_, *doc_, settings);
     connect(editors_.get(), &EditorHost::editorsChanged, this, &CChildFrame::undoStateChanged);
     doc_->AddObserver(this);
     doc_->SetTitle(doc_->FileName());

@@ -9,7 +9,8 @@
 
 namespace quorvant {
 class CQuorvantDoc;
-}
+struct AppSettings;
+} // namespace quorvant
 
 namespace quorvant::ui {
 
@@ -23,7 +24,9 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     Q_OBJECT
   public:
     // Takes a document that has been read already.
-    explicit CChildFrame(std::unique_ptr<CQuorvantDoc> doc, QWidget* parent = nullptr);
+    // settings lead the unit sheet to the side pictures; without them it has no Side Graphic page.
+    explicit CChildFrame(std::unique_ptr<CQuorvantDoc> doc, const AppSettings* settings = nullptr,
+                         QWidget* parent = nullptr);
     ~CChildFrame() override;
 
     CQuorvantDoc& document() const { return *doc_; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/diskwatch.h"
+#include "app/diskwatchrules.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

@@ -1,7 +1,6 @@
-#include "app/ui/qsettingsprofile.h"
 #include "app/ui/quorvantapp.h"
-#include "app/ui/screenshotmode.h"
 #include "app/version.h"
+#include "game/ui/qsettingsprofile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,10 +38,7 @@ int main(int argc, char** argv) {
                                QStringLiteral("Keep the settings in <folder> instead of the user's profile "
                                               "(also QUORVANT_PROFILE)."),
                                QStringLiteral("folder"));
-    QCommandLineOption screenshots(QStringLiteral("screenshots"), QString(), QStringLiteral("folder"));
-    screenshots.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(profile);
-    parser.addOption(screenshots);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("An OB file to open."));
     parser.process(*app);
 
@@ -51,8 +47,6 @@ int main(int argc, char** argv) {
     if (!profileFolder.isEmpty()) quorvant::ui::QSettingsProfile::UseFolder(profileFolder);
 
     quorvant::ui::QSettingsProfile settings;
-    if (parser.isSet(screenshots))
-        return quorvant::ui::RunScreenshotMode(settings, parser.value(screenshots));
 
     quorvant::ui::CQuorvantApp quorvant(settings);
     if (!quorvant.InitInstance(parser.positionalArguments())) return 1;

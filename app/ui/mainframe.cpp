@@ -1,21 +1,20 @@
 #include "app/ui/mainframe.h"
 
 #include "analysis/ui/recordcommands.h"
-#include "app/commandids.h"
-#include "app/profile.h"
 #include "app/ui/childframe.h"
 #include "app/ui/helpwindow.h"
 #include "app/ui/messageswindow.h"
 #include "app/ui/programart.h"
-#include "app/ui/qtsettingsdialogs.h"
 #include "editors/ui/editorhost.h"
 #include "exchange/ui/recordtransfer.h"
+#include "game/profile.h"
+#include "game/ui/qtsettingsdialogs.h"
 #include "obdata/docsummary.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
-#include "pictures/ui/sidepicturesettings.h"
 #include "platform/ui/helptopics.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -45,7 +44,6 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
     setObjectName(QStringLiteral("CMainFrame"));
     setWindowTitle(QStringLiteral("Quorvant"));
     setWindowIcon(ProgramIcon());
-    SetSidePictureSettings(&settings_);
     SetHelpTopicHandler([this](const QString& topic) { OnHelpTopics(topic); });
 
     mdi_ = new QMdiArea(this);
@@ -73,7 +71,6 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
 CMainFrame::~CMainFrame() {
     // Children go first: their documents report through this frame.
     for (CChildFrame* child : std::vector<CChildFrame*>(children_)) delete child;
-    if (SidePictureSettings() == &settings_) SetSidePictureSettings(nullptr);
     SetHelpTopicHandler(nullptr);
 }
 
@@ -141,8 +138,8 @@ void CMainFrame::UpdateCommandStates() {
     bool report = child && child->view()->ReportStyle();
     action(ID_VIEW_REPORT)->setChecked(child && report);
     action(ID_VIEW_LIST)->setChecked(child && !report);
-    UpdateTransferCommands(this);
-    UpdateRecordCommands(this);
+    UpdateTransferCommands(*this);
+    UpdateRecordCommands(*this);
     UpdateUndoCommands(child);
 }
 

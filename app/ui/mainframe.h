@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/appsettings.h"
 #include "app/recentfiles.h"
+#include "game/appsettings.h"
+#include "workspace/ui/workspace.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,13 +26,14 @@ struct OBSubmenu;
 namespace quorvant::ui {
 
 class CChildFrame;
+class CUnitView;
 class HelpWindow;
 class LockIndicators;
 class MessagesWindow;
 
 // The main window: a multiple-document area with the menus, toolbar and status bar, and the
 // commands that open, save and close OB files.
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public Workspace {
     Q_OBJECT
   public:
     CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& recent, QWidget* parent = nullptr);
@@ -64,14 +66,22 @@ class CMainFrame : public QMainWindow {
     // Greys each generation's submenu while its install folder is unknown.
     void UpdateGenerationMenus();
     // Menu state, enabled and checked states of the commands, after anything that may change them.
-    void UpdateCommandStates();
+    void UpdateCommandStates() override;
 
     // Window > Tabbed View: the documents as tabs rather than windows; kept in the profile.
     void SetTabbedView(bool tabbed);
     // Says what a command did in the status bar for a few seconds, shortened to the room there (whole as
     // the bar's tool tip), and keeps it in View > Messages.
-    void ShowStatusMessage(const QString& text);
+    void ShowStatusMessage(const QString& text) override;
     MessagesWindow* messages() const { return messages_; }
+
+    const AppSettings& Settings() const override { return settings_; }
+    QWidget* Window() override { return this; }
+    CUnitView* ActiveView() const override;
+    CUnitView* OpenDocument(const QString& path) override;
+    CUnitView* OpenView(const QString& path) const override;
+    void Activate(CUnitView* view) override;
+    QAction* Command(int command) const override { return action(command); }
     QLabel* documentSummary() const { return summary_; }
 
   protected:

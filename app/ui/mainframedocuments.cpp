@@ -2,22 +2,22 @@
 // active document or the settings.
 
 #include "analysis/ui/recordcommands.h"
-#include "app/commandids.h"
-#include "app/opencommand.h"
-#include "app/settingsroutine.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/childframe.h"
 #include "app/ui/helpwindow.h"
-#include "app/ui/loadprogressdialog.h"
 #include "app/ui/mainframe.h"
 #include "editors/ui/editorhost.h"
 #include "exchange/ui/csvcommands.h"
 #include "exchange/ui/recordtransfer.h"
+#include "game/opencommand.h"
+#include "game/settingsroutine.h"
 #include "obdata/filecompleteness.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
+#include "workspace/ui/loadprogressdialog.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,11 +69,31 @@ CChildFrame* CMainFrame::OpenDocumentFile(const QString& path) {
         doubt && Prompt(PromptKind::OpenCancel, QString::fromStdString(*doubt), this) != PromptAnswer::Yes)
         return nullptr;
 
-    auto* child = new CChildFrame(std::move(doc));
+    auto* child = new CChildFrame(std::move(doc), &settings_);
     AddChild(child);
     // A file that is not a whole OB file joins the recent files only once saved as one.
     if (child->document().IsFileComplete()) RememberRecent(absolute);
     return child;
+}
+
+CUnitView* CMainFrame::ActiveView() const {
+    CChildFrame* child = activeChild();
+    return child ? child->view() : nullptr;
+}
+
+CUnitView* CMainFrame::OpenDocument(const QString& path) {
+    CChildFrame* child = OpenDocumentFile(path);
+    return child ? child->view() : nullptr;
+}
+
+CUnitView* CMainFrame::OpenView(const QString& path) const {
+    CChildFrame* child = FindOpenDocument(path);
+    return child ? child->view() : nullptr;
+}
+
+void CMainFrame::Activate(CUnitView* view) {
+    for (CChildFrame* child : children_)
+        if (child->view() == view) mdi_->setActiveSubWindow(child);
 }
 
 void CMainFrame::AddChild(CChildFrame* child) {
@@ -91,14 +111,16 @@ void CMainFrame::AddChild(CChildFrame* child) {
     connect(child, &CChildFrame::modifiedChanged, this, &CMainFrame::UpdateCommandStates);
     connect(child, &CChildFrame::statusMessage, this, &CMainFrame::ShowStatusMessage);
     connect(child, &CChildFrame::undoStateChanged, this, [this, child] {
-        if (child == activeChild()) UpdateUndoCommands(child);
+        if (child != activeChild()) return;
+        UpdateUndoCommands(child);
+        UpdateRecordCommands(*this);
     });
     child->HeldElsewhere = [this, child](const QString& path) {
         CChildFrame* holder = FindOpenDocument(path);
         return holder && holder != child;
     };
-    AttachRecordTransfer(this, child);
-    AttachRecordCommands(this, child);
+    AttachRecordTransfer(*this, child->view());
+    AttachRecordCommands(*this, child->view());
     mdi_->addSubWindow(child);
     PlaceNewChild(child);
     mdi_->setActiveSubWindow(child);

@@ -2,8 +2,6 @@
 
 #include "analysis/ui/designertools.h"
 #include "analysis/ui/recordcommands.h"
-#include "app/commandids.h"
-#include "app/obmenu.h"
 #include "app/ui/childframe.h"
 #include "app/ui/lockindicators.h"
 #include "app/ui/mainframe.h"
@@ -12,12 +10,14 @@
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
 #include "exchange/ui/recordtransfer.h"
+#include "game/obmenu.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
-#include "pictures/ui/lbmcrossrefcommand.h"
+#include "pictures/ui/xrefcommand.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QAction>
 #include <QDir>
@@ -60,7 +60,7 @@ void ArrangeMinimizedWindows(QMdiArea* area) {
 QAction* CMainFrame::AddCommand(int command, const QString& text, const QList<QKeySequence>& shortcuts) {
     auto* a = new QAction(text, this);
     a->setObjectName(QString::number(command));
-    QString prompt = QString::fromLatin1(CommandPrompt(command));
+    QString prompt = QString::fromLatin1(CommandStatusTip(command));
     int split = prompt.indexOf(QLatin1Char('\n'));
     a->setStatusTip(split < 0 ? prompt : prompt.left(split));
     if (split >= 0) a->setToolTip(prompt.mid(split + 1));
@@ -103,10 +103,10 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
     AddCommand(ID_EDIT_CLEAR, QStringLiteral("Cle&ar Record"), {Keys("Del")});
     AddCommand(ID_TOOLS_FIND_REFERENCES, QStringLiteral("&Find References"));
-    InstallTransferCommands(this);
-    InstallRecordCommands(this);
+    InstallTransferCommands(*this);
+    InstallRecordCommands(*this);
     connect(AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference...")),
-            &QAction::triggered, this, [this] { RunLbmCrossReference(this, settings_); });
+            &QAction::triggered, this, [this] { RunLbmCrossReference(*this); });
     AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
 
     QAction* toolbar = AddCommand(ID_VIEW_TOOLBAR, QStringLiteral("&Toolbar"));
@@ -132,15 +132,15 @@ void CMainFrame::CreateActions() {
     connect(AddCommand(ID_WINDOW_ARRANGE, QStringLiteral("&Arrange Icons")), &QAction::triggered, this,
             [this] { ArrangeMinimizedWindows(mdi_); });
     connect(AddCommand(ID_EDIT_FIND, QStringLiteral("&Find..."), {Keys("Ctrl+F")}), &QAction::triggered, this,
-            [this] { ShowFind(this); });
+            [this] { ShowFind(*this); });
     connect(AddCommand(ID_EDIT_FILTER, QStringLiteral("F&ilter"), {Keys("Ctrl+L")}), &QAction::triggered,
             this, [this] {
                 if (CChildFrame* child = activeChild()) child->view()->FocusFilter();
             });
     connect(AddCommand(ID_TOOLS_CHECK_REFERENCES, QStringLiteral("Check &References")), &QAction::triggered,
-            this, [this] { ShowReferenceCheck(this); });
+            this, [this] { ShowReferenceCheck(*this); });
     connect(AddCommand(ID_FILE_COMPARE, QStringLiteral("Co&mpare With...")), &QAction::triggered, this,
-            [this] { ShowCompare(this); });
+            [this] { ShowCompare(*this); });
     QAction* tabbed = AddCommand(ID_WINDOW_TABBED, QStringLiteral("Ta&bbed View"));
     tabbed->setCheckable(true);
     connect(tabbed, &QAction::triggered, this, &CMainFrame::SetTabbedView);

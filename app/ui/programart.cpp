@@ -1,6 +1,6 @@
 #include "app/ui/programart.h"
 
-#include "app/commandids.h"
+#include "workspace/commandids.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "app/ui/quorvantapp.h"
 
-#include "app/settingsroutine.h"
 #include "app/ui/mainframe.h"
-#include "app/ui/qtsettingsdialogs.h"
+#include "game/settingsroutine.h"
+#include "game/ui/qtsettingsdialogs.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/appsettings.h"
 #include "app/recentfiles.h"
+#include "game/appsettings.h"
 
 #include <QEvent>
 #include <QObject>

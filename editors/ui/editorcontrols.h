@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workspace/ui/dialogcontrols.h"
+
 #include "editors/uniteditcontext.h"
 
 #include <QString>
@@ -20,7 +22,6 @@ namespace quorvant::ui {
 
 // Pieces the formation and weapon editors share on top of the page controls.
 
-QPushButton* EditorButton(int id, const QString& text, const QString& help);
 QStringList ListEntries(const std::vector<std::string>& list);
 QStringList ListEntries(std::span<const char* const> list);
 // The entry a list shows for position, -1 when it has none.
@@ -54,10 +55,5 @@ struct EditorButtons {
     QPushButton* cancel = nullptr;
     QPushButton* help = nullptr;
 };
-// Tab stops in the order given.
-void SetTabOrder(const std::vector<QWidget*>& order);
-
-// F1 shows the focused control's help, and a Help button enters the What's This mode.
-QPushButton* AddFieldHelp(QDialog* dialog, const QString& topic);
 
 } // namespace quorvant::ui

@@ -7,14 +7,14 @@
 
 namespace quorvant::ui {
 
-CRecordEditor* MakeRecordEditor(int kind, CQuorvantDoc& doc, int slot) {
+CRecordEditor* MakeRecordEditor(int kind, CQuorvantDoc& doc, int slot, const AppSettings* settings) {
     switch (kind) {
     case kWeaponTable:
         return new CWeaponEditor(doc, slot);
     case kFormationTable:
         return new CFormationEditor(doc, slot);
     case kUnitTable:
-        return new CUnitsPropSheet(doc, slot);
+        return new CUnitsPropSheet(doc, slot, settings);
     default:
         return nullptr;
     }

@@ -2,7 +2,8 @@
 
 namespace quorvant {
 class CQuorvantDoc;
-}
+struct AppSettings;
+} // namespace quorvant
 
 namespace quorvant::ui {
 
@@ -10,6 +11,6 @@ class CRecordEditor;
 
 // A new editor of kind (0 weapons, 1 units, 2 formations) on slot of doc, not shown yet; nullptr for
 // a kind that has no editor.
-CRecordEditor* MakeRecordEditor(int kind, CQuorvantDoc& doc, int slot);
+CRecordEditor* MakeRecordEditor(int kind, CQuorvantDoc& doc, int slot, const AppSettings* settings = nullptr);
 
 } // namespace quorvant::ui

@@ -8,8 +8,13 @@
 
 namespace quorvant::ui {
 
-EditorHost::EditorHost(CUnitView* view, CQuorvantDoc& doc) : view_(view), doc_(doc) {
+EditorHost::EditorHost(CUnitView* view, CQuorvantDoc& doc, const AppSettings* settings)
+    : view_(view), doc_(doc), settings_(settings) {
     connect(view, &CUnitView::editRequested, this, &EditorHost::Open);
+    connect(view, &CUnitView::recordReplaced, this, [this](int kind, int slot) {
+        CRecordEditor* shown = editor(kind);
+        if (shown && !shown->IsFinished() && shown->CurrentSlot() == slot) shown->ShowSlot(slot);
+    });
 }
 
 EditorHost::~EditorHost() {
@@ -29,7 +34,7 @@ void EditorHost::Open(int kind, int slot) {
     if (held) {
         held->ShowSlot(slot);
     } else {
-        held = MakeRecordEditor(kind, doc_, slot);
+        held = MakeRecordEditor(kind, doc_, slot, settings_);
         if (!held) return;
         CRecordEditor* created = held;
         // A window of its own that stays above the main window, modeless, and still ours to delete.

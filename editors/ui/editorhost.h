@@ -7,7 +7,8 @@
 
 namespace quorvant {
 class CQuorvantDoc;
-}
+struct AppSettings;
+} // namespace quorvant
 
 namespace quorvant::ui {
 
@@ -20,7 +21,8 @@ class CUnitView;
 class EditorHost : public QObject {
     Q_OBJECT
   public:
-    EditorHost(CUnitView* view, CQuorvantDoc& doc);
+    // settings lead the unit sheet to the side pictures; without them it has no Side Graphic page.
+    EditorHost(CUnitView* view, CQuorvantDoc& doc, const AppSettings* settings = nullptr);
     // Closes every editor as Cancel would.
     ~EditorHost() override;
 
@@ -46,6 +48,7 @@ class EditorHost : public QObject {
 
     QPointer<CUnitView> view_;
     CQuorvantDoc& doc_;
+    const AppSettings* settings_;
     std::array<QPointer<CRecordEditor>, 3> editors_;
 };
 

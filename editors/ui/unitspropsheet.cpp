@@ -3,10 +3,10 @@
 #include "platform/ui/helptopics.h"
 
 #include "editors/tablecommit.h"
+#include "editors/ui/sidepicsheetpage.h"
 #include "editors/ui/unitarmorpage.h"
 #include "editors/ui/unitdatapage.h"
 #include "editors/ui/unitweponspage.h"
-#include "pictures/ui/sidepicsheetpage.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -34,11 +34,13 @@ constexpr PageMaker kPages[] = {
 
 } // namespace
 
-CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot) : CRecordEditor(doc, kUnitTable) {
+CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot, const AppSettings* settings)
+    : CRecordEditor(doc, kUnitTable) {
     setObjectName(QStringLiteral("UnitsPropSheet"));
     setWindowTitle(QStringLiteral("Unit Information"));
     context_.document = &doc;
     context_.index = slot;
+    context_.settings = settings;
 
     tabs_ = new QTabWidget;
     for (PageMaker make : kPages) {

@@ -7,6 +7,10 @@
 
 class QTabWidget;
 
+namespace quorvant {
+struct AppSettings;
+}
+
 namespace quorvant::ui {
 
 class CUnitSheetPage;
@@ -17,7 +21,8 @@ class CUnitDataPage;
 class CUnitsPropSheet : public CRecordEditor {
     Q_OBJECT
   public:
-    CUnitsPropSheet(CQuorvantDoc& doc, int slot);
+    // Without settings the sheet has no Side Graphic page, for it cannot find the pictures.
+    CUnitsPropSheet(CQuorvantDoc& doc, int slot, const AppSettings* settings = nullptr);
 
     int CurrentSlot() const override { return context_.index; }
     void RePoint(int slot) override;

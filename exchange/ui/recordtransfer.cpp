@@ -1,13 +1,13 @@
 #include "exchange/ui/recordtransfer.h"
 
-#include "app/commandids.h"
-#include "app/ui/childframe.h"
-#include "app/ui/mainframe.h"
 #include "exchange/recordpaste.h"
 #include "exchange/ui/recorddrag.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/ui/gametext.h"
 #include "platform/ui/promptservice.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
+#include "workspace/ui/workspace.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,15 +19,12 @@ namespace {
 
 const QString kOriginFormat = QStringLiteral("application/x-quorvant-record-origin");
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 RecordTransfer::RecordTransfer(CUnitView* view)
-    : QObject(view), view_(view), unitFormat_(Latin1(quorvant::UnitListFormat(view->document().Generation))),
-      weaponFormat_(Latin1(quorvant::WeaponListFormat(view->document().Generation))) {
+    : QObject(view), view_(view),
+      unitFormat_(GameText(quorvant::UnitListFormat(view->document().Generation))),
+      weaponFormat_(GameText(quorvant::WeaponListFormat(view->document().Generation))) {
     setObjectName(QStringLiteral("RecordTransfer"));
     new RecordDrag(view, this);
 }
@@ -86,7 +83,7 @@ QString RecordTransfer::RefusalOf(const QMimeData* data, const char* verb) const
         const QByteArray name = format.toLatin1();
         if (auto offered =
                 ParseListFormat(std::string_view(name.constData(), static_cast<std::size_t>(name.size()))))
-            return Latin1(RecordPasteRefusal(*offered, view_->document().Generation, ShownKind(), verb));
+            return GameText(RecordPasteRefusal(*offered, view_->document().Generation, ShownKind(), verb));
     }
     return {};
 }
@@ -124,7 +121,7 @@ bool RecordTransfer::PasteOnto(int slot, const QByteArray& block, bool dropped) 
     if (!kind) return false;
     CQuorvantDoc& doc = view_->document();
     if (NamedSlotName(doc, *kind, slot) &&
-        Prompt(PromptKind::YesNo, Latin1(ReplacePromptText(doc, *kind, slot)), view_) != PromptAnswer::Yes)
+        Prompt(PromptKind::YesNo, GameText(ReplacePromptText(doc, *kind, slot)), view_) != PromptAnswer::Yes)
         return false;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.constData());
     auto report = PasteBlock(doc, *kind, slot, std::span(bytes, static_cast<std::size_t>(block.size())),
@@ -144,38 +141,38 @@ bool RecordTransfer::PasteOnto(int slot, const QByteArray& block, bool dropped) 
         view_->UnitRow = slot - 1;
         doc.UpdateAllViews(kHintUnitRow);
     }
-    emit reported(Latin1(report->text() + report->nationNote()));
+    emit reported(GameText(report->text() + report->nationNote()));
     return true;
 }
 
-void InstallTransferCommands(CMainFrame* frame) {
-    auto transferOfActive = [frame] {
-        CChildFrame* child = frame->activeChild();
-        return child ? RecordTransfer::Of(child->view()) : nullptr;
-    };
-    QObject::connect(frame->action(ID_EDIT_COPY), &QAction::triggered, frame, [transferOfActive] {
+void InstallTransferCommands(Workspace& workspace) {
+    QObject* owner = workspace.Window();
+    auto transferOfActive = [&workspace] { return RecordTransfer::Of(workspace.ActiveView()); };
+    QObject::connect(workspace.Command(ID_EDIT_COPY), &QAction::triggered, owner, [transferOfActive] {
         if (RecordTransfer* t = transferOfActive()) t->Copy();
     });
-    QObject::connect(frame->action(ID_EDIT_PASTE), &QAction::triggered, frame, [transferOfActive] {
+    QObject::connect(workspace.Command(ID_EDIT_PASTE), &QAction::triggered, owner, [transferOfActive] {
         if (RecordTransfer* t = transferOfActive()) t->Paste();
     });
-    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, frame,
-                     [frame] { UpdateTransferCommands(frame); });
+    QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, owner,
+                     [&workspace] { UpdateTransferCommands(workspace); });
 }
 
-void AttachRecordTransfer(CMainFrame* frame, CChildFrame* child) {
-    auto* transfer = new RecordTransfer(child->view());
-    QObject::connect(transfer, &RecordTransfer::reported, frame, &CMainFrame::ShowStatusMessage);
-    QObject::connect(transfer, &RecordTransfer::reported, frame, [frame] { frame->UpdateCommandStates(); });
-    QObject::connect(transfer, &RecordTransfer::rowMayHaveChanged, frame,
-                     [frame] { UpdateTransferCommands(frame); });
+void AttachRecordTransfer(Workspace& workspace, CUnitView* view) {
+    auto* transfer = new RecordTransfer(view);
+    QObject::connect(transfer, &RecordTransfer::reported, workspace.Window(),
+                     [&workspace](const QString& text) {
+                         workspace.ShowStatusMessage(text);
+                         workspace.UpdateCommandStates();
+                     });
+    QObject::connect(transfer, &RecordTransfer::rowMayHaveChanged, workspace.Window(),
+                     [&workspace] { UpdateTransferCommands(workspace); });
 }
 
-void UpdateTransferCommands(CMainFrame* frame) {
-    CChildFrame* child = frame->activeChild();
-    RecordTransfer* transfer = child ? RecordTransfer::Of(child->view()) : nullptr;
-    frame->action(ID_EDIT_COPY)->setEnabled(transfer != nullptr);
-    frame->action(ID_EDIT_PASTE)->setEnabled(transfer && transfer->CanPaste());
+void UpdateTransferCommands(Workspace& workspace) {
+    RecordTransfer* transfer = RecordTransfer::Of(workspace.ActiveView());
+    workspace.Command(ID_EDIT_COPY)->setEnabled(transfer != nullptr);
+    workspace.Command(ID_EDIT_PASTE)->setEnabled(transfer && transfer->CanPaste());
 }
 
 } // namespace quorvant::ui

@@ -14,9 +14,8 @@ class QMimeData;
 
 namespace quorvant::ui {
 
-class CChildFrame;
-class CMainFrame;
 class CUnitView;
+class Workspace;
 
 class RecordTransfer : public QObject {
     Q_OBJECT
@@ -68,10 +67,10 @@ class RecordTransfer : public QObject {
     QString weaponFormat_;
 };
 
-// The main frame's side: Edit Copy and Paste act on the active document's view, Paste is enabled
+// The main window's side: Edit Copy and Paste act on the active document's view, Paste is enabled
 // while the clipboard offers records, and paste reports and refusals reach the status bar.
-void InstallTransferCommands(CMainFrame* frame);
-void AttachRecordTransfer(CMainFrame* frame, CChildFrame* child);
-void UpdateTransferCommands(CMainFrame* frame);
+void InstallTransferCommands(Workspace& workspace);
+void AttachRecordTransfer(Workspace& workspace, CUnitView* view);
+void UpdateTransferCommands(Workspace& workspace);
 
 } // namespace quorvant::ui

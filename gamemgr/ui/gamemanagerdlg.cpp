@@ -1,6 +1,6 @@
 #include "gamemgr/ui/gamemanagerdlg.h"
 
-#include "app/gamedefaultsrules.h"
+#include "game/gamedefaultsrules.h"
 #include "gamemgr/archiveoperations.h"
 #include "gamemgr/slotdescription.h"
 #include "gamemgr/slotdragpayload.h"
@@ -10,6 +10,7 @@
 #include "obdata/ui/gametext.h"
 #include "platform/pathresolve.h"
 #include "platform/ui/promptservice.h"
+#include "platform/ui/waitcursor.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -51,26 +52,12 @@ enum : int {
 // Per e-mail slot 1 and 2: group, box, Set, Save, Restore.
 const int kEmailIds[2][5] = {{1167, 1359, 1354, 1357, 1355}, {1169, 1360, 1353, 1358, 1356}};
 
-QString FromBytes(const std::string& text) {
-    // Descriptions are the game's bytes; shown as Latin-1 so every byte stays one character.
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QPushButton* MakeButton(QWidget* parent, int id, const QString& text) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::number(id));
     b->setAutoDefault(false);
     return b;
 }
-
-// The wait cursor while an archiver runs.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 CSlotListCtrl* MakeReportList(QWidget* parent, int id, CSlotListCtrl::Role role, SlotDragShared* shared) {
     auto* view = new CSlotListCtrl(role, shared, parent);
@@ -315,10 +302,10 @@ void CGameManagerDlg::FillSlotList() {
                                        QStringLiteral("Slot")});
     for (const SlotEntry& slot : slots_) {
         if (!mode_.IsRowSlot(slot.number)) {
-            emailBoxes_[slot.number - 1]->setText(FromBytes(slot.Text()));
+            emailBoxes_[slot.number - 1]->setText(GameText(slot.Text()));
             continue;
         }
-        auto* text = new QStandardItem(FromBytes(slot.Text()));
+        auto* text = new QStandardItem(GameText(slot.Text()));
         // Only Rename opens the editor, and only on a slot that holds a game.
         text->setEditable(slot.occupied);
         auto* number = new QStandardItem(QString::number(slot.number));
@@ -348,8 +335,8 @@ void CGameManagerDlg::FillArchiveList() {
         bool bare = !entry.occupied() && entry.archiveExists;
         QList<QStandardItem*> items = {
             new QStandardItem(bare ? QString::fromStdString(ArchiveFileName(mode_, entry.number))
-                                   : FromBytes(entry.Name())),
-            new QStandardItem(bare ? QStringLiteral("no description") : FromBytes(entry.description)),
+                                   : GameText(entry.Name())),
+            new QStandardItem(bare ? QStringLiteral("no description") : GameText(entry.description)),
             new QStandardItem(QString::number(entry.number))};
         for (QStandardItem* item : items) item->setEditable(false);
         if (bare) {
@@ -467,6 +454,12 @@ void CGameManagerDlg::SetStatus(const QString& text) {
     status_->setText(text);
 }
 
+void CGameManagerDlg::ShowOutcome(bool ok, const std::string& error, List list) {
+    list == List::Slots ? FillSlotList() : FillArchiveList();
+    UpdateButtons();
+    if (!ok) ShowError(error);
+}
+
 void CGameManagerDlg::ShowError(const std::string& error) {
     Prompt(PromptKind::Stop, QString::fromStdString(error), this);
 }
@@ -503,9 +496,7 @@ void CGameManagerDlg::OnPaste() {
     std::string error;
     bool ok = pending_->cut ? MoveSlot(source, target, error) : CopySlot(source, target, error);
     if (ok) pending_.reset();
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
 }
 
 bool CGameManagerDlg::OnDelete() {
@@ -516,9 +507,7 @@ bool CGameManagerDlg::OnDelete() {
         return false;
     std::string error;
     bool ok = DeleteSlot(FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), error);
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
     return ok;
 }
 
@@ -540,13 +529,7 @@ void CGameManagerDlg::OnRenamed(int row, const QString& text) {
               WriteSlotDescription(FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)), *latin1, error);
     // The view is still busy with its editor: the list shows what the file now holds once it is done.
     QMetaObject::invokeMethod(
-        this,
-        [this, ok, error] {
-            FillSlotList();
-            UpdateButtons();
-            if (!ok) ShowError(error);
-        },
-        Qt::QueuedConnection);
+        this, [this, ok, error] { ShowOutcome(ok, error); }, Qt::QueuedConnection);
 }
 
 void CGameManagerDlg::OnEmailSet(int k) {
@@ -562,9 +545,7 @@ void CGameManagerDlg::SetEmailSlot(int k) {
     bool ok =
         EmailSet(slotFolder_, k, FindSlotFiles(pending_->folder, pending_->mode, pending_->number), error);
     pending_.reset();
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
 }
 
 void CGameManagerDlg::OnEmailSave(int k) {
@@ -576,9 +557,7 @@ void CGameManagerDlg::OnEmailSave(int k) {
         return;
     std::string error;
     bool ok = EmailSave(slotFolder_, k, FindSlotFiles(slotFolder_, mode_, number), error);
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
 }
 
 void CGameManagerDlg::OnEmailRestore(int k) {
@@ -592,9 +571,7 @@ void CGameManagerDlg::OnEmailRestore(int k) {
         return;
     std::string error;
     bool ok = EmailRestore(slotFolder_, k, error);
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
 }
 
 bool CGameManagerDlg::ConfirmArchiveReplace(int row, const QString& prefix) {
@@ -704,9 +681,7 @@ void CGameManagerDlg::OnArchiveDelete(bool fromKey) {
     if (Prompt(PromptKind::YesNo, prompt, this) != PromptAnswer::Yes) return;
     std::string error;
     bool ok = DeleteArchive(slotFolder_, mode_, archive.number, error);
-    FillArchiveList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error, List::Archives);
 }
 
 std::optional<CGameManagerDlg::DropSource> CGameManagerDlg::FindDropSource(const QByteArray& source) {
@@ -813,9 +788,7 @@ void CGameManagerDlg::PasteEmailSlot(int k, int row, const fs::path& folder) {
     std::string error;
     bool ok = CopySlot(FindEmailSlotFiles(folder, k), FindSlotFiles(slotFolder_, mode_, mode_.RowToSlot(row)),
                        error);
-    FillSlotList();
-    UpdateButtons();
-    if (!ok) ShowError(error);
+    ShowOutcome(ok, error);
 }
 
 void CGameManagerDlg::ShowContextMenu(const QPoint& at) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/appsettings.h"
+#include "game/appsettings.h"
 #include "gamemgr/archivenames.h"
 #include "gamemgr/gamemode.h"
 #include "gamemgr/slotlisting.h"
@@ -96,6 +96,9 @@ class CGameManagerDlg : public QDialog {
     bool ConfirmArchiveReplace(int row, const QString& prefix);
     bool ConfirmSlotReplace(int row, const QString& prefix);
     void Remember(bool cut);
+    // After an operation on the folder: the list shows what the folder now holds, and a failure is told.
+    enum class List { Slots, Archives };
+    void ShowOutcome(bool ok, const std::string& error, List list = List::Slots);
     void ShowError(const std::string& error);
     // The status line: what the last archive operation did; empty after one that failed.
     void SetStatus(const QString& text);

@@ -7,6 +7,10 @@
 
 namespace quorvant::ui {
 
+QString GameText(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
 std::optional<std::string> GameTextFrom(const QString& text, QString* refused) {
     std::string reason;
     std::optional<std::string> latin1 = Utf8ToLatin1(text.toStdString(), &reason);

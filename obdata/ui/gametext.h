@@ -10,6 +10,9 @@ class QLineEdit;
 
 namespace quorvant::ui {
 
+// Text of the game's files (Latin-1 bytes) to show: every byte stays one character.
+QString GameText(const std::string& bytes);
+
 // The game's Latin-1 bytes of text the user typed or pasted; nothing when a character does not fit,
 // and then refused, when given, names it.
 std::optional<std::string> GameTextFrom(const QString& text, QString* refused = nullptr);

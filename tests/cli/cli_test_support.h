@@ -14,7 +14,7 @@
 
 #include <unistd.h>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
@@ -78,4 +78,4 @@ inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
-} // namespace quorvant::test
+} // namespace quorvant::testing

@@ -1,7 +1,7 @@
-#include "app/obmenu.h"
+#include "cli_test_support.h"
 #include "demo/demogame.h"
 #include "demo/demoobfile.h"
-#include "cli_test_support.h"
+#include "game/obmenu.h"
 #include "obdata/datecodes.h"
 #include "obdata/generation.h"
 #include "obdata/obwriter.h"
@@ -11,7 +11,7 @@
 #include <set>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 namespace fs = std::filesystem;
 
 namespace {

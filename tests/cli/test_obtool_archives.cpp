@@ -3,7 +3,7 @@
 
 #include <map>
 
-using namespace quorvant::test;
+using namespace quorvant::testing;
 using quorvant::testing::MakeZip;
 using quorvant::testing::ReadZip;
 using quorvant::testing::WriteStandInArchiver;

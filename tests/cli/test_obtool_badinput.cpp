@@ -1,5 +1,5 @@
-#include "demo/demoobfile.h"
 #include "cli_test_support.h"
+#include "demo/demoobfile.h"
 #include "obdata/quorvantdoc.h"
 
 #include <nlohmann/json.hpp>
@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 namespace fs = std::filesystem;
 
 namespace {

@@ -1,11 +1,11 @@
-#include "demo/demoobfile.h"
 #include "cli_test_support.h"
+#include "demo/demoobfile.h"
 #include "exchange/csvexchange.h"
 #include "obdata/quorvantdoc.h"
 #include "tests/core/obfile_builder.h"
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 namespace {
 

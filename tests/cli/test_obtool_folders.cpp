@@ -1,7 +1,7 @@
 #include "cli_test_support.h"
 #include "tests/core/obfile_builder.h"
 
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 // A script reads the exit code and the two streams; each wrong folder is named on stderr, exit 1.
 TEST(ObtoolFolders, AMissingFolderOrOneWithoutTheFamilysFilesIsNamedAndExitsOne) {

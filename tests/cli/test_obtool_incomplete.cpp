@@ -2,7 +2,7 @@
 #include "tests/core/obfile_builder.h"
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 // A text file or a truncated OB file opens, but nothing rewrites it as a complete OB file unasked.
 TEST(ObtoolIncompleteFile, InfoSaysSoAndRewritesNeedYes) {

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-using namespace quorvant::test;
+using namespace quorvant::testing;
 using Json = nlohmann::ordered_json;
 
 namespace {

@@ -1,9 +1,9 @@
-#include "demo/demopictures.h"
 #include "cli_test_support.h"
+#include "demo/demopictures.h"
 
 #include <gtest/gtest.h>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -126,4 +126,4 @@ TEST(ObtoolDemo, PicturesAreNamedInEachGenerationsFormsAndDecode) {
 }
 
 } // namespace
-} // namespace quorvant::test
+} // namespace quorvant::testing

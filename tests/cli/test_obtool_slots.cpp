@@ -2,7 +2,7 @@
 
 #include <map>
 
-using namespace quorvant::test;
+using namespace quorvant::testing;
 namespace fs = std::filesystem;
 
 namespace {

@@ -2,7 +2,7 @@
 #include "tests/core/obfile_builder.h"
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 namespace fs = std::filesystem;
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <regex>
 
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 // Scripts and the package check read the version from one line on standard output.
 TEST(ObtoolVersion, PrintsOneLineAndIsListedInTheHelp) {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -71,4 +71,4 @@ inline std::uint32_t Le16(const Bytes& b, std::size_t at) {
     return b[at] | std::uint32_t{b[at + 1]} << 8;
 }
 
-} // namespace quorvant::test
+} // namespace quorvant::testing

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 
 class OBFileBuilder {
   public:
@@ -54,4 +54,4 @@ class OBFileBuilder {
     std::vector<std::uint8_t> bytes_;
 };
 
-} // namespace quorvant::test
+} // namespace quorvant::testing

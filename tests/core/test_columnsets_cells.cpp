@@ -10,7 +10,7 @@
 #include <string>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 
 inline std::unique_ptr<CQuorvantDoc> EmptyDoc(int generation) {
     auto doc = std::make_unique<CQuorvantDoc>();
@@ -97,4 +97,4 @@ inline std::unique_ptr<CQuorvantDoc> RandomDoc(int generation, unsigned seed) {
     return doc;
 }
 
-} // namespace quorvant::test
+} // namespace quorvant::testing

@@ -6,7 +6,7 @@
 #include <fstream>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 namespace {
 

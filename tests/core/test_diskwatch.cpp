@@ -1,4 +1,4 @@
-#include "app/diskwatch.h"
+#include "app/diskwatchrules.h"
 #include "obdata/generation.h"
 #include "obfile_builder.h"
 
@@ -9,7 +9,7 @@
 #include <random>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 namespace fs = std::filesystem;
 
 namespace {

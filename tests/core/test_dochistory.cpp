@@ -9,7 +9,7 @@
 #include <fstream>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 namespace fs = std::filesystem;
 
 namespace {

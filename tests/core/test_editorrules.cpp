@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 TEST(FieldRules, IntegersMayCarryBlanksAndASignButNothingElse) {
     EXPECT_EQ(ParseInteger("12"), 12);

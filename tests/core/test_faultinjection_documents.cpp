@@ -20,8 +20,8 @@ void WriteBytes(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 
 // An OB file of each generation beside an older file the document may be saved over.
 void WriteDocuments(const fs::path& root) {
-    WriteBytes(root / "bw1.obf", test::OBFileBuilder::BW1().unitName(1, "Rifle Squad").bytes());
-    WriteBytes(root / "bw3.obf", test::OBFileBuilder::BW3().unitName(1, "Leopard 2").bytes());
+    WriteBytes(root / "bw1.obf", quorvant::testing::OBFileBuilder::BW1().unitName(1, "Rifle Squad").bytes());
+    WriteBytes(root / "bw3.obf", quorvant::testing::OBFileBuilder::BW3().unitName(1, "Leopard 2").bytes());
     std::ofstream(root / "other.obf", std::ios::binary) << "an older file";
     std::ofstream(root / "units.csv", std::ios::binary) << "an older export";
 }
@@ -92,7 +92,7 @@ TEST(FaultInjection, AShortWriteIsCarriedOnNotTakenForTheWhole) {
     EXPECT_TRUE(faulty.injected());
     CQuorvantDoc reread;
     ASSERT_TRUE(reread.OnOpenDocument(root / "bw3.obf"));
-    EXPECT_EQ(reread.FileSize(), test::OBFileBuilder::BW3().bytes().size());
+    EXPECT_EQ(reread.FileSize(), quorvant::testing::OBFileBuilder::BW3().bytes().size());
     EXPECT_EQ(reread.Units[1].Name.trimmed(), "Renamed");
     fs::remove_all(root);
 }

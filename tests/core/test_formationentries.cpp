@@ -30,7 +30,7 @@ TEST(FormationEntries, LimitsDependOnTheFlagAndEntryOneIsAlwaysAUnit) {
 
 TEST(FormationEntries, DescriptionsNameWhatAnEntryPointsAt) {
     CQuorvantDoc doc;
-    test::OBFileBuilder file = test::OBFileBuilder::BW2();
+    quorvant::testing::OBFileBuilder file = quorvant::testing::OBFileBuilder::BW2();
     file.unitName(7, "Tiger").formationName(5, "1st Company");
     doc.ReadBytes(file.bytes());
     EXPECT_EQ(DescribeFormationEntry(doc, {7, false}), "Unit 7: Tiger");

@@ -5,7 +5,7 @@
 
 #include <array>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 namespace {
 
 Bytes Decode(const Bytes& lbm) {
@@ -247,4 +247,4 @@ TEST(LbmDecoder, FileThatIsMissingOrTooLargeIsRefusedByPath) {
 }
 
 } // namespace
-} // namespace quorvant::test
+} // namespace quorvant::testing

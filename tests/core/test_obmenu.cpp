@@ -1,4 +1,4 @@
-#include "app/obmenu.h"
+#include "game/obmenu.h"
 #include "obdata/generation.h"
 
 #include <gtest/gtest.h>

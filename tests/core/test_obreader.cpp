@@ -8,7 +8,7 @@
 #include <memory>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -217,4 +217,4 @@ TEST_F(PictureFolder, SlotLoadsOncePerNumberAndShowsThePlaceholderForAMissingFil
 }
 
 } // namespace
-} // namespace quorvant::test
+} // namespace quorvant::testing

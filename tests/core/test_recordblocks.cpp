@@ -6,7 +6,7 @@
 #include <cstring>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdio>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 
@@ -112,7 +112,7 @@ TEST(RecordClear, ACutIsNamedSoAndABW3FileKeepsTheStrengthsThatMarkIt) {
     EXPECT_EQ(doc.UndoText(), "Undo Cut Formation 1 1st Coy");
     EXPECT_TRUE(doc.Formations[1].Name.empty());
     EXPECT_EQ(doc.Formations[1].UnitStr, (std::array<std::uint8_t, 10>{0, 0, 0, 0, 9, 0, 0, 0, 0, 0}));
-    const std::string path = testing::TempDir() + "recordclear_KOB70";
+    const std::string path = ::testing::TempDir() + "recordclear_KOB70";
     std::string error;
     EXPECT_TRUE(doc.OnSaveDocument(path, error)) << error;
     std::remove(path.c_str());

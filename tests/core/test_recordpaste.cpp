@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using namespace quorvant;
-using namespace quorvant::test;
+using namespace quorvant::testing;
 
 namespace {
 

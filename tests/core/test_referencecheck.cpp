@@ -12,7 +12,7 @@
 #include <random>
 
 using namespace quorvant;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/appsettings.h"
-#include "app/currentfolder.h"
-#include "app/settingsroutine.h"
+#include "game/appsettings.h"
+#include "game/settingsroutine.h"
 #include "obdata/generation.h"
+#include "platform/currentfolder.h"
 
 #include <gtest/gtest.h>
 

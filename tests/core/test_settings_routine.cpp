@@ -1,4 +1,4 @@
-#include "app/setpathsrules.h"
+#include "game/setpathsrules.h"
 #include "test_settings_fixture.h"
 
 using namespace quorvant;

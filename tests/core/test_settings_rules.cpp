@@ -1,7 +1,7 @@
-#include "app/gamedefaultsrules.h"
-#include "app/opencommand.h"
 #include "app/recentfiles.h"
-#include "app/setpathsrules.h"
+#include "game/gamedefaultsrules.h"
+#include "game/opencommand.h"
+#include "game/setpathsrules.h"
 #include "test_settings_fixture.h"
 
 using namespace quorvant;

@@ -1,4 +1,4 @@
-#include "app/workingfolders.h"
+#include "game/workingfolders.h"
 #include "test_settings_fixture.h"
 
 #include <algorithm>

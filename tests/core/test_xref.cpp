@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace quorvant::test {
+namespace quorvant::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -160,4 +160,4 @@ TEST(CdRoots, OnlyOpticalVolumesSortedWithEscapedBlanks) {
 }
 
 } // namespace
-} // namespace quorvant::test
+} // namespace quorvant::testing

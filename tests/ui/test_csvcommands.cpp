@@ -46,7 +46,7 @@ class CsvCommands : public ::testing::Test {
         install = fs::temp_directory_path() / ("quorvant_csvcommands_" + std::to_string(::getpid()));
         fs::remove_all(install);
         fs::create_directories(install / "Exports");
-        auto b = test::OBFileBuilder::BW1();
+        auto b = quorvant::testing::OBFileBuilder::BW1();
         b.weaponName(1, "88mm, L/56").unitName(1, "Tiger").formationName(1, "Kampfgruppe");
         b.column(13000, 1, 13); // unit 1's class
         std::ofstream(install / "OBPZ", std::ios::binary)

@@ -1,8 +1,9 @@
 #include "analysis/ui/finddialog.h"
-#include "app/commandids.h"
+#include "fake_workspace.h"
 #include "test_mainframe_fixture.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,25 +14,28 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
+
+QStringList DesignerToolsRow(QTreeWidgetItem* item) {
+    QStringList cells;
+    for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
+    return cells;
+}
 
 class DesignerTools : public MainFrameTest {
   protected:
     ui::FindingsWindow* Window(const char* name) const {
         return frame->findChild<ui::FindingsWindow*>(QString::fromLatin1(name));
     }
-    QStringList Row(QTreeWidgetItem* item) const {
-        QStringList cells;
-        for (int c = 0; c < item->columnCount(); ++c) cells << item->text(c);
-        return cells;
-    }
+    static QStringList Row(QTreeWidgetItem* item) { return DesignerToolsRow(item); }
 };
 
 } // namespace
 
 TEST_F(DesignerTools, TheQuickFilterKeepsEveryRowsSlot) {
-    WriteBytes(bw1 / "OBUS", test::OBFileBuilder::BW1()
+    WriteBytes(bw1 / "OBUS", quorvant::testing::OBFileBuilder::BW1()
                                  .unitName(1, "Sherman")
                                  .unitName(5, "Stuart")
                                  .unitName(9, "Jumbo Sherman")
@@ -54,25 +58,32 @@ TEST_F(DesignerTools, TheQuickFilterKeepsEveryRowsSlot) {
     EXPECT_EQ(child->view()->SelectedRow(), 4);
 }
 
-TEST_F(DesignerTools, FindSearchesTheGamesFilesAndOpensTheRecordFound) {
-    Open(32842); // OBPZ, so BW1 is the generation offered
-    auto* dialog = new ui::FindDialog(frame.get());
+class FindInAWorkspace : public SettingsTest {};
+
+TEST_F(FindInAWorkspace, FindSearchesTheGamesFilesAndOpensTheRecordFound) {
+    AppSettings settings;
+    settings.InstallFolders = {MakeInstall("bw1", kBW1).string(), "", ""};
+    WriteBytes(root / "bw1" / "OBPZ", OBFileBuilder::BW1().unitName(1, "PzKpfw IV").bytes());
+    WriteBytes(root / "bw1" / "OBBR", OBFileBuilder::BW1().unitName(1, "Matilda").bytes());
+    FakeWorkspace workspace(settings);
+    ASSERT_NE(workspace.OpenDocument(QString::fromStdString((root / "bw1" / "OBPZ").string())), nullptr);
+    auto* dialog = new ui::FindDialog(workspace);
     dialog->textBox()->setText("pzkpfw");
     dialog->scopeBox()->setCurrentIndex(1);
-    dialog->show();
+    dialog->show(); // a search over the folder goes on while the dialog is shown
     dialog->Find();
     ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
-    EXPECT_EQ(Row(dialog->list()->topLevelItem(0)), (QStringList{"OBPZ", "units", "1", "PzKpfw IV"}));
+    EXPECT_EQ(DesignerToolsRow(dialog->list()->topLevelItem(0)),
+              (QStringList{"OBPZ", "units", "1", "PzKpfw IV"}));
 
     dialog->textBox()->setText("Matilda");
     dialog->Find();
     ASSERT_EQ(dialog->list()->topLevelItemCount(), 1);
     emit dialog->list()->itemActivated(dialog->list()->topLevelItem(0), 0);
-    ui::CChildFrame* opened = frame->activeChild();
-    ASSERT_NE(opened, nullptr);
-    EXPECT_EQ(opened->document().FileName(), "OBBR");
-    EXPECT_EQ(opened->view()->SelectedRow(), 0);
-    dialog->close();
+    ASSERT_NE(workspace.ActiveView(), nullptr);
+    EXPECT_EQ(workspace.ActiveView()->document().FileName(), "OBBR");
+    EXPECT_EQ(workspace.ActiveView()->SelectedRow(), 0);
+    delete dialog;
 }
 
 TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChanges) {
@@ -80,7 +91,7 @@ TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChang
     ASSERT_NE(child, nullptr);
     child->document().Units.at(1).Name.assignPadded("Panther");
     child->document().SetModifiedFlag(true);
-    auto* dialog = new ui::FindDialog(frame.get());
+    auto* dialog = new ui::FindDialog(*frame);
     dialog->scopeBox()->setCurrentIndex(1);
     dialog->show();
     auto* summary = dialog->findChild<QLabel*>(QStringLiteral("summary"));
@@ -106,7 +117,7 @@ TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChang
 }
 
 TEST_F(DesignerTools, CheckReferencesListsFindingsAndOpensTheEditor) {
-    test::OBFileBuilder file = test::OBFileBuilder::BW1().unitName(1, "Tiger");
+    quorvant::testing::OBFileBuilder file = quorvant::testing::OBFileBuilder::BW1().unitName(1, "Tiger");
     file.column(14000, 1, 117, 4, 2).column(15000, 1, 12, 8, 4);
     WriteBytes(bw1 / "OBMA", file.bytes());
     ui::CChildFrame* child = Open(32845);
@@ -127,7 +138,7 @@ TEST_F(DesignerTools, CheckReferencesListsFindingsAndOpensTheEditor) {
 }
 
 TEST_F(DesignerTools, CompareGroupsTheDifferencesByRecord) {
-    WriteBytes(root / "OBPZ-copy", test::OBFileBuilder::BW1()
+    WriteBytes(root / "OBPZ-copy", quorvant::testing::OBFileBuilder::BW1()
                                        .weaponName(1, "Pak 40")
                                        .unitName(1, "PzKpfw IV H")
                                        .column(24750, 1, 5)
@@ -145,7 +156,7 @@ TEST_F(DesignerTools, CompareGroupsTheDifferencesByRecord) {
     EXPECT_EQ(Row(unit->child(1)), (QStringList{"", "Cost", "0", "5"}));
     window->close();
 
-    WriteBytes(root / "KOBX", test::OBFileBuilder::BW3().bytes());
+    WriteBytes(root / "KOBX", quorvant::testing::OBFileBuilder::BW3().bytes());
     chooser.answers = {QString::fromStdString((root / "KOBX").string())};
     Command(ID_FILE_COMPARE)->trigger();
     EXPECT_TRUE(TextsAsked().back().find("only files of one generation") != std::string::npos);

@@ -11,7 +11,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

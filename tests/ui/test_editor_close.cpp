@@ -1,12 +1,12 @@
 // Closing a document or quitting while a record editor holds changes not confirmed with OK, and
 // how the editors stand beside the main window.
 
-#include "app/commandids.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
 #include "test_mainframe_fixture.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

@@ -1,11 +1,11 @@
-#include "app/commandids.h"
-#include "app/setpathsrules.h"
 #include "app/ui/messageswindow.h"
 #include "app/ui/quorvantapp.h"
-#include "app/ui/setpathsdialog.h"
 #include "exchange/ui/sectiondialog.h"
+#include "game/setpathsrules.h"
+#include "game/ui/setpathsdialog.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -6,7 +6,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 TEST_F(TableEditorTest, FormationEditorOpensOnceAndRePointsWithoutStoring) {
     readNamed(OBFileBuilder::BW2());

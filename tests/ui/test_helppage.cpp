@@ -1,13 +1,13 @@
 // The help page names every command, window and key of the program, and every Help button opens a
 // section of it.
 
-#include "app/commandids.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "platform/ui/helptopics.h"
 #include "test_mainframe_fixture.h"
 #include "views/columnsets.h"
+#include "workspace/commandids.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // Every drawn icon has a picture of its own for a screen of twice the density, so nothing the
 // program draws is a blown-up 16-pixel picture at 200 %.
 
-#include "app/commandids.h"
 #include "app/ui/programart.h"
 #include "obdata/generation.h"
 #include "views/ui/classicons.h"
+#include "workspace/commandids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 #include "analysis/ui/finddialog.h"
-#include "app/commandids.h"
 #include "app/ui/aboutbox.h"
-#include "app/ui/gamedefaultsdialog.h"
-#include "app/ui/setpathsdialog.h"
 #include "exchange/ui/sectiondialog.h"
+#include "game/ui/gamedefaultsdialog.h"
+#include "game/ui/setpathsdialog.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
-#include "pictures/ui/lbmcrossrefdlg.h"
+#include "pictures/ui/xrefdialog.h"
 #include "tests/ui/keyboard_walk.h"
 #include "tests/ui/test_mainframe_fixture.h"
 #include "tests/ui/test_tableeditor_fixture.h"
+#include "workspace/commandids.h"
 
 #include <QTabWidget>
 
@@ -42,7 +42,7 @@ TEST_F(KeyboardAccess, PictureCrossReference) {
 
 TEST_F(KeyboardAccess, DesignersTools) {
     ASSERT_NE(Open(32842), nullptr);
-    auto* find = new ui::FindDialog(frame.get());
+    auto* find = new ui::FindDialog(*frame);
     EXPECT_TRUE(KeyboardReachable(find));
     find->close();
     Command(ID_TOOLS_CHECK_REFERENCES)->trigger();
@@ -55,7 +55,8 @@ TEST_F(KeyboardAccess, DesignersTools) {
 class EditorKeyboardAccess : public TableEditorTest {};
 
 TEST_F(EditorKeyboardAccess, EveryPageOfTheUnitSheetInEachGeneration) {
-    for (auto file : {test::OBFileBuilder::BW1(), test::OBFileBuilder::BW2(), test::OBFileBuilder::BW3()}) {
+    for (auto file : {quorvant::testing::OBFileBuilder::BW1(), quorvant::testing::OBFileBuilder::BW2(),
+                      quorvant::testing::OBFileBuilder::BW3()}) {
         read(file);
         ui::CUnitsPropSheet* unitSheet = open(1);
         auto* tabs = unitSheet->findChild<QTabWidget*>();
@@ -68,7 +69,8 @@ TEST_F(EditorKeyboardAccess, EveryPageOfTheUnitSheetInEachGeneration) {
 }
 
 TEST_F(EditorKeyboardAccess, FormationAndWeaponEditorsInEachGeneration) {
-    for (auto file : {test::OBFileBuilder::BW1(), test::OBFileBuilder::BW2(), test::OBFileBuilder::BW3()}) {
+    for (auto file : {quorvant::testing::OBFileBuilder::BW1(), quorvant::testing::OBFileBuilder::BW2(),
+                      quorvant::testing::OBFileBuilder::BW3()}) {
         readNamed(file);
         EXPECT_TRUE(KeyboardReachable(openFormation(1))) << "generation " << doc->Generation;
         EXPECT_TRUE(KeyboardReachable(openWeapon(1))) << "generation " << doc->Generation;

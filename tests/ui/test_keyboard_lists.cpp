@@ -1,9 +1,9 @@
 // The record lists worked from the keyboard alone: moving the row, opening its editor, leaving.
 
-#include "app/commandids.h"
 #include "editors/ui/editorhost.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>

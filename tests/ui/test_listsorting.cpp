@@ -18,7 +18,7 @@
 
 using namespace quorvant;
 using namespace quorvant::ui;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

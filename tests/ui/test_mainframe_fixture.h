@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/appsettings.h"
 #include "app/recentfiles.h"
-#include "app/settingsroutine.h"
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
+#include "game/appsettings.h"
+#include "game/settingsroutine.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
@@ -47,14 +47,16 @@ class MainFrameTest : public SettingsTest {
         bw1 = MakeInstall("bw1", kBW1);
         bw2 = MakeInstall("bw2", kBW2);
         bw3 = MakeInstall("bw3", kBW3);
-        WriteBytes(bw1 / "OBPZ",
-                   test::OBFileBuilder::BW1().weaponName(1, "Pak 40").unitName(1, "PzKpfw IV").bytes());
-        WriteBytes(bw1 / "OBBR", test::OBFileBuilder::BW1().unitName(1, "Matilda").bytes());
-        WriteBytes(bw2 / "MOB31", test::OBFileBuilder::BW2().unitName(1, "M48").column(25000, 1, 31).bytes());
+        WriteBytes(
+            bw1 / "OBPZ",
+            quorvant::testing::OBFileBuilder::BW1().weaponName(1, "Pak 40").unitName(1, "PzKpfw IV").bytes());
+        WriteBytes(bw1 / "OBBR", quorvant::testing::OBFileBuilder::BW1().unitName(1, "Matilda").bytes());
+        WriteBytes(bw2 / "MOB31",
+                   quorvant::testing::OBFileBuilder::BW2().unitName(1, "M48").column(25000, 1, 31).bytes());
         WriteBytes(bw3 / "kob70",
-                   test::OBFileBuilder::BW3().unitName(1, "Tiger").column(25000, 1, 70).bytes());
-        WriteBytes(bw3 / "KOB91", test::OBFileBuilder::BW3().column(25000, 1, 91).bytes());
-        WriteBytes(bw3 / "KOB08", test::OBFileBuilder::BW3().column(25000, 1, 8).bytes());
+                   quorvant::testing::OBFileBuilder::BW3().unitName(1, "Tiger").column(25000, 1, 70).bytes());
+        WriteBytes(bw3 / "KOB91", quorvant::testing::OBFileBuilder::BW3().column(25000, 1, 91).bytes());
+        WriteBytes(bw3 / "KOB08", quorvant::testing::OBFileBuilder::BW3().column(25000, 1, 8).bytes());
         settings.InstallFolders = {bw1.string(), bw2.string(), bw3.string()};
         frame = std::make_unique<ui::CMainFrame>(settings, profile, recent);
         frame->setSettingsDialogs(&dialogs);

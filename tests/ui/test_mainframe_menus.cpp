@@ -1,7 +1,7 @@
-#include "app/commandids.h"
 #include "app/ui/messageswindow.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "app/commandids.h"
 #include "exchange/ui/sectiondialog.h"
 #include "test_mainframe_fixture.h"
 #include "tests/core/faulty_filesystem.h"
+#include "workspace/commandids.h"
 
 using namespace quorvant;
 using namespace quorvant::testing;

@@ -1,6 +1,6 @@
-#include "app/commandids.h"
-#include "app/ui/loadprogressdialog.h"
 #include "test_mainframe_fixture.h"
+#include "workspace/commandids.h"
+#include "workspace/ui/loadprogressdialog.h"
 
 #include <QMdiArea>
 
@@ -126,7 +126,7 @@ TEST_F(OpenDocuments, RecentFilesKeepTheLastFourAndReopen) {
 
 TEST_F(OpenDocuments, LoadingShowsTheTablesReadAndDisablesTheWindowMeanwhile) {
     CQuorvantDoc doc;
-    std::vector<std::uint8_t> bytes = test::OBFileBuilder::BW2().bytes();
+    std::vector<std::uint8_t> bytes = quorvant::testing::OBFileBuilder::BW2().bytes();
     {
         ui::LoadProgressDialog progress(frame.get());
         EXPECT_FALSE(frame->isEnabled());

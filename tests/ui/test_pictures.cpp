@@ -1,9 +1,9 @@
 #include "demo/demopictures.h"
+#include "editors/ui/unitsidepicpage.h"
 #include "obdata/quorvantdoc.h"
-#include "pictures/ui/lbmcrossrefcommand.h"
-#include "pictures/ui/lbmcrossrefdlg.h"
 #include "pictures/ui/picturecontrol.h"
-#include "pictures/ui/unitsidepicpage.h"
+#include "pictures/ui/xrefcommand.h"
+#include "pictures/ui/xrefdialog.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
 
@@ -16,7 +16,7 @@
 #include <QTreeWidget>
 
 namespace quorvant::testing {
-using test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 namespace {
 
 class PicturesTest : public MainFrameTest {
@@ -225,11 +225,11 @@ TEST_F(PicturesTest, CrossReferenceFamiliesOfBw3ListTheirOwnPicturesAndFiles) {
 }
 
 TEST_F(PicturesTest, DoubleClickedUnitOpensItsFileAtThatUnit) {
-    ui::ShowUnitOfFile(frame.get(), QString::fromStdString((bw1 / "OBPZ").string()), 5);
+    ui::ShowUnitOfFile(*frame, QString::fromStdString((bw1 / "OBPZ").string()), 5);
     ui::CChildFrame* child = frame->activeChild();
     ASSERT_NE(child, nullptr);
     EXPECT_EQ(child->view()->SelectedRow(), 4);
-    ui::ShowUnitOfFile(frame.get(), QString::fromStdString((bw1 / "OBPZ").string()), 2);
+    ui::ShowUnitOfFile(*frame, QString::fromStdString((bw1 / "OBPZ").string()), 2);
     EXPECT_EQ(frame->childFrames().size(), 1u);
     EXPECT_EQ(frame->activeChild()->view()->SelectedRow(), 1);
 }

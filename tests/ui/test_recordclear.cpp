@@ -1,5 +1,4 @@
 #include "analysis/ui/findingswindow.h"
-#include "app/commandids.h"
 #include "app/ui/messageswindow.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
@@ -8,6 +7,7 @@
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,7 +19,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 using ui::PromptAnswer;
 
 namespace {

@@ -1,4 +1,3 @@
-#include "app/commandids.h"
 #include "app/ui/messageswindow.h"
 #include "exchange/recordblocks.h"
 #include "exchange/ui/recordtransfer.h"
@@ -6,6 +5,7 @@
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QMdiArea>
 #include <QMimeData>
@@ -14,7 +14,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "app/setpathsrules.h"
 #include "app/ui/aboutbox.h"
-#include "app/ui/gamedefaultsdialog.h"
 #include "app/ui/helpwindow.h"
-#include "app/ui/qsettingsprofile.h"
 #include "app/ui/quorvantapp.h"
-#include "app/ui/setpathsdialog.h"
+#include "game/setpathsrules.h"
+#include "game/ui/gamedefaultsdialog.h"
+#include "game/ui/qsettingsprofile.h"
+#include "game/ui/setpathsdialog.h"
 #include "test_mainframe_fixture.h"
 
 #include <QLabel>
@@ -157,7 +157,7 @@ class Application : public SettingsTest {};
 
 TEST_F(Application, StartsWithTheCommandLineFileAndRerunsTheSettingsOnRequest) {
     fs::path bw1 = MakeInstall("bw1", kBW1);
-    WriteBytes(bw1 / "OBPZ", test::OBFileBuilder::BW1().bytes());
+    WriteBytes(bw1 / "OBPZ", quorvant::testing::OBFileBuilder::BW1().bytes());
     ScriptedDialogs dialogs;
     dialogs.onSetPaths = [&](AppSettings& s) {
         ApplySetPaths({bw1.string(), "", ""}, s, profile);

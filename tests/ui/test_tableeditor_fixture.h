@@ -11,7 +11,7 @@ namespace quorvant::testing {
 // A view with its host, as for the unit sheet, and the formation or weapon editor it opens.
 class TableEditorTest : public UnitSheetTest {
   protected:
-    void readNamed(test::OBFileBuilder file) {
+    void readNamed(quorvant::testing::OBFileBuilder file) {
         for (int s = 1; s <= 12; ++s) file.formationName(s, "Form " + std::to_string(s));
         read(std::move(file));
     }

@@ -1,4 +1,3 @@
-#include "app/commandids.h"
 #include "app/ui/messageswindow.h"
 #include "editors/ui/editorhost.h"
 #include "editors/ui/recordeditor.h"
@@ -8,6 +7,7 @@
 #include "views/columnsets.h"
 #include "views/ui/recordtablemodel.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QLineEdit>
 #include <QMdiArea>

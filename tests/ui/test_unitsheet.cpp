@@ -9,7 +9,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 TEST_F(UnitSheetTest, ADoubleClickOpensOneSheetThatLaterRequestsRePoint) {
     read(OBFileBuilder::BW2());

@@ -28,7 +28,7 @@ enum SheetPage { kDataPage = 0, kWeaponsPage = 1, kArmorPage = 2 };
 // A document with a view and its editor host, as a child frame holds them, and the sheet they open.
 class UnitSheetTest : public ::testing::Test {
   protected:
-    void read(test::OBFileBuilder file) {
+    void read(quorvant::testing::OBFileBuilder file) {
         for (int s = 1; s <= 12; ++s) file.unitName(s, "Unit " + std::to_string(s));
         for (int s = 1; s <= 6; ++s) file.weaponName(s, "Gun " + std::to_string(s));
         TearDown();

@@ -1,8 +1,8 @@
 // The weapons and armour pages, the field validation every page shares, and the sheet's life with
 // its document.
 
-#include "pictures/ui/sidepicsheetpage.h"
-#include "pictures/ui/unitsidepicpage.h"
+#include "editors/ui/sidepicsheetpage.h"
+#include "editors/ui/unitsidepicpage.h"
 #include "tests/ui/test_mainframe_fixture.h"
 #include "tests/ui/test_unitsheet_fixture.h"
 
@@ -10,7 +10,7 @@
 
 using namespace quorvant;
 using namespace quorvant::testing;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 TEST_F(UnitSheetTest, ChoosingNoWeaponClearsItsRoundsAtOnce) {
     read(OBFileBuilder::BW2());

@@ -20,7 +20,7 @@
 
 using namespace quorvant;
 using namespace quorvant::ui;
-using quorvant::test::OBFileBuilder;
+using quorvant::testing::OBFileBuilder;
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/promptservice.h"
+#include "platform/ui/waitcursor.h"
 #include "views/columnsets.h"
 #include "views/listrows.h"
 #include "views/ui/classicons.h"
@@ -25,14 +26,6 @@
 
 namespace quorvant::ui {
 namespace {
-
-class WaitCursor {
-  public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The selection stays as visible as with the focus, so the row the editors work on is always shown.
 void KeepSelectionVisible(QAbstractItemView* view) {

@@ -89,6 +89,9 @@ class CUnitView : public QWidget, public DocObserver {
     // Another row was selected, or the selected one was read again: the commands acting on it may
     // change state.
     void selectedRowChanged();
+    // A record was replaced outside its editor (cleared): an editor showing it reads it again rather
+    // than writing its old fields back.
+    void recordReplaced(int kind, int slot);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

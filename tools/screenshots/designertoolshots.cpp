@@ -1,0 +1,132 @@
+#include "tools/screenshots/designertoolshots.h"
+
+#include "analysis/referencecheck.h"
+#include "analysis/ui/designertools.h"
+#include "analysis/ui/finddialog.h"
+#include "app/ui/childframe.h"
+#include "app/ui/mainframe.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/ui/filechooser.h"
+#include "views/columnsets.h"
+#include "views/ui/recordsortproxy.h"
+#include "views/ui/unitview.h"
+#include "workspace/commandids.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTableView>
+#include <QTimer>
+
+namespace quorvant::ui {
+namespace {
+
+// A popup is a window of its own, so a picture of the main window leaves it out: it is drawn over.
+bool SaveWithPopup(CMainFrame* frame, QWidget* popup, const QString& name,
+                   const std::function<bool(QWidget*, const QString&)>& save) {
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
+    QPixmap picture = frame->grab();
+    {
+        QPainter painter(&picture);
+        painter.drawPixmap(popup->pos() - frame->mapToGlobal(QPoint(0, 0)), popup->grab());
+    }
+    QLabel shown;
+    shown.setPixmap(picture);
+    shown.setFixedSize(picture.deviceIndependentSize().toSize());
+    return save(&shown, name);
+}
+
+int MostCarriedWeapon(const CQuorvantDoc& doc) {
+    int best = 0;
+    std::size_t most = 0;
+    for (int slot = 1; slot < static_cast<int>(doc.Weapons.size()); ++slot)
+        if (std::size_t n = ReferencesTo(doc, kWeaponTable, slot).size(); n > most) best = slot, most = n;
+    return best;
+}
+
+} // namespace
+
+bool ShootDesignerTools(CMainFrame* frame, const std::function<bool(QWidget*, const QString&)>& save) {
+    CChildFrame* child = frame->activeChild();
+    if (!child) return false;
+    bool ok = true;
+
+    auto* find = new FindDialog(*frame);
+    find->textBox()->setText(QStringLiteral("tank"));
+    find->scopeBox()->setCurrentIndex(1);
+    find->show();
+    find->Find();
+    ok = save(find, QStringLiteral("51-find")) && ok;
+    find->close();
+
+    ShowReferenceCheck(*frame);
+    if (auto* check = frame->findChild<FindingsWindow*>(QStringLiteral("CheckReferences"))) {
+        ok = save(check, QStringLiteral("52-check-references")) && ok;
+        check->close();
+    }
+
+    // The same file against itself saved elsewhere would show nothing: compare with a neighbour.
+    ScriptedFileChooser chooser;
+    for (CChildFrame* other : frame->childFrames())
+        if (other != child && other->document().Generation == child->document().Generation)
+            chooser.answers.push_back(QString::fromStdString(other->document().PathName().string()));
+    if (chooser.answers.empty()) return ok;
+    ShowCompare(*frame);
+    if (auto* compare = frame->findChild<FindingsWindow*>(QStringLiteral("CompareFiles"))) {
+        ok = save(compare, QStringLiteral("53-compare")) && ok;
+        compare->close();
+    }
+    return ok;
+}
+
+bool ShootRecordCommands(CMainFrame* frame, const std::function<bool(QWidget*, const QString&)>& save) {
+    CChildFrame* child = frame->activeChild();
+    if (!child) return false;
+    CUnitView* view = child->view();
+    const int unitSlot = view->UnitRow + 1;
+    bool ok = true;
+
+    constexpr int kClickedSlot = 3;
+    view->ShowRecord(kUnitTable, kClickedSlot);
+    RecordSortProxy* rows = view->shownRows(kUnitTable);
+    QTableView* list = view->reportView();
+    const QRect cell = list->visualRect(rows->index(rows->proxyRow(kClickedSlot - 1), 1));
+    const QPoint at = cell.topLeft() + QPoint(cell.width() / 3, cell.height() / 2);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list->viewport(), &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ok = menu && SaveWithPopup(frame, menu, QStringLiteral("27-units-context-menu"), save);
+    if (menu) menu->close();
+
+    // The question is a modal box: it is pictured and answered from the loop it runs.
+    const int weapon = MostCarriedWeapon(child->document());
+    if (weapon > 0) {
+        view->ShowRecord(kWeaponTable, weapon);
+        bool asked = false;
+        QTimer poll;
+        poll.setInterval(20);
+        QObject::connect(&poll, &QTimer::timeout, frame, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                if (!box || !box->isVisible() || asked) continue;
+                asked = true;
+                ok = save(box, QStringLiteral("28-clear-record-question")) && ok;
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        poll.start();
+        frame->action(ID_EDIT_CLEAR)->trigger();
+        poll.stop();
+        ok = asked && ok;
+    }
+    view->ShowRecord(kUnitTable, unitSlot);
+    return ok;
+}
+
+} // namespace quorvant::ui
