@@ -160,10 +160,14 @@ void ShowCompare(Workspace& workspace) {
         window->addRow({QString(), QString::fromStdString(d.field), GameText(d.a), GameText(d.b)},
                        RecordAddress(d.table, d.slot), group);
     }
-    window->setSummary(
-        differences.empty()
-            ? QStringLiteral("The files hold the same records.")
-            : QStringLiteral("%1 fields differ in %2 records.").arg(differences.size()).arg(records));
+    window->setSummary(differences.empty()
+                           ? QStringLiteral("The files hold the same records.")
+                           : QStringLiteral("%1 %2 in %3 %4.")
+                                 .arg(differences.size())
+                                 .arg(differences.size() == 1 ? QStringLiteral("field differs")
+                                                              : QStringLiteral("fields differ"))
+                                 .arg(records)
+                                 .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records")));
     window->onActivated = ShowIn(workspace, view, false);
     window->fitColumns();
     window->show();

@@ -183,7 +183,8 @@ void CMainFrame::ShowStatusMessage(const QString& text) {
         shown = bar->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, right - 6 - 4));
     }
     const bool shortened = shown != text;
-    bar->setToolTip(shortened ? text : QString());
+    // As rich text the tip wraps at the screen's width rather than running off it.
+    bar->setToolTip(shortened ? QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()) : QString());
     // A shortened report stays longer, so there is time to point at it.
     bar->showMessage(shown, shortened ? 15000 : 5000);
 }

@@ -19,6 +19,7 @@
 #include "workspace/commandids.h"
 #include "workspace/ui/loadprogressdialog.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -245,8 +246,14 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::OnHelpTopics(const QString& topic) {
-    if (!help_) help_ = new HelpWindow(this);
-    help_->ShowTopic(topic, this);
+    // A modal window (the cross reference) blocks the main window's own windows: while one is open,
+    // the help belongs to it, so it can be read and scrolled there.
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    if (!help_)
+        help_ = new HelpWindow(owner);
+    else if (help_->parentWidget() != owner)
+        help_->setParent(owner, help_->windowFlags());
+    help_->ShowTopic(topic, owner);
 }
 
 } // namespace quorvant::ui

@@ -152,7 +152,7 @@ void CMainFrame::CreateActions() {
     connect(AddCommand(ID_PREV_PANE, QStringLiteral("Previous Window"), {Keys("Shift+F6")}),
             &QAction::triggered, mdi_, &QMdiArea::activatePreviousSubWindow);
 
-    connect(AddCommand(ID_HELP_FINDER, QStringLiteral("&Help Topics")), &QAction::triggered, this,
+    connect(AddCommand(ID_HELP_FINDER, QStringLiteral("&Help Topics\tF1")), &QAction::triggered, this,
             [this] { OnHelpTopics(); });
     connect(AddCommand(ID_HELP, QStringLiteral("Help"), {Keys("F1")}), &QAction::triggered, this,
             [this] { OnHelpTopics(); });

@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTime>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -14,6 +15,24 @@ namespace {
 
 // A long session keeps its latest reports; the oldest go first.
 constexpr int kKeptReports = 1000;
+
+// A tree's rows are as high as their text unwrapped: this one measures a report at its column's width,
+// so a long one wraps in its row and can be read whole.
+class WrappingDelegate : public QStyledItemDelegate {
+  public:
+    explicit WrappingDelegate(QTreeWidget* list) : QStyledItemDelegate(list), list_(list) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const int width = qMax(40, list_->header()->sectionSize(index.column()) - 8);
+        const QRect text =
+            item.fontMetrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, item.text);
+        return {width, text.height() + 4};
+    }
+
+  private:
+    QTreeWidget* list_;
+};
 
 } // namespace
 
@@ -27,9 +46,13 @@ MessagesWindow::MessagesWindow(QWidget* parent) : QDialog(parent) {
     list_->setAccessibleName(QStringLiteral("Reports of this session"));
     list_->setHeaderLabels({QStringLiteral("Time"), QStringLiteral("Report")});
     list_->setRootIsDecorated(false);
-    list_->setUniformRowHeights(true);
+    // A long report wraps in its row, whole, however narrow the window.
+    list_->setWordWrap(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setItemDelegate(new WrappingDelegate(list_));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->header()->setStretchLastSection(true);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     list_->setColumnWidth(0, list_->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00")) + 24);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -45,7 +68,6 @@ MessagesWindow::MessagesWindow(QWidget* parent) : QDialog(parent) {
 
 void MessagesWindow::Add(const QString& text) {
     auto* row = new QTreeWidgetItem(list_, {QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), text});
-    row->setToolTip(1, text);
     while (list_->topLevelItemCount() > kKeptReports) delete list_->takeTopLevelItem(0);
     list_->scrollToItem(row);
 }

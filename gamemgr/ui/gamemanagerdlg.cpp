@@ -150,6 +150,7 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
         FillSlotList();
         FillArchiveList();
         UpdateButtons();
+        SetStatus(QString());
     });
 
     int start = settings.SaveDefault;
@@ -457,6 +458,7 @@ void CGameManagerDlg::SetStatus(const QString& text) {
 void CGameManagerDlg::ShowOutcome(bool ok, const std::string& error, List list) {
     list == List::Slots ? FillSlotList() : FillArchiveList();
     UpdateButtons();
+    SetStatus(QString()); // it told of an archive operation, and this is another
     if (!ok) ShowError(error);
 }
 
@@ -628,6 +630,11 @@ void CGameManagerDlg::UnpackArchive(int row, const QString& replacePrefix) {
                        error);
     }
     FillSlotList();
+    // The game is back in its slot: the slot list is where the user goes on with it.
+    if (ok) {
+        list_->setFocus();
+        SetActiveList(false);
+    }
     UpdateButtons();
     SetStatus(ok ? QStringLiteral("Unzipped %1 into slot %2").arg(ArchiveName(row)).arg(mode_.RowToSlot(row))
                  : QString());

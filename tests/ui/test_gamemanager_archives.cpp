@@ -212,6 +212,7 @@ TEST_F(GameManagerArchives, ZipUnzipUpdateAndDeleteWithTheirPrompts) {
     EXPECT_EQ(Read(email / "Email3.dat"), "old three");
     EXPECT_EQ(Cell(list, 0), "Ladder, archived");
     EXPECT_EQ(Status(), "Unzipped Email3.zip into slot 3");
+    EXPECT_TRUE(Button(32785)->isEnabled()) << "the unpacked slot can be worked on at once";
 
     fs::remove(zips / "Email7.cmt");
     dialog->selectRow(Row(9));

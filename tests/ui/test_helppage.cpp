@@ -27,6 +27,7 @@ namespace {
 
 // A command as the page names it: "Save &As..." is "Save As".
 QString CommandName(QString text) {
+    text = text.section(QLatin1Char('\t'), 0, 0); // the key a menu shows beside the name
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
     text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     if (text.endsWith(QStringLiteral("..."))) text.chop(3);

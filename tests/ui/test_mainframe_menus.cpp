@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTextDocumentFragment>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -158,7 +159,8 @@ TEST_F(MainFrameMenus, AReportTooLongForTheBarIsShortenedThereAndKeptWholeInMess
     EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
     EXPECT_LT(bar->fontMetrics().horizontalAdvance(shown), frame->documentSummary()->x())
         << "it stops before the document's field";
-    EXPECT_EQ(bar->toolTip(), report);
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(bar->toolTip()).toPlainText(), report);
+    EXPECT_TRUE(bar->toolTip().startsWith("<p>")) << "a rich text tip wraps at the screen's width";
 
     Command(ID_VIEW_MESSAGES)->trigger();
     ASSERT_TRUE(frame->messages()->isVisible());
@@ -167,6 +169,9 @@ TEST_F(MainFrameMenus, AReportTooLongForTheBarIsShortenedThereAndKeptWholeInMess
     ASSERT_GE(rows, 2);
     EXPECT_EQ(list->topLevelItem(rows - 2)->text(1), "Saved OBPZ");
     EXPECT_EQ(list->topLevelItem(rows - 1)->text(1), report);
+    // The long report wraps in its row, whole, once the window has laid its rows out.
+    QTRY_VERIFY(list->visualItemRect(list->topLevelItem(rows - 1)).height() >
+                2 * list->fontMetrics().height());
     EXPECT_TRUE(
         QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(list->topLevelItem(rows - 1)->text(0)).hasMatch());
     EXPECT_TRUE(frame->frameGeometry().contains(frame->messages()->frameGeometry().center()));

@@ -1,3 +1,4 @@
+#include "app/ui/helpwindow.h"
 #include "demo/demopictures.h"
 #include "editors/ui/unitsidepicpage.h"
 #include "obdata/quorvantdoc.h"
@@ -6,6 +7,7 @@
 #include "pictures/ui/xrefdialog.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
+#include "workspace/commandids.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -232,6 +234,23 @@ TEST_F(PicturesTest, DoubleClickedUnitOpensItsFileAtThatUnit) {
     ui::ShowUnitOfFile(*frame, QString::fromStdString((bw1 / "OBPZ").string()), 2);
     EXPECT_EQ(frame->childFrames().size(), 1u);
     EXPECT_EQ(frame->activeChild()->view()->SelectedRow(), 1);
+}
+
+TEST_F(PicturesTest, HelpOverTheModalCrossReferenceCanBeReadAndClosingItKeepsTheActiveFile) {
+    ASSERT_NE(Open(32842), nullptr);
+    ui::CChildFrame* second = Open(32843);
+    ASSERT_NE(second, nullptr);
+    Command(ID_VIEW_LBM_CROSS_REFERENCE)->trigger();
+    auto* xref = frame->findChild<ui::CLbmCrossRefDlg*>();
+    ASSERT_TRUE(xref && xref->isModal());
+    Click(xref, 9);
+    auto* help = frame->findChild<ui::HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), xref)
+        << "a window of the main window's would be blocked by the modal one";
+    xref->reject();
+    EXPECT_EQ(frame->activeChild(), second);
 }
 
 TEST(PictureImage, StretchedPicturesKeepTheirPixelsCrisp) {

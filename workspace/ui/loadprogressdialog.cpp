@@ -24,6 +24,7 @@ LoadProgressDialog::LoadProgressDialog(QWidget* owner)
     layout->addWidget(bar_);
     setFixedWidth(260);
     if (owner_) {
+        focus_ = owner_->window()->focusWidget();
         owner_->setEnabled(false);
         QRect area = owner_->geometry();
         adjustSize();
@@ -35,6 +36,7 @@ LoadProgressDialog::LoadProgressDialog(QWidget* owner)
 
 LoadProgressDialog::~LoadProgressDialog() {
     if (owner_) owner_->setEnabled(true);
+    if (focus_) focus_->setFocus();
 }
 
 void LoadProgressDialog::setText(const std::string& text) {

@@ -30,6 +30,8 @@ class LoadProgressDialog : public QFrame, public LoadProgress {
     void pumpEvents();
 
     QPointer<QWidget> owner_;
+    // Disabling the owner takes the focus from it, and with the focus an MDI area's active document.
+    QPointer<QWidget> focus_;
     QLabel* label_;
     QProgressBar* bar_;
     int step_ = 10;
