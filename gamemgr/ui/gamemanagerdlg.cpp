@@ -97,9 +97,9 @@ CGameManagerDlg::CGameManagerDlg(const AppSettings& settings, QWidget* parent)
     list_->installEventFilter(this);
     list_->setMinimumSize(360, 260);
     connect(list_, &QWidget::customContextMenuRequested, this, &CGameManagerDlg::ShowContextMenu);
-    auto* rename = new CSlotRenameDelegate(list_);
-    list_->setItemDelegateForColumn(0, rename);
-    connect(rename, &CSlotRenameDelegate::renamed, this, &CGameManagerDlg::OnRenamed);
+    rename_ = new CSlotRenameDelegate(list_);
+    list_->setItemDelegateForColumn(0, rename_);
+    connect(rename_, &CSlotRenameDelegate::renamed, this, &CGameManagerDlg::OnRenamed);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { FollowRow(false, current.row()); });
     // A click moves the current row before the selection; the buttons follow the selection.
@@ -287,6 +287,7 @@ void CGameManagerDlg::SelectMode(int button) {
 }
 
 void CGameManagerDlg::FillSlotList() {
+    if (rename_) rename_->CancelEditing();
     filling_ = true;
     const std::string& game = settings_.InstallFolder(mode_.generation);
     slotFolder_ = game.empty() ? std::filesystem::path() : mode_.SlotFolder(game);

@@ -20,6 +20,8 @@ class QStandardItemModel;
 
 namespace quorvant::ui {
 
+class CSlotRenameDelegate;
+
 // The game manager: the numbered saved-game or e-mail-game slots of one generation, their
 // operations, the two live e-mail slots with their backup, and the zip archives of the slots, with
 // drag and drop between the lists and the e-mail slot boxes. Controls carry their numbers as
@@ -127,6 +129,7 @@ class CGameManagerDlg : public QDialog {
 
     QButtonGroup* modes_ = nullptr;
     CSlotListCtrl* list_ = nullptr;
+    CSlotRenameDelegate* rename_ = nullptr;
     QStandardItemModel* model_ = nullptr;
     CSlotListCtrl* archives_ = nullptr;
     QStandardItemModel* archiveModel_ = nullptr;

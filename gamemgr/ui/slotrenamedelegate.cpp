@@ -10,7 +10,14 @@ QWidget* CSlotRenameDelegate::createEditor(QWidget* parent, const QStyleOptionVi
                                            const QModelIndex& index) const {
     QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) TakeGameTextOnly(line);
+    editor_ = editor;
     return editor;
+}
+
+void CSlotRenameDelegate::CancelEditing() {
+    QPointer<QWidget> editor = editor_;
+    editor_ = nullptr;
+    if (editor && editor->isVisible()) emit closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
 void CSlotRenameDelegate::setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStyledItemDelegate>
 
 #include <optional>
@@ -20,11 +21,18 @@ class CSlotRenameDelegate : public QStyledItemDelegate {
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    // Drops an edit in progress, as Escape does. The list must not be refilled under an open editor,
+    // which a key (F5) can ask for while the editor has the focus; what the list then shows is the
+    // folder as it is, and keeping the text could write it to a slot the list no longer means.
+    void CancelEditing();
 
   signals:
     // An edit of row ended with its text kept (Return, or the focus moving elsewhere); sent while
     // the view is still busy with the editor.
     void renamed(int row, const QString& text) const;
+
+  private:
+    mutable QPointer<QWidget> editor_;
 };
 
 } // namespace quorvant::ui

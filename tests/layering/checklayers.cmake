@@ -1,6 +1,7 @@
 # Fails when a file includes a file of a folder above its own in LAYERS (lowest first), or when a
 # Qt-free file of a folder with a ui/ part includes a widget file. Run as:
-#   cmake -DSOURCE_DIR=... -DLAYERS="platform;obdata;..." -P checklayers.cmake
+#   cmake -DSOURCE_DIR=... -DLAYERS="platform;obdata;..." -DSPLIT="platform;obdata;..." -P checklayers.cmake
+cmake_policy(SET CMP0057 NEW)
 if(NOT SOURCE_DIR OR NOT LAYERS)
   message(FATAL_ERROR "SOURCE_DIR and LAYERS must be given")
 endif()
@@ -13,9 +14,9 @@ foreach(layer IN LISTS LAYERS)
 endforeach()
 
 foreach(layer IN LISTS LAYERS)
-  # Only a folder split into a Qt-free part and a ui/ part holds the Qt-free rule.
+  # Only the program's own folders (SPLIT) are split into a Qt-free part and a ui/ part.
   set(split FALSE)
-  if(IS_DIRECTORY ${SOURCE_DIR}/${layer}/ui)
+  if(layer IN_LIST SPLIT AND IS_DIRECTORY ${SOURCE_DIR}/${layer}/ui)
     set(split TRUE)
   endif()
   file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${layer}/*.cpp ${SOURCE_DIR}/${layer}/*.h)

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -253,6 +254,22 @@ TEST_F(GameManagerDialog, RenameWritesTheTextAndEscapeKeepsTheOld) {
     FinishRename(editor);
     EXPECT_EQ(Read(email / "Email5.cmt"), "Hill\x01"
                                           "defence");
+}
+
+// Found by the soak: F5 pressed while the rename editor has the focus refilled the list under it,
+// and the view warned of an editor not its own.
+TEST_F(GameManagerDialog, F5WhileRenamingDropsTheEditQuietly) {
+    NoQtWarnings quiet;
+    QApplication::setActiveWindow(dialog.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    QPointer<QLineEdit> editor = StartRename(Row(7));
+    ASSERT_TRUE(editor);
+    editor->setText("Not kept");
+    QTest::keyClick(editor, Qt::Key_F5);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(!editor || !editor->isVisible());
+    EXPECT_EQ(Read(email / "Email7.cmt"), "Ridge");
+    EXPECT_EQ(Cell(Row(7)), "Ridge");
 }
 
 TEST_F(GameManagerDialog, RenameTakesLatin1OnlyAndKeepsALowerRowInSight) {

@@ -1,0 +1,441 @@
+#include "tests/soak/soakdriver.h"
+
+#include "app/ui/childframe.h"
+#include "app/ui/mainframe.h"
+#include "app/ui/messageswindow.h"
+#include "exchange/ui/sectiondialog.h"
+#include "gamemgr/ui/gamemanagerdlg.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/ui/filechooser.h"
+#include "platform/ui/promptservice.h"
+#include "views/ui/unitview.h"
+#include "workspace/commandids.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace quorvant::soak {
+namespace {
+
+// Reseeded before every action from ActionSeed, so the answers of an action do not depend on
+// which actions ran before it.
+std::mt19937_64 g_answers;
+std::vector<fs::path> g_openable;
+fs::path g_scratch;
+int g_saved = 0;
+QStringList g_bugMessages;
+
+int Below(int n) {
+    return n <= 0 ? 0 : static_cast<int>(g_answers() % static_cast<std::uint64_t>(n));
+}
+
+class RandomPrompts : public ui::PromptService {
+  public:
+    ui::PromptAnswer ask(QWidget*, ui::PromptKind kind, const QString&, const QString&,
+                         const QString&) override {
+        using ui::PromptAnswer;
+        switch (kind) {
+        case ui::PromptKind::YesNo:
+            return Below(2) ? PromptAnswer::Yes : PromptAnswer::No;
+        case ui::PromptKind::OpenCancel:
+            return Below(2) ? PromptAnswer::Yes : PromptAnswer::Cancel;
+        case ui::PromptKind::YesNoCancel:
+        case ui::PromptKind::SaveDiscardCancel:
+        case ui::PromptKind::ApplyDiscardCancel: {
+            const PromptAnswer answers[] = {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel};
+            return answers[Below(3)];
+        }
+        default:
+            return PromptAnswer::Ok;
+        }
+    }
+};
+
+class RandomFiles : public ui::FileChooser {
+  public:
+    QString openFile(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
+        if (g_openable.empty() || Below(5) == 0) return {};
+        return QString::fromStdString(
+            g_openable[static_cast<std::size_t>(Below(int(g_openable.size())))].string());
+    }
+    // Never a file of the game: a save over another open document's file would change it behind its back.
+    QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        if (Below(4) == 0) return {};
+        return QString::fromStdString((g_scratch / ("saved" + std::to_string(++g_saved))).string());
+    }
+    QString folder(QWidget*, const QString&, const QString&) override {
+        return Below(2) ? QString::fromStdString(g_scratch.string()) : QString();
+    }
+};
+
+class RandomSections : public ui::SectionChooser {
+  public:
+    ui::SectionChoice choose(QWidget*, const QString&) override {
+        if (Below(4) == 0) return std::nullopt;
+        std::vector<CsvSection> chosen;
+        for (CsvSection section : kCsvSections)
+            if (Below(2)) chosen.push_back(section);
+        return chosen;
+    }
+};
+
+RandomPrompts g_prompts;
+RandomFiles g_files;
+RandomSections g_sections;
+
+template <class W> QList<W*> Usable(QWidget* window) {
+    QList<W*> usable;
+    for (W* w : window->findChildren<W*>())
+        if (w->isVisible() && w->isEnabled() && w->window() == window) usable.push_back(w);
+    return usable;
+}
+
+const int kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right,  Qt::Key_PageUp,
+                     Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,     Qt::Key_Return, Qt::Key_Escape,
+                     Qt::Key_Delete,   Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_A,
+                     Qt::Key_M,        Qt::Key_T,    Qt::Key_1,       Qt::Key_5,      Qt::Key_0,
+                     Qt::Key_F5,       Qt::Key_F6,   Qt::Key_Menu};
+// Ctrl with these: the editor's shortcuts, Quit left out.
+const int kControlKeys[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_V, Qt::Key_X,
+                            Qt::Key_F, Qt::Key_L, Qt::Key_S, Qt::Key_W, Qt::Key_Insert};
+const char* const kTexts[] = {"12",
+                              "999",
+                              "-5",
+                              "abc",
+                              "Tiger",
+                              "0",
+                              "250",
+                              "1/53",
+                              "RENAME ME",
+                              "7",
+                              "",
+                              "\xc3\xa9t\xc3\xa9",
+                              "xxxxxxxxxxxxxxxxxxxxxxxxx",
+                              "65535",
+                              " 3 "};
+
+} // namespace
+
+std::uint64_t ActionSeed(std::uint64_t seed, int index) {
+    std::uint64_t x = seed * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(index) + 1;
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    return x ^ (x >> 29);
+}
+
+bool SoakDriver::IsBugMessage(const QString& message) {
+    static const char* const kBugs[] = {
+        "edit: editing failed",
+        "does not belong to this view",
+        "Ambiguous shortcut overload",
+        "from wrong model",
+        "index from a different model",
+        "QObject::connect: No such",
+        "QObject::connect: Cannot connect",
+        "QObject::connect: invalid nullptr",
+        "QWidget::setTabOrder: 'first' and 'second' must be in the same window",
+        "ASSERT"};
+    for (const char* bug : kBugs)
+        if (message.contains(QLatin1String(bug))) return true;
+    return false;
+}
+
+void SoakDriver::NoteMessage(const QString& message) {
+    if (IsBugMessage(message)) g_bugMessages.push_back(message);
+}
+
+SoakDriver::SoakDriver(ui::CMainFrame& frame, const fs::path& game, const fs::path& scratch,
+                       SoakOptions options)
+    : frame_(frame), game_(game), scratch_(scratch), options_(std::move(options)), random_(options_.seed) {
+    g_scratch = scratch_;
+    for (const auto& entry : fs::recursive_directory_iterator(game_))
+        if (entry.is_regular_file() && entry.path().parent_path().filename().string().rfind("bw", 0) == 0 &&
+            entry.file_size() > 40000)
+            g_openable.push_back(entry.path());
+    std::sort(g_openable.begin(), g_openable.end());
+    ui::PromptService::install(&g_prompts);
+    ui::FileChooser::install(&g_files);
+    ui::SectionChooser::install(&g_sections);
+    if (!options_.actionsOut.empty()) actions_.open(options_.actionsOut);
+}
+
+void SoakDriver::Start() {
+    gameHash_ = HashGame();
+    endAt_ = QDateTime::currentMSecsSinceEpoch() + static_cast<qint64>(options_.seconds * 1000);
+    QTimer::singleShot(0, this, &SoakDriver::Tick);
+}
+
+QList<QWidget*> SoakDriver::Windows() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return {modal};
+    QList<QWidget*> windows{&frame_};
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &frame_ && w->isVisible() && !qobject_cast<QMenu*>(w) && !(w->windowFlags() & Qt::ToolTip) &&
+            (w->windowFlags() & Qt::Window) && !w->inherits("QTipLabel"))
+            windows.push_back(w);
+    return windows;
+}
+
+// The game manager's operations write the game's slots and archives, each confirmed by the user.
+bool SoakDriver::GameManagerOpen() const {
+    return frame_.findChild<ui::CGameManagerDlg*>() != nullptr;
+}
+
+std::uint64_t SoakDriver::HashGame() const {
+    // Names, sizes and times of change: any write shows, and a run stays fast under the sanitizers.
+    std::uint64_t hash = 1469598103934665603ull;
+    auto mix = [&hash](std::uint64_t v) {
+        hash ^= v;
+        hash *= 1099511628211ull;
+    };
+    std::error_code ec;
+    std::vector<fs::path> files;
+    for (auto it = fs::recursive_directory_iterator(game_, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec))
+        if (it->is_regular_file(ec)) files.push_back(it->path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files) {
+        for (char c : file.string()) mix(static_cast<unsigned char>(c));
+        mix(fs::file_size(file, ec));
+        mix(static_cast<std::uint64_t>(fs::last_write_time(file, ec).time_since_epoch().count()));
+    }
+    return hash;
+}
+
+void SoakDriver::Tick() {
+    // Inside an action, a tick runs only in the event loop of a window that action opened: a user
+    // cannot act while the program pumps events without user input (a file loading, say).
+    if (!performing_.empty() && QApplication::activeModalWidget() == performing_.back()) {
+        QTimer::singleShot(5, this, &SoakDriver::Tick);
+        return;
+    }
+    if (finishing_ || (!options_.replaying && QDateTime::currentMSecsSinceEpoch() >= endAt_) ||
+        (options_.replaying && index_ >= options_.replay.size())) {
+        // Unwinds every modal window, then checks once more and ends the run.
+        ++finishing_;
+        // Closing the game manager ends an edit in it, which may write as leaving the field does.
+        unwoundWriter_ = unwoundWriter_ || GameManagerOpen();
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            QTimer::singleShot(0, this, &SoakDriver::Tick);
+            return;
+        }
+        Check(QStringLiteral("end"), unwoundWriter_);
+        std::fprintf(stderr, "soak: %d actions, no failure (seed %llu)\n", index_,
+                     static_cast<unsigned long long>(options_.seed));
+        QApplication::exit(0);
+        return;
+    }
+    int index = index_;
+    QString action;
+    if (options_.replaying) {
+        const QString line = options_.replay[index_];
+        index = line.section(QLatin1Char(' '), 0, 0).toInt();
+        action = line.section(QLatin1Char(' '), 1);
+    } else {
+        action = Draw();
+    }
+    ++index_;
+    if (actions_.is_open()) {
+        actions_ << index << ' ' << action.toStdString() << std::endl;
+    }
+    g_answers.seed(ActionSeed(options_.seed, index));
+    const bool managerBefore = GameManagerOpen();
+    const int messagesBefore = frame_.messages()->count();
+    const QString lastBefore = frame_.messages()->last();
+    // The next action is due even while this one runs a window of its own.
+    QTimer::singleShot(0, this, &SoakDriver::Tick);
+    performing_.push_back(QApplication::activeModalWidget());
+    Perform(action);
+    performing_.pop_back();
+    if (finishing_) return;
+    bool wrote = managerBefore || GameManagerOpen();
+    auto* list = frame_.messages()->findChild<QTreeWidget*>(QStringLiteral("MessageList"));
+    if (list && (frame_.messages()->count() != messagesBefore || frame_.messages()->last() != lastBefore)) {
+        const int rows = list->topLevelItemCount();
+        for (int r = std::max(0, rows - 20); r < rows; ++r) {
+            const QString text = list->topLevelItem(r)->text(1);
+            if (text.startsWith(QStringLiteral("Saved")) || text.startsWith(QStringLiteral("Exported")))
+                wrote = true;
+        }
+    }
+    Check(action, wrote);
+}
+
+QString SoakDriver::Draw() {
+    auto below = [this](int n) {
+        return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<std::uint64_t>(n));
+    };
+    const QList<QWidget*> windows = Windows();
+    const int w = windows.size() > 1 && below(3) == 0 ? 1 + below(int(windows.size()) - 1) : 0;
+    QWidget* window = windows[w];
+    const QString at = QString::number(w) + QLatin1Char(' ');
+    const int kind = below(100);
+    if (window == &frame_) {
+        if (kind < 35) {
+            QList<int> commands;
+            for (QAction* a : frame_.findChildren<QAction*>()) {
+                bool ok = false;
+                const int id = a->objectName().toInt(&ok);
+                if (ok && a->isEnabled() && id != ID_APP_EXIT) commands.push_back(id);
+            }
+            std::sort(commands.begin(), commands.end());
+            commands.erase(std::unique(commands.begin(), commands.end()), commands.end());
+            if (!commands.isEmpty())
+                return QStringLiteral("cmd %1").arg(commands[below(int(commands.size()))]);
+        }
+        if (kind < 65) {
+            if (ui::CUnitView* view = frame_.ActiveView()) {
+                const int rows = view->reportView()->model()->rowCount();
+                const int columns = view->reportView()->model()->columnCount();
+                if (rows > 0)
+                    return at + QStringLiteral("row %1 %2 %3")
+                                    .arg(below(rows))
+                                    .arg(below(columns))
+                                    .arg(below(5) == 0 ? 2 : 1);
+            }
+        }
+    } else {
+        if (kind < 40) {
+            const int n = int(Usable<QAbstractButton>(window).size());
+            if (n > 0) return at + QStringLiteral("button %1").arg(below(n));
+        } else if (kind < 55) {
+            const int n = int(Usable<QComboBox>(window).size());
+            if (n > 0) return at + QStringLiteral("combo %1 %2").arg(below(n)).arg(below(12));
+        } else if (kind < 60) {
+            const int n = int(Usable<QTabWidget>(window).size());
+            if (n > 0) return at + QStringLiteral("tab %1 %2").arg(below(n)).arg(below(4));
+        } else if (kind < 66) {
+            return at + QStringLiteral("close");
+        }
+    }
+    if (below(4) == 0) {
+        const int n = int(Usable<QLineEdit>(window).size());
+        if (n > 0)
+            return at + QStringLiteral("field %1 %2")
+                            .arg(below(n))
+                            .arg(QString::fromUtf8(kTexts[below(std::size(kTexts))]));
+    }
+    if (below(4) == 0)
+        return at + QStringLiteral("key %1 %2")
+                        .arg(kControlKeys[below(std::size(kControlKeys))])
+                        .arg(int(Qt::ControlModifier));
+    return at + QStringLiteral("key %1 0").arg(kKeys[below(std::size(kKeys))]);
+}
+
+void SoakDriver::Perform(const QString& action) {
+    const QStringList words = action.split(QLatin1Char(' '));
+    if (words.size() < 2) return;
+    if (words[0] == QLatin1String("cmd")) {
+        if (QAction* a = frame_.action(words[1].toInt()); a && a->isEnabled()) a->trigger();
+        return;
+    }
+    const QList<QWidget*> windows = Windows();
+    const int w = words[0].toInt();
+    if (w < 0 || w >= windows.size()) return;
+    QWidget* window = windows[w];
+    const QString& verb = words[1];
+    auto number = [&words](int i) { return i < words.size() ? words[i].toInt() : 0; };
+    if (verb == QLatin1String("row")) {
+        ui::CUnitView* view = frame_.ActiveView();
+        if (window != &frame_ || !view) return;
+        QTableView* list = view->reportView();
+        const QModelIndex index = list->model()->index(number(2), number(3));
+        if (!index.isValid()) return;
+        list->scrollTo(index);
+        const QPoint point = list->visualRect(index).center();
+        if (number(4) == 2)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+        else
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+    } else if (verb == QLatin1String("button")) {
+        const QList<QAbstractButton*> buttons = Usable<QAbstractButton>(window);
+        // With the mouse, as a user does: the focus moves first, ending an edit elsewhere.
+        if (number(2) < buttons.size()) {
+            QAbstractButton* button = buttons[number(2)];
+            QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        }
+    } else if (verb == QLatin1String("combo")) {
+        const QList<QComboBox*> boxes = Usable<QComboBox>(window);
+        if (number(2) >= boxes.size() || boxes[number(2)]->count() == 0) return;
+        QComboBox* box = boxes[number(2)];
+        const int entry = number(3) % box->count();
+        box->setCurrentIndex(entry);
+        emit box->activated(entry);
+    } else if (verb == QLatin1String("tab")) {
+        const QList<QTabWidget*> tabs = Usable<QTabWidget>(window);
+        if (number(2) < tabs.size() && tabs[number(2)]->count() > 0)
+            tabs[number(2)]->setCurrentIndex(number(3) % tabs[number(2)]->count());
+    } else if (verb == QLatin1String("close")) {
+        if (auto* dialog = qobject_cast<QDialog*>(window))
+            dialog->reject();
+        else if (window != &frame_)
+            window->close();
+    } else if (verb == QLatin1String("field")) {
+        const QList<QLineEdit*> fields = Usable<QLineEdit>(window);
+        if (number(2) >= fields.size()) return;
+        QLineEdit* field = fields[number(2)];
+        field->setFocus();
+        field->selectAll();
+        // Each character as the key events of a keyboard that has it, accented ones included.
+        for (QChar c : words.mid(3).join(QLatin1Char(' '))) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+            QApplication::sendEvent(field, &release);
+        }
+    } else if (verb == QLatin1String("key")) {
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = focus && focus->window() == window ? focus : window;
+        QTest::keyClick(target, static_cast<Qt::Key>(number(2)), Qt::KeyboardModifiers(number(3)));
+    }
+}
+
+void SoakDriver::Check(const QString& action, bool mayWrite) {
+    if (!g_bugMessages.isEmpty())
+        Fail(QStringLiteral("Qt said: ") + g_bugMessages.join(QStringLiteral(" | ")));
+    const std::uint64_t hash = HashGame();
+    if (hash != gameHash_ && !mayWrite)
+        Fail(QStringLiteral("the game's files changed after \"%1\", which writes nothing").arg(action));
+    gameHash_ = hash;
+    for (ui::CChildFrame* child : frame_.childFrames()) {
+        const CQuorvantDoc& doc = child->document();
+        std::error_code ec;
+        if (doc.IsModified() || !doc.IsFileComplete() || !fs::is_regular_file(doc.PathName(), ec)) continue;
+        CQuorvantDoc disk;
+        if (!disk.OnOpenDocument(doc.PathName()))
+            Fail(QStringLiteral("%1 no longer reads").arg(QString::fromStdString(doc.PathName().string())));
+        if (disk.Weapons != doc.Weapons || disk.Units != doc.Units || disk.Formations != doc.Formations)
+            Fail(QStringLiteral("%1 is unmodified but its file holds other records")
+                     .arg(QString::fromStdString(doc.PathName().string())));
+    }
+}
+
+void SoakDriver::Fail(const QString& why) {
+    if (actions_.is_open()) actions_.flush();
+    std::fprintf(stderr, "soak: FAILED at action %d (seed %llu): %s\n", index_ - 1,
+                 static_cast<unsigned long long>(options_.seed), why.toLocal8Bit().constData());
+    std::fflush(stderr);
+    _exit(1);
+}
+
+} // namespace quorvant::soak
