@@ -3,6 +3,7 @@
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/messageswindow.h"
+#include "editors/ui/editorhost.h"
 #include "exchange/ui/sectiondialog.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/quorvantdoc.h"
@@ -27,6 +28,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <set>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -41,6 +43,8 @@ std::vector<fs::path> g_openable;
 fs::path g_scratch;
 int g_saved = 0;
 QStringList g_bugMessages;
+
+constexpr const char* kSeen = "soakSeen";
 
 int Below(int n) {
     return n <= 0 ? 0 : static_cast<int>(g_answers() % static_cast<std::uint64_t>(n));
@@ -240,6 +244,7 @@ void SoakDriver::Tick() {
             return;
         }
         Check(QStringLiteral("end"), unwoundWriter_);
+        UndoEverything(true);
         std::fprintf(stderr, "soak: %d actions, no failure (seed %llu)\n", index_,
                      static_cast<unsigned long long>(options_.seed));
         QApplication::exit(0);
@@ -279,6 +284,7 @@ void SoakDriver::Tick() {
         }
     }
     Check(action, wrote);
+    if (index_ % 200 == 0 && !QApplication::activeModalWidget()) UndoEverything(false);
 }
 
 QString SoakDriver::Draw() {
@@ -410,6 +416,41 @@ void SoakDriver::Perform(const QString& action) {
     }
 }
 
+// Every document undone step by step holds the records it was opened with, and redone again the
+// records it held. A document with an editor open is left alone: its editor holds changes of its own.
+void SoakDriver::UndoEverything(bool closeEditors) {
+    auto same = [](const CQuorvantDoc& doc, const Records& r) {
+        return doc.Weapons == r.Weapons && doc.Units == r.Units && doc.Formations == r.Formations;
+    };
+    for (ui::CChildFrame* child : frame_.childFrames()) {
+        if (closeEditors) child->editors()->CloseEditors();
+        if (child->editors()->AnyOpen()) continue;
+        CQuorvantDoc& doc = child->document();
+        auto first = opened_.find(child->property(kSeen).toInt());
+        if (first == opened_.end()) continue;
+        const Records now{doc.Weapons, doc.Units, doc.Formations};
+        const bool modified = doc.IsModified();
+        int steps = 0;
+        while (doc.Undo()) ++steps;
+        if (!same(doc, first->second))
+            Fail(QStringLiteral(
+                     "%1 undone to its first step (%2 steps) differs from the file it was opened from "
+                     "(weapons %3, units %4, formations %5)")
+                     .arg(QString::fromStdString(doc.GetTitle()))
+                     .arg(steps)
+                     .arg(doc.Weapons == first->second.Weapons ? "same" : "differ")
+                     .arg(doc.Units == first->second.Units ? "same" : "differ")
+                     .arg(doc.Formations == first->second.Formations ? "same" : "differ"));
+        while (steps-- > 0) doc.Redo();
+        if (!same(doc, now))
+            Fail(QStringLiteral("%1 undone and redone differs from before")
+                     .arg(QString::fromStdString(doc.GetTitle())));
+        if (doc.IsModified() != modified)
+            Fail(QStringLiteral("%1 undone and redone changed whether it is modified")
+                     .arg(QString::fromStdString(doc.GetTitle())));
+    }
+}
+
 void SoakDriver::Check(const QString& action, bool mayWrite) {
     if (!g_bugMessages.isEmpty())
         Fail(QStringLiteral("Qt said: ") + g_bugMessages.join(QStringLiteral(" | ")));
@@ -417,6 +458,18 @@ void SoakDriver::Check(const QString& action, bool mayWrite) {
     if (hash != gameHash_ && !mayWrite)
         Fail(QStringLiteral("the game's files changed after \"%1\", which writes nothing").arg(action));
     gameHash_ = hash;
+    // A window is known by a mark of its own: a closed one's address may come back for the next.
+    std::set<int> open;
+    for (ui::CChildFrame* child : frame_.childFrames()) {
+        const CQuorvantDoc& doc = child->document();
+        if (!child->property(kSeen).isValid()) {
+            child->setProperty(kSeen, ++seen_);
+            opened_[seen_] = Records{doc.Weapons, doc.Units, doc.Formations};
+        }
+        open.insert(child->property(kSeen).toInt());
+    }
+    for (auto it = opened_.begin(); it != opened_.end();)
+        it = open.count(it->first) ? std::next(it) : opened_.erase(it);
     for (ui::CChildFrame* child : frame_.childFrames()) {
         const CQuorvantDoc& doc = child->document();
         std::error_code ec;

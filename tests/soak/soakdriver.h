@@ -4,6 +4,8 @@
 // no Qt warning that means a bug, no file of the game changed but by an action that writes, and
 // every unmodified document still equal to its file.
 
+#include "obdata/records.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -11,9 +13,14 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 
 class QWidget;
+
+namespace quorvant {
+class CQuorvantDoc;
+}
 
 namespace quorvant::ui {
 class CMainFrame;
@@ -48,6 +55,7 @@ class SoakDriver : public QObject {
     QString Draw();
     void Perform(const QString& action);
     void Check(const QString& action, bool mayWrite);
+    void UndoEverything(bool closeEditors);
     [[noreturn]] void Fail(const QString& why);
     QList<QWidget*> Windows() const;
     std::uint64_t HashGame() const;
@@ -67,6 +75,14 @@ class SoakDriver : public QObject {
     bool unwoundWriter_ = false;
     // The modal window (or none) each running action started in, innermost last.
     QList<QWidget*> performing_;
+    // Each document's records as first seen, right after it was read.
+    struct Records {
+        std::vector<CWeaponRecord> Weapons;
+        std::vector<CUnitRecord> Units;
+        std::vector<CFormationRecord> Formations;
+    };
+    std::map<int, Records> opened_;
+    int seen_ = 0;
 };
 
 // The seed of action index of a run: prompts and file choosers answer from it, so a replay of any
