@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test, then
-# builds the Release configuration users run (tools/run-editor.sh, the package) and runs every test
-# again there: optimised code shows faults the sanitizer build hides.
+# Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test and a
+# minute's soak of the editor, then builds the Release configuration users run (tools/run-editor.sh,
+# the package) and runs every test again there: optimised code shows faults the sanitizer build hides.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -13,6 +13,9 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
 ctest --test-dir "$build" --output-on-failure -j2
+# A minute of random user actions on the whole editor, with a seed from the date (printed), so every
+# run walks new paths; a failure is replayed and shrunk (tools/soak.sh; longer runs by hand).
+QUORVANT_SOAK_BUILD="$build" bash tools/soak.sh "${QUORVANT_SOAK_SECONDS:-60}"
 
 release=${QUORVANT_RELEASE_BUILD:-build-rel}
 cmake -S . -B "$release" -DCMAKE_BUILD_TYPE=Release > /dev/null
