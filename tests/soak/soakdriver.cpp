@@ -4,11 +4,13 @@
 #include "app/ui/mainframe.h"
 #include "app/ui/messageswindow.h"
 #include "editors/ui/editorhost.h"
+#include "exchange/ui/recordtransfer.h"
 #include "exchange/ui/sectiondialog.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
+#include "views/ui/recordsortproxy.h"
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
 
@@ -18,9 +20,11 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -28,6 +32,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <unistd.h>
 
@@ -309,6 +314,20 @@ QString SoakDriver::Draw() {
             if (!commands.isEmpty())
                 return QStringLiteral("cmd %1").arg(commands[below(int(commands.size()))]);
         }
+        if (kind < 42 && !frame_.childFrames().empty()) {
+            const int documents = int(frame_.childFrames().size());
+            const int from = below(documents), to = below(documents);
+            const int fromRows =
+                frame_.childFrames()[std::size_t(from)]->view()->reportView()->model()->rowCount();
+            const int toRows =
+                frame_.childFrames()[std::size_t(to)]->view()->reportView()->model()->rowCount();
+            if (fromRows > 0 && toRows > 0)
+                return QStringLiteral("drag %1 %2 %3 %4")
+                    .arg(from)
+                    .arg(below(fromRows))
+                    .arg(to)
+                    .arg(below(toRows));
+        }
         if (kind < 65) {
             if (ui::CUnitView* view = frame_.ActiveView()) {
                 const int rows = view->reportView()->model()->rowCount();
@@ -353,6 +372,10 @@ void SoakDriver::Perform(const QString& action) {
     if (words.size() < 2) return;
     if (words[0] == QLatin1String("cmd")) {
         if (QAction* a = frame_.action(words[1].toInt()); a && a->isEnabled()) a->trigger();
+        return;
+    }
+    if (words[0] == QLatin1String("drag")) {
+        Drag(words.value(1).toInt(), words.value(2).toInt(), words.value(3).toInt(), words.value(4).toInt());
         return;
     }
     const QList<QWidget*> windows = Windows();
@@ -449,6 +472,38 @@ void SoakDriver::UndoEverything(bool closeEditors) {
             Fail(QStringLiteral("%1 undone and redone changed whether it is modified")
                      .arg(QString::fromStdString(doc.GetTitle())));
     }
+}
+
+// A record dragged from a row of one document's list onto a row of another's (or its own), with the
+// events the platform delivers to the list it goes over.
+void SoakDriver::Drag(int from, int fromRow, int to, int toRow) {
+    const std::vector<ui::CChildFrame*>& children = frame_.childFrames();
+    if (QApplication::activeModalWidget() || from < 0 || to < 0 || from >= int(children.size()) ||
+        to >= int(children.size()))
+        return;
+    ui::CUnitView* source = children[std::size_t(from)]->view();
+    ui::RecordTransfer* transfer = ui::RecordTransfer::Of(source);
+    ui::RecordSortProxy* rows = source->shownRows(source->CurrentKind());
+    if (!transfer || !rows || !transfer->ShownKind() || fromRow >= rows->rowCount()) return;
+    std::unique_ptr<QMimeData> data(
+        transfer->DragMimeForSlot(*transfer->ShownKind(), rows->sourceRow(fromRow) + 1));
+    if (!data) return;
+    QTableView* list = children[std::size_t(to)]->view()->reportView();
+    const QModelIndex index = list->model()->index(toRow, 0);
+    if (!index.isValid()) return;
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    if (!move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(list->viewport(), &leave);
+        return;
+    }
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
 }
 
 void SoakDriver::Check(const QString& action, bool mayWrite) {

@@ -56,6 +56,7 @@ class SoakDriver : public QObject {
     void Perform(const QString& action);
     void Check(const QString& action, bool mayWrite);
     void UndoEverything(bool closeEditors);
+    void Drag(int from, int fromRow, int to, int toRow);
     [[noreturn]] void Fail(const QString& why);
     QList<QWidget*> Windows() const;
     std::uint64_t HashGame() const;
