@@ -98,6 +98,13 @@ bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string
     }
     // A file that already holds these bytes is left alone, so its time stamp does not claim a change.
     if (!FileHolds(path, image) && !WriteFileAtomically(path, image, error)) return false;
+    // The records now show what the file reads back as, not a value its layout cannot keep (another
+    // nation in a one-nation BW2 or BW3 file, a field of a slot without a name).
+    CQuorvantDoc written;
+    ReadOBImage(written, image, nullptr);
+    Weapons = std::move(written.Weapons);
+    Units = std::move(written.Units);
+    Formations = std::move(written.Formations);
     fileSize_ = image.size();
     fileComplete_ = true;
     original_ = std::move(image);

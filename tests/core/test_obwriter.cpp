@@ -204,6 +204,24 @@ TEST(OBSave, SavesAtomicallyAndMarksTheDocumentUnmodified) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
+// Found by the soak: a saved BW2 or BW3 document showed nations its one-nation file cannot hold.
+TEST(OBSave, ASavedDocumentHoldsWhatItsFileReadsBackAs) {
+    TempFolder folder;
+    fs::path file = folder.path() / "MOB31";
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(file, NoisyImage(44500, kBW2, 3), error)) << error;
+    CQuorvantDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(file));
+    doc.Units[0].Nationality = static_cast<std::uint8_t>(doc.FileNation + 1);
+    doc.Formations[4].Country = static_cast<std::uint8_t>(doc.FileNation + 2);
+    doc.SetModifiedFlag(true);
+    ASSERT_TRUE(doc.OnSaveDocument(file, error)) << error;
+    CQuorvantDoc back;
+    ASSERT_TRUE(back.OnOpenDocument(file));
+    EXPECT_EQ(back.Units, doc.Units);
+    EXPECT_EQ(back.Formations, doc.Formations);
+}
+
 TEST(OBSave, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     TempFolder folder;
     CQuorvantDoc doc(kBW1);

@@ -140,6 +140,21 @@ const char* const kTexts[] = {"12",
                               "65535",
                               " 3 "};
 
+// Where two documents' records first differ: "units slot 12", for a failure's report.
+QString FirstDifference(const CQuorvantDoc& a, const CQuorvantDoc& b) {
+    auto first = [](const auto& x, const auto& y, const char* table) -> QString {
+        if (x.size() != y.size())
+            return QStringLiteral("%1: %2 against %3 records").arg(table).arg(x.size()).arg(y.size());
+        for (std::size_t i = 0; i < x.size(); ++i)
+            if (!(x[i] == y[i])) return QStringLiteral("%1 slot %2").arg(table).arg(i);
+        return QString();
+    };
+    for (const QString& where : {first(a.Weapons, b.Weapons, "weapons"), first(a.Units, b.Units, "units"),
+                                 first(a.Formations, b.Formations, "formations")})
+        if (!where.isEmpty()) return where;
+    return QStringLiteral("none");
+}
+
 } // namespace
 
 std::uint64_t ActionSeed(std::uint64_t seed, int index) {
@@ -533,8 +548,8 @@ void SoakDriver::Check(const QString& action, bool mayWrite) {
         if (!disk.OnOpenDocument(doc.PathName()))
             Fail(QStringLiteral("%1 no longer reads").arg(QString::fromStdString(doc.PathName().string())));
         if (disk.Weapons != doc.Weapons || disk.Units != doc.Units || disk.Formations != doc.Formations)
-            Fail(QStringLiteral("%1 is unmodified but its file holds other records")
-                     .arg(QString::fromStdString(doc.PathName().string())));
+            Fail(QStringLiteral("%1 is unmodified but its file holds other records (%2)")
+                     .arg(QString::fromStdString(doc.PathName().string()), FirstDifference(doc, disk)));
     }
 }
 
