@@ -24,7 +24,9 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 echo "soak: seed $seed, $seconds seconds"
 mkdir -p "$out"
 actions="$out/actions-$seed.txt"
-if "$soak" --seconds "$seconds" --seed "$seed" --actions "$actions" 2> "$out/run-$seed.log"; then
+# A run that stops answering (a window the driver cannot act in) counts as a failure too.
+if timeout --kill-after=10 $(( seconds + 300 )) "$soak" --seconds "$seconds" --seed "$seed" \
+     --actions "$actions" 2> "$out/run-$seed.log"; then
   grep '^soak:' "$out/run-$seed.log" || true
   rm -f "$actions" "$out/run-$seed.log"
   rmdir "$out" 2> /dev/null || true

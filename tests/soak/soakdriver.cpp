@@ -245,7 +245,8 @@ std::uint64_t SoakDriver::HashGame() const {
 void SoakDriver::Tick() {
     // Inside an action, a tick runs only in the event loop of a window that action opened: a user
     // cannot act while the program pumps events without user input (a file loading, say).
-    if (!performing_.empty() && QApplication::activeModalWidget() == performing_.back()) {
+    if (!performing_.empty() && QApplication::activeModalWidget() == performing_.back() &&
+        !QApplication::activePopupWidget()) {
         QTimer::singleShot(5, this, &SoakDriver::Tick);
         return;
     }
@@ -255,6 +256,11 @@ void SoakDriver::Tick() {
         ++finishing_;
         // Closing the game manager ends an edit in it, which may write as leaving the field does.
         unwoundWriter_ = unwoundWriter_ || GameManagerOpen();
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+            QTimer::singleShot(0, this, &SoakDriver::Tick);
+            return;
+        }
         if (QWidget* modal = QApplication::activeModalWidget()) {
             if (auto* dialog = qobject_cast<QDialog*>(modal))
                 dialog->reject();
@@ -311,6 +317,9 @@ QString SoakDriver::Draw() {
     auto below = [this](int n) {
         return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<std::uint64_t>(n));
     };
+    // An open menu takes every key and click until one of its entries is chosen or it is closed.
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+        return QStringLiteral("popup %1").arg(below(3) == 0 ? -1 : below(int(menu->actions().size())));
     const QList<QWidget*> windows = Windows();
     const int w = windows.size() > 1 && below(3) == 0 ? 1 + below(int(windows.size()) - 1) : 0;
     QWidget* window = windows[w];
@@ -387,6 +396,19 @@ void SoakDriver::Perform(const QString& action) {
     if (words.size() < 2) return;
     if (words[0] == QLatin1String("cmd")) {
         if (QAction* a = frame_.action(words[1].toInt()); a && a->isEnabled()) a->trigger();
+        return;
+    }
+    if (words[0] == QLatin1String("popup")) {
+        QWidget* popup = QApplication::activePopupWidget();
+        auto* menu = qobject_cast<QMenu*>(popup);
+        const int entry = words[1].toInt();
+        if (menu && entry >= 0 && entry < menu->actions().size() && menu->actions()[entry]->isEnabled() &&
+            !menu->actions()[entry]->isSeparator()) {
+            menu->setActiveAction(menu->actions()[entry]);
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else if (popup) {
+            QTest::keyClick(popup, Qt::Key_Escape);
+        }
         return;
     }
     if (words[0] == QLatin1String("drag")) {
