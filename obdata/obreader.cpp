@@ -170,11 +170,12 @@ int DetectGeneration(const std::vector<std::uint8_t>& bytes) {
     return allZero ? kBW2 : kBW3;
 }
 
-void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, LoadProgress* progress) {
+void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, LoadProgress* progress,
+                 int generation) {
     const Image image = Visible(bytes);
     ProgressSteps steps(progress);
 
-    doc.Generation = DetectGeneration(bytes);
+    doc.Generation = generation >= 0 ? generation : DetectGeneration(bytes);
     doc.BuildLists();
 
     steps.text("Loading Weapons", 2);
@@ -196,9 +197,8 @@ void ReadOBImage(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes, Load
     doc.FormationNameList.clear();
     ReadNames(image, layout::kFormationNames, layout::kFormationNamesEnd, doc.Formations,
               &doc.FormationNameList);
-    const int generation = doc.Generation;
     ReadColumns(image, doc.Formations, doc, steps,
-                [generation](auto& v) { layout::VisitFormationColumns(v, generation); });
+                [&doc](auto& v) { layout::VisitFormationColumns(v, doc.Generation); });
 }
 
 void ReadOBNames(CQuorvantDoc& doc, const std::vector<std::uint8_t>& bytes) {

@@ -133,7 +133,13 @@ class CQuorvantDoc {
     std::string ComputeTitle(const std::string& proposed) const;
     template <class Fn> void WithTable(int table, Fn fn);
     bool LiveEditsPending() const;
-    void PushStep(HistoryStep step);
+    // False when the step changes nothing the file can hold.
+    bool PushStep(HistoryStep step);
+    // The step's records become what the file would read back as, so no step holds a value its
+    // layout cannot keep (another nation in a one-nation file, a field of a slot without a name).
+    void KeepWhatTheFileHolds(HistoryStep& step);
+    // The name list's entry for the slot follows its record.
+    void SyncNameList(int table, int slot);
     void ApplyStep(const HistoryStep& step, bool forward);
     void UpdateModified();
     // After a step of an editor closing: a save made while it held changes wrote a state that no

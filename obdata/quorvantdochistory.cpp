@@ -2,7 +2,11 @@
 
 #include "obdata/quorvantdoc.h"
 
+#include "obdata/obreader.h"
+#include "obdata/obwriter.h"
+
 #include <algorithm>
+#include <type_traits>
 
 namespace quorvant {
 namespace {
@@ -102,10 +106,62 @@ void CQuorvantDoc::ForgetLiveSave() {
     history_.MarkSavedUnreachable();
 }
 
-void CQuorvantDoc::PushStep(HistoryStep step) {
+void CQuorvantDoc::KeepWhatTheFileHolds(HistoryStep& step) {
+    if (step.changes.empty()) return;
+    CQuorvantDoc file;
+    ReadOBImage(file, BuildOBImage(*this), nullptr, Generation);
+    SlotsByTable kept;
+    for (RecordChange& change : step.changes) {
+        if (change.snapshot) continue;
+        WithTable(change.table, [&](auto& records, auto& snapshot, auto& committed) {
+            file.WithTable(change.table, [&](auto& readBack, auto&, auto&) {
+                using Rec = typename std::decay_t<decltype(records)>::value_type;
+                if constexpr (std::is_same_v<std::decay_t<decltype(readBack)>, std::vector<Rec>>) {
+                    const auto s = static_cast<std::size_t>(change.slot);
+                    const Rec* after = std::get_if<Rec>(&change.after);
+                    if (!after || s >= readBack.size() || s >= records.size() || *after == readBack[s])
+                        return;
+                    const Rec value = readBack[s];
+                    if (s < snapshot.size() && snapshot[s] == *after) snapshot[s] = value;
+                    for (RecordChange& twin : step.changes)
+                        if (twin.snapshot && twin.table == change.table && twin.slot == change.slot)
+                            twin.after = value;
+                    records[s] = value;
+                    if (s < committed.size()) committed[s] = value;
+                    change.after = value;
+                    kept[static_cast<std::size_t>(change.table)].push_back(change.slot);
+                }
+            });
+        });
+        SyncNameList(change.table, change.slot);
+    }
+    step.changes.erase(std::remove_if(step.changes.begin(), step.changes.end(),
+                                      [](const RecordChange& c) { return c.before == c.after; }),
+                       step.changes.end());
+    for (int table = kViewWeapons; table <= kViewFormations; ++table)
+        if (!kept[static_cast<std::size_t>(table)].empty())
+            for (DocObserver* o : std::vector<DocObserver*>(observers_))
+                o->onRecordsChanged(table, kept[static_cast<std::size_t>(table)]);
+}
+
+void CQuorvantDoc::SyncNameList(int table, int slot) {
+    const auto s = static_cast<std::size_t>(slot);
+    if (table == kViewUnits && s < UnitNameList.size() && s < Units.size())
+        UnitNameList[s] = Units[s].Name.str();
+    if (table == kViewFormations && s < FormationNameList.size() && s < Formations.size())
+        FormationNameList[s] = Formations[s].Name.str();
+}
+
+bool CQuorvantDoc::PushStep(HistoryStep step) {
+    KeepWhatTheFileHolds(step);
+    if (step.changes.empty()) {
+        UpdateModified();
+        return false;
+    }
     history_.Push(std::move(step));
     UpdateModified();
     for (DocObserver* o : std::vector<DocObserver*>(observers_)) o->onHistoryChanged();
+    return true;
 }
 
 bool CQuorvantDoc::RecordStep(const std::string& name, const SlotsByTable& slots) {
@@ -122,9 +178,7 @@ bool CQuorvantDoc::RecordStep(const std::string& name, const SlotsByTable& slots
             }
         });
     }
-    if (step.changes.empty()) return false;
-    PushStep(std::move(step));
-    return true;
+    return PushStep(std::move(step));
 }
 
 bool CQuorvantDoc::CommitEdit(int table) {
@@ -142,8 +196,7 @@ bool CQuorvantDoc::CommitEdit(int table) {
         return false;
     }
     step.name = EditStepName(table, step.changes);
-    PushStep(std::move(step));
-    return true;
+    return PushStep(std::move(step));
 }
 
 void CQuorvantDoc::RevertEdit(int table) {
@@ -155,10 +208,7 @@ void CQuorvantDoc::RevertEdit(int table) {
     });
     ForgetLiveSave();
     pending_ = LiveEditsPending();
-    if (step.changes.empty())
-        UpdateModified();
-    else
-        PushStep(std::move(step));
+    PushStep(std::move(step));
 }
 
 void CQuorvantDoc::ApplyStep(const HistoryStep& step, bool forward) {
@@ -175,12 +225,7 @@ void CQuorvantDoc::ApplyStep(const HistoryStep& step, bool forward) {
             if (s < committed.size()) committed[s] = *value;
             shown[static_cast<std::size_t>(change.table)].push_back(change.slot);
         });
-        if (change.snapshot) return;
-        const auto s = static_cast<std::size_t>(change.slot);
-        if (change.table == kViewUnits && s < UnitNameList.size() && s < Units.size())
-            UnitNameList[s] = Units[s].Name.str();
-        if (change.table == kViewFormations && s < FormationNameList.size() && s < Formations.size())
-            FormationNameList[s] = Formations[s].Name.str();
+        if (!change.snapshot) SyncNameList(change.table, change.slot);
     };
     if (forward)
         std::for_each(step.changes.begin(), step.changes.end(), apply);

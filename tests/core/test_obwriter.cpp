@@ -222,6 +222,29 @@ TEST(OBSave, ASavedDocumentHoldsWhatItsFileReadsBackAs) {
     EXPECT_EQ(back.Formations, doc.Formations);
 }
 
+// Found by the soak: undone and redone past a save, a document showed the nation again that its
+// file could not keep, while it claimed to be unmodified.
+TEST(OBSave, ValuesTheFileCannotKeepNeverEnterTheHistory) {
+    TempFolder folder;
+    fs::path file = folder.path() / "MOB09";
+    std::string error;
+    ASSERT_TRUE(WriteFileAtomically(file, NoisyImage(44500, kBW2, 5), error)) << error;
+    CQuorvantDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(file));
+    doc.Units[3].Nationality = static_cast<std::uint8_t>(doc.FileNation + 1);
+    EXPECT_FALSE(doc.RecordStep("Edit Unit 3", {{{}, {3}, {}}})) << "a change the file cannot hold is none";
+    doc.Units[3].Nationality = static_cast<std::uint8_t>(doc.FileNation + 1);
+    doc.Units[3].Cost = static_cast<std::uint8_t>(doc.Units[3].Cost + 1);
+    ASSERT_TRUE(doc.RecordStep("Edit Unit 3", {{{}, {3}, {}}}));
+    EXPECT_EQ(doc.Units[3].Nationality, doc.FileNation);
+    ASSERT_TRUE(doc.OnSaveDocument(file, error)) << error;
+    const std::vector<CUnitRecord> saved = doc.Units;
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(doc.Units, saved);
+    EXPECT_FALSE(doc.IsModified());
+}
+
 TEST(OBSave, AFailedSaveLeavesTheOldFileAndSaysWhy) {
     TempFolder folder;
     CQuorvantDoc doc(kBW1);

@@ -107,7 +107,7 @@ TEST(RecordPaste, UnitBringsItsFourWeaponsIntoAnotherDocument) {
     target->Weapons[20] = source->Weapons[20];  // found in its own slot
     target->Weapons[140] = source->Weapons[21]; // found elsewhere
     target->Weapons[77] = CWeaponRecord{};      // the one free slot
-    target->Units[1].Nationality = 12;
+    target->FileNation = target->Units[1].Nationality = 12;
     target->Units[5].Name.assignPadded("Sherman");
     target->TakeSnapshots();
 
@@ -139,7 +139,7 @@ TEST(RecordPaste, UnitBringsItsFourWeaponsIntoAnotherDocument) {
 
 TEST(RecordPaste, UnitOnSlot1KeepsTheDocumentsNationAndTheReportSaysSo) {
     auto doc = EmptyDoc(kBW3);
-    doc->Units[1].Nationality = 31;
+    doc->FileNation = doc->Units[1].Nationality = 31;
     CUnitRecord unit = DistinctUnit("Leopard");
     unit.Nationality = 5;
     auto report = PasteBlock(*doc, TransferKind::Units, 1, EncodeUnitBlock(unit, {}));
