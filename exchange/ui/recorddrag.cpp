@@ -2,13 +2,13 @@
 
 #include "exchange/ui/recordtransfer.h"
 #include "obdata/quorvantdoc.h"
+#include "platform/ui/dragservice.h"
 #include "views/ui/recordtablemodel.h"
 #include "views/ui/unitview.h"
 
 #include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QApplication>
-#include <QDrag>
 #include <QDropEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -183,11 +183,13 @@ void RecordDrag::StartDrag(QAbstractItemView* list, int row) {
         return;
     QMimeData* data = transfer_->DragMimeForSlot(*kind, row + 1);
     if (!data) return;
-    auto* drag = new QDrag(list->viewport());
-    drag->setMimeData(data);
-    drag->setPixmap(RowImage(view_->model(view_->CurrentKind()), row, list->font(), list->palette()));
-    drag->setHotSpot(kHotSpot);
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    DragRequest request;
+    request.source = list->viewport();
+    request.data = data;
+    request.preferred = Qt::CopyAction;
+    request.pixmap = RowImage(view_->model(view_->CurrentKind()), row, list->font(), list->palette());
+    request.hotSpot = kHotSpot;
+    RunDrag(request);
 }
 
 } // namespace quorvant::ui

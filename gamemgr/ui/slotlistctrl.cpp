@@ -2,9 +2,9 @@
 
 #include "gamemgr/gamemode.h"
 #include "gamemgr/slotdragpayload.h"
+#include "platform/ui/dragservice.h"
 
 #include <QApplication>
-#include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -51,9 +51,10 @@ void RunDrag(QWidget* widget, SlotDragShared* shared, const QString& format, con
     auto* data = new QMimeData;
     data->setData(format, block);
     if (shared && !shared->source.isEmpty()) data->setData(kSourceFormat, shared->source);
-    auto* drag = new QDrag(widget);
-    drag->setMimeData(data);
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    DragRequest request;
+    request.source = widget;
+    request.data = data;
+    RunDrag(request);
 }
 
 // The drop's rewritten block under its format, or nothing when the payload is no text.

@@ -6,8 +6,10 @@
 #include "editors/ui/editorhost.h"
 #include "exchange/ui/recordtransfer.h"
 #include "exchange/ui/sectiondialog.h"
+#include "gamemgr/gamemode.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/quorvantdoc.h"
+#include "platform/ui/dragservice.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
 #include "views/ui/recordsortproxy.h"
@@ -15,16 +17,20 @@
 #include "workspace/commandids.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -48,6 +54,9 @@ std::vector<fs::path> g_openable;
 fs::path g_scratch;
 int g_saved = 0;
 QStringList g_bugMessages;
+// Drags started, and those a window took, for the run's summary.
+int g_drags = 0;
+int g_drops = 0;
 
 constexpr const char* kSeen = "soakSeen";
 
@@ -114,6 +123,72 @@ template <class W> QList<W*> Usable(QWidget* window) {
     for (W* w : window->findChildren<W*>())
         if (w->isVisible() && w->isEnabled() && w->window() == window) usable.push_back(w);
     return usable;
+}
+
+// Where a list row is, or the middle of any other widget.
+QPoint RowPoint(QWidget* widget, int row) {
+    auto* list = qobject_cast<QAbstractItemView*>(widget->parentWidget());
+    if (!list || list->viewport() != widget || !list->model() || list->model()->rowCount() == 0)
+        return widget->rect().center();
+    // Mostly a row that holds something: a game's few saved slots among its many empty ones.
+    const QAbstractItemModel& model = *list->model();
+    std::vector<int> held;
+    for (int r = 0; r < model.rowCount(); ++r) {
+        const QString text = model.index(r, 0).data().toString();
+        if (!text.isEmpty() && text != QLatin1String(kEmptySlotText)) held.push_back(r);
+    }
+    const QModelIndex index = model.index(
+        row % 4 && !held.empty() ? held[std::size_t(row) % held.size()] : row % model.rowCount(), 0);
+    list->scrollTo(index);
+    return list->visualRect(index).center();
+}
+
+// Where a drag lets go, as a user's hand would: on any visible widget of any window that takes
+// drops, at one of its rows, Ctrl held now and then; or back out again, or nowhere at all.
+Qt::DropAction DropSomewhere(const ui::DragRequest& request) {
+    std::unique_ptr<QMimeData> data(request.data);
+    ++g_drags;
+    // Mostly within the window it started from, and mostly not into a field that takes any text.
+    const bool sameWindow = Below(2) == 0;
+    const bool anyField = Below(4) == 0;
+    QList<QWidget*> targets;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && (!sameWindow || top == request.source->window()))
+            for (QWidget* w : top->findChildren<QWidget*>()) {
+                auto* field = qobject_cast<QLineEdit*>(w);
+                if (w->isVisible() && w->isEnabled() && w->acceptDrops() &&
+                    (anyField || !field || field->isReadOnly()))
+                    targets.push_back(w);
+            }
+    if (targets.isEmpty() || Below(8) == 0) return Qt::IgnoreAction;
+    QWidget* target = targets[Below(int(targets.size()))];
+    const QPoint at = RowPoint(target, Below(1000));
+    const Qt::KeyboardModifiers keys = Below(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+    QDragEnterEvent enter(at, request.actions, data.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return Qt::IgnoreAction;
+    QDragMoveEvent move(at, request.actions, data.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted() || Below(8) == 0) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target, &leave);
+        return Qt::IgnoreAction;
+    }
+    QDropEvent drop(at, request.actions, data.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(target, &drop);
+    if (!drop.isAccepted()) return Qt::IgnoreAction;
+    ++g_drops;
+    return drop.dropAction();
+}
+
+// What a drag can start from: the lists, and the read-only fields that carry a slot.
+QList<QWidget*> DragSources(QWidget* window) {
+    QList<QWidget*> sources;
+    for (QAbstractItemView* list : Usable<QAbstractItemView>(window))
+        if (!qobject_cast<QHeaderView*>(list)) sources.push_back(list->viewport());
+    for (QLineEdit* field : Usable<QLineEdit>(window))
+        if (field->isReadOnly()) sources.push_back(field);
+    return sources;
 }
 
 const int kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_Left,    Qt::Key_Right,  Qt::Key_PageUp,
@@ -197,6 +272,7 @@ SoakDriver::SoakDriver(ui::CMainFrame& frame, const fs::path& game, const fs::pa
     ui::PromptService::install(&g_prompts);
     ui::FileChooser::install(&g_files);
     ui::SectionChooser::install(&g_sections);
+    ui::SetDragRunner(DropSomewhere);
     if (!options_.actionsOut.empty()) actions_.open(options_.actionsOut);
 }
 
@@ -271,8 +347,8 @@ void SoakDriver::Tick() {
         }
         Check(QStringLiteral("end"), unwoundWriter_);
         UndoEverything(true);
-        std::fprintf(stderr, "soak: %d actions, no failure (seed %llu)\n", index_,
-                     static_cast<unsigned long long>(options_.seed));
+        std::fprintf(stderr, "soak: %d actions, %d drags started and %d dropped, no failure (seed %llu)\n",
+                     index_, g_drags, g_drops, static_cast<unsigned long long>(options_.seed));
         QApplication::exit(0);
         return;
     }
@@ -352,6 +428,10 @@ QString SoakDriver::Draw() {
                     .arg(to)
                     .arg(below(toRows));
         }
+        if (kind < 50) {
+            const int n = int(DragSources(window).size());
+            if (n > 0) return at + QStringLiteral("pressdrag %1 %2").arg(below(n)).arg(below(1000));
+        }
         if (kind < 65) {
             if (ui::CUnitView* view = frame_.ActiveView()) {
                 const int rows = view->reportView()->model()->rowCount();
@@ -375,6 +455,10 @@ QString SoakDriver::Draw() {
             if (n > 0) return at + QStringLiteral("tab %1 %2").arg(below(n)).arg(below(4));
         } else if (kind < 66) {
             return at + QStringLiteral("close");
+        } else if (kind < (qobject_cast<ui::CGameManagerDlg*>(window) ? 90 : 76)) {
+            // The game manager's operations are mostly drags between its lists and boxes.
+            const int n = int(DragSources(window).size());
+            if (n > 0) return at + QStringLiteral("pressdrag %1 %2").arg(below(n)).arg(below(1000));
         }
     }
     if (below(4) == 0) {
@@ -433,6 +517,19 @@ void SoakDriver::Perform(const QString& action) {
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
         else
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+    } else if (verb == QLatin1String("pressdrag")) {
+        // Pressed on a row and moved far enough to start a drag; the drag itself is DropSomewhere's.
+        const QList<QWidget*> sources = DragSources(window);
+        if (number(2) >= sources.size()) return;
+        QPointer<QWidget> source = sources[number(2)];
+        const QPoint from = RowPoint(source, number(3));
+        const QPoint to = from + QPoint(QApplication::startDragDistance() + 4, 2);
+        QTest::mousePress(source, Qt::LeftButton, {}, from);
+        if (!source) return;
+        QMouseEvent move(QEvent::MouseMove, to, source->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(source, &move);
+        if (source) QTest::mouseRelease(source, Qt::LeftButton, {}, to);
     } else if (verb == QLatin1String("button")) {
         const QList<QAbstractButton*> buttons = Usable<QAbstractButton>(window);
         // With the mouse, as a user does: the focus moves first, ending an edit elsewhere.
