@@ -182,6 +182,9 @@ void CLbmCrossRefDlg::Open() {
 bool CLbmCrossRefDlg::Scan() {
     const std::filesystem::path gameFolder = settings_.InstallFolder(generation_);
     const PicFamily family = FamilyOf(generation_, modern_);
+    // Only BW3 has two families of pictures.
+    modernButton_->setEnabled(generation_ == kBW3);
+    wwiiButton_->setEnabled(generation_ == kBW3);
     number_ = 1;
     slot_.drop();
     for (QComboBox* combo : {nations_, available_, unavailable_}) combo->clear();

@@ -223,6 +223,10 @@ TEST_F(PicturesTest, CrossReferenceFamiliesOfBw3ListTheirOwnPicturesAndFiles) {
     EXPECT_EQ(dialog.family(), PicFamily::BW3WWII);
     EXPECT_EQ(dialog.pictureCount(), 1);
     EXPECT_EQ(Number(&dialog), "70");
+    Find<QRadioButton>(&dialog, 1352)->click();
+    EXPECT_FALSE(Find<QRadioButton>(&dialog, 1354)->isEnabled() ||
+                 Find<QRadioButton>(&dialog, 1355)->isEnabled())
+        << "only BW3 has two families";
     dialog.reject();
 }
 
