@@ -111,6 +111,11 @@ bool Multiplies(ColumnValue value) {
 FieldChangePlan::FieldChangePlan(const CQuorvantDoc& doc, int table, const std::vector<int>& slots,
                                  const FieldChangeRequest& request)
     : table_(table), column_(request.column) {
+    std::vector<int> named;
+    for (int slot : slots)
+        if (RowHasCells(doc, table, slot - 1) && std::find(named.begin(), named.end(), slot) == named.end())
+            named.push_back(slot);
+    records_ = static_cast<int>(named.size());
     const std::vector<ColumnSpec>& columns = ColumnSet(table, doc.Generation);
     auto columnAt = [&](int index) -> const ColumnSpec* {
         return index >= 0 && index < static_cast<int>(columns.size())
@@ -137,10 +142,6 @@ FieldChangePlan::FieldChangePlan(const CQuorvantDoc& doc, int table, const std::
         error_ = heading_ + " cannot be changed";
         return;
     }
-    std::vector<int> named;
-    for (int slot : slots)
-        if (RowHasCells(doc, table, slot - 1) && std::find(named.begin(), named.end(), slot) == named.end())
-            named.push_back(slot);
     changed_ = Scratch(doc);
     CQuorvantDoc& scratch = *changed_;
 

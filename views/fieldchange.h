@@ -49,6 +49,8 @@ class FieldChangePlan {
     // not change this way); empty when it can.
     const std::string& error() const { return error_; }
     const std::vector<ChangedRow>& rows() const { return rows_; }
+    // The named records among the slots given, whether or not the change can be made.
+    int recordCount() const { return records_; }
     int changedCount() const;
     int clampedCount() const;
     // "Change Cost of 23 Units", counting the records that change.
@@ -61,6 +63,7 @@ class FieldChangePlan {
   private:
     int table_ = 0;
     int column_ = -1;
+    int records_ = 0;
     std::string heading_;
     std::string error_;
     std::vector<ChangedRow> rows_;

@@ -186,8 +186,7 @@ class Parser {
         const std::size_t open = take().position;
         std::optional<int> inner = Or();
         if (!inner) return inner;
-        if (peek().kind != Token::Close)
-            return Fail("the \"(\" at character " + std::to_string(open + 1) + " is not closed");
+        if (peek().kind != Token::Close) return Fail("the \"(\" is not closed", open);
         take();
         return inner;
     }

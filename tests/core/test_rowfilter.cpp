@@ -100,7 +100,7 @@ TEST(RowFilter, AWrongExpressionSaysWhyAndWhere) {
         {"Cost 5", "expected = != < <= > >= or ~ after \"Cost\", not \"5\"", 5},
         {"Cost >", "expected a value after \">\", not the end", 6},
         {"Cost > 5 and", "expected a field name, not the end", 12},
-        {"(Cost > 5", "the \"(\" at character 1 is not closed", 9},
+        {"(Cost > 5 or (Cost < 2)", "the \"(\" is not closed", 0},
         {"Cost > 5)", "expected \"and\", \"or\" or the end, not \")\"", 8},
         {"Name = \"Tiger", "the quoted text has no closing quote", 7},
         {"Cost ! 5", "\"!\" stands only in \"!=\"", 5},
