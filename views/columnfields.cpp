@@ -53,7 +53,12 @@ int ElementOf(const ColumnSpec& column) {
 std::string ExportName(const ColumnSpec& column) {
     if (column.field.name.empty() || column.field.value == ColumnValue::Mark) return {};
     std::string name(column.field.name);
-    if (column.field.element >= 0) name += "[" + std::to_string(column.field.element) + "]";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on a chain of string additions.
+    if (column.field.element >= 0) {
+        name += '[';
+        name += std::to_string(column.field.element);
+        name += ']';
+    }
     return name;
 }
 

@@ -165,20 +165,19 @@ void CUnitView::onDocumentUpdate(int hint) {
 }
 
 void CUnitView::onRecordsChanged(int table, const std::vector<int>& changedSlots) {
-    // Past a few dozen rows one reset is cheaper than a signal per row.
+    // Past a few dozen rows one signal over the rows between is cheaper than a signal per row, and
+    // than a reset, which would lay the whole list out again.
     constexpr std::size_t kRowsOneByOne = 32;
     RecordTableModel* changed = model(table);
     if (!changed || changedSlots.empty()) return;
     int* row = RowOf(table);
     if (changedSlots.front() >= 1) *row = changedSlots.front() - 1;
     if (changedSlots.size() > kRowsOneByOne) {
-        if (table == currentKind_)
-            Rebuild(table);
-        else
-            changed->rebuild();
-        return;
+        const auto [first, last] = std::minmax_element(changedSlots.begin(), changedSlots.end());
+        changed->refreshRows(*first - 1, *last - 1);
+    } else {
+        for (int slot : changedSlots) changed->refreshRow(slot - 1);
     }
-    for (int slot : changedSlots) changed->refreshRow(slot - 1);
     if (table != currentKind_) return;
     if (!reportStyle_) FitListGrid();
     SelectRow(*row);
@@ -204,12 +203,20 @@ void CUnitView::SelectRows(const std::vector<int>& rows) {
     RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
     QItemSelection selection;
     QModelIndex first;
+    std::vector<int> shownRows;
     for (int row : rows) {
         const int shown = proxy->proxyRow(row);
         if (shown < 0) continue;
-        const QModelIndex index = proxy->index(shown, 0);
-        if (!first.isValid()) first = index;
-        selection.select(index, index);
+        if (!first.isValid()) first = proxy->index(shown, 0);
+        shownRows.push_back(shown);
+    }
+    // One range for each run of rows next to each other on screen.
+    std::sort(shownRows.begin(), shownRows.end());
+    for (std::size_t i = 0; i < shownRows.size();) {
+        std::size_t end = i + 1;
+        while (end < shownRows.size() && shownRows[end] == shownRows[end - 1] + 1) ++end;
+        selection.select(proxy->index(shownRows[i], 0), proxy->index(shownRows[end - 1], 0));
+        i = end;
     }
     QItemSelectionModel* model = report_->selectionModel();
     if (!first.isValid()) {
