@@ -170,10 +170,20 @@ class Parser {
     std::optional<int> Or() { return Joined("or", Node::Or, &Parser::And); }
     std::optional<int> And() { return Joined("and", Node::And, &Parser::Not); }
 
+    // Each not and each parenthesis is a level of the parser's own calls; text pasted into the box
+    // must not run them out of stack.
+    bool TooDeep() {
+        if (++depth_ <= kDeepest) return false;
+        Fail("the expression nests more than " + std::to_string(kDeepest) + " levels deep");
+        return true;
+    }
+
     std::optional<int> Not() {
         if (!IsKeyword(peek(), "not")) return Primary();
         take();
+        if (TooDeep()) return std::nullopt;
         std::optional<int> operand = Not();
+        --depth_;
         if (!operand) return operand;
         Node node;
         node.kind = Node::Not;
@@ -184,7 +194,9 @@ class Parser {
     std::optional<int> Primary() {
         if (peek().kind != Token::Open) return Comparison();
         const std::size_t open = take().position;
+        if (TooDeep()) return std::nullopt;
         std::optional<int> inner = Or();
+        --depth_;
         if (!inner) return inner;
         if (peek().kind != Token::Close) return Fail("the \"(\" is not closed", open);
         take();
@@ -208,6 +220,10 @@ class Parser {
         const std::size_t fieldAt = peek().position;
         const std::string all = Words();
         if (all.empty()) return Fail("expected a field name, not " + Described(peek()));
+        // Matching walks the expression by calls of its own, as deep as the comparisons are many.
+        if (++comparisons_ > kMostComparisons)
+            return Fail("the expression has more than " + std::to_string(kMostComparisons) + " comparisons",
+                        fieldAt);
         int column = -1;
         std::string field;
         for (std::size_t end = at_; end > first && column < 0; --end) {
@@ -237,8 +253,13 @@ class Parser {
         return Add(node);
     }
 
+    static constexpr int kDeepest = 100;
+    static constexpr int kMostComparisons = 1000;
+
     std::vector<Token> tokens_;
     std::size_t at_ = 0;
+    int depth_ = 0;
+    int comparisons_ = 0;
     int table_;
     int generation_;
 };

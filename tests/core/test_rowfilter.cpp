@@ -107,6 +107,13 @@ TEST(RowFilter, AWrongExpressionSaysWhyAndWhere) {
         {"Cost > 5 Name ~ x", "expected \"and\", \"or\" or the end, not \"~\"", 14},
         {"= 5", "expected a field name, not \"=\"", 0},
         {"not", "expected a field name, not the end", 3},
+        {std::string(101, '(') + "Cost > 5", "the expression nests more than 100 levels deep", 101},
+        {[] {
+             std::string many = "Cost > 1";
+             for (int i = 0; i < 1000; ++i) many += " or Cost > 1";
+             return many;
+         }(),
+         "the expression has more than 1000 comparisons", 8 + 999 * 12 + 4},
     };
     for (const Case& c : cases) {
         FilterProblem problem;
