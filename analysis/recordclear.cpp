@@ -5,6 +5,8 @@
 #include "obdata/quorvantdoc.h"
 #include "views/columnsets.h"
 
+#include <algorithm>
+
 namespace quorvant {
 namespace {
 
@@ -66,9 +68,10 @@ bool CanClearRecord(const CQuorvantDoc& doc, int table, int slot) {
     });
 }
 
-bool ClearRecord(CQuorvantDoc& doc, int table, int slot, const std::string& verb) {
-    if (!CanClearRecord(doc, table, slot)) return false;
-    const std::string name = verb + " " + RecordTitle(doc, table, slot);
+namespace {
+
+// Empties the slot in the tables, for a step the caller makes.
+void Empty(CQuorvantDoc& doc, int table, int slot) {
     const auto s = static_cast<std::size_t>(slot);
     if (table == kWeaponTable) doc.Weapons[s] = Cleared(doc, doc.Weapons[s]);
     if (table == kUnitTable) {
@@ -79,9 +82,30 @@ bool ClearRecord(CQuorvantDoc& doc, int table, int slot, const std::string& verb
         doc.Formations[s] = Cleared(doc, doc.Formations[s], s);
         if (s < doc.FormationNameList.size()) doc.FormationNameList[s].clear();
     }
+}
+
+} // namespace
+
+bool ClearRecord(CQuorvantDoc& doc, int table, int slot, const std::string& verb) {
+    return !ClearRecords(doc, table, {slot}, verb).empty();
+}
+
+std::vector<int> ClearRecords(CQuorvantDoc& doc, int table, const std::vector<int>& slots,
+                              const std::string& verb) {
+    std::vector<int> cleared;
+    for (int slot : slots)
+        if (CanClearRecord(doc, table, slot) &&
+            std::find(cleared.begin(), cleared.end(), slot) == cleared.end())
+            cleared.push_back(slot);
+    if (cleared.empty()) return cleared;
+    const std::string name =
+        cleared.size() == 1 ? verb + " " + RecordTitle(doc, table, cleared.front())
+                            : verb + " " + std::to_string(cleared.size()) + " " + RecordWord(table) + "s";
+    for (int slot : cleared) Empty(doc, table, slot);
     CQuorvantDoc::SlotsByTable changed;
-    changed[static_cast<std::size_t>(table)] = {slot};
-    return doc.RecordStep(name, changed);
+    changed[static_cast<std::size_t>(table)] = cleared;
+    doc.RecordStep(name, changed);
+    return cleared;
 }
 
 std::string ReferenceLines(const std::vector<Reference>& references, std::size_t cap) {
@@ -95,6 +119,13 @@ std::string ClearQuestion(const CQuorvantDoc& doc, int table, int slot,
                           const std::vector<Reference>& references) {
     return RecordTitle(doc, table, slot) + " is named by:\n" + ReferenceLines(references) +
            "\nClear it anyway? They will then name an empty slot.";
+}
+
+std::string ClearManyQuestion(int table, std::size_t count, const std::vector<Reference>& references) {
+    std::string question = "Clear the " + std::to_string(count) + " " + RecordWord(table) + "s selected?";
+    if (references.empty()) return question;
+    return question + "\n\nThey are named by:\n" + ReferenceLines(references) +
+           "\nThese will then name empty slots.";
 }
 
 } // namespace quorvant

@@ -21,6 +21,9 @@ bool CanClearRecord(const CQuorvantDoc& doc, int table, int slot);
 // BW2 or BW3 file, a weapon's generation, the strengths that mark a BW3 file), so the slot reads back
 // as it is held and the file still saves. False, changing nothing, when it cannot be cleared.
 bool ClearRecord(CQuorvantDoc& doc, int table, int slot, const std::string& verb = "Clear");
+// The same for every slot given that can be cleared, as one step ("Clear 5 Units"); the slots cleared.
+std::vector<int> ClearRecords(CQuorvantDoc& doc, int table, const std::vector<int>& slots,
+                              const std::string& verb = "Clear");
 
 // The references one a line, at most cap of them, then "and N more".
 std::string ReferenceLines(const std::vector<Reference>& references, std::size_t cap = 10);
@@ -28,5 +31,7 @@ std::string ReferenceLines(const std::vector<Reference>& references, std::size_t
 // The question asked before clearing a slot others name.
 std::string ClearQuestion(const CQuorvantDoc& doc, int table, int slot,
                           const std::vector<Reference>& references);
+// The one question asked before clearing several slots, naming the records that name them.
+std::string ClearManyQuestion(int table, std::size_t count, const std::vector<Reference>& references);
 
 } // namespace quorvant

@@ -30,13 +30,15 @@ std::string WhyUnreadable(const std::filesystem::path& path, const std::string& 
 } // namespace
 
 std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,
-                                      std::optional<int> table) {
+                                      std::optional<int> table, const TableFilters* where) {
     std::vector<FindMatch> matches;
     for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
         if (table && *table != t) continue;
+        const std::optional<RowFilter>* filter = where ? &(*where)[static_cast<std::size_t>(t)] : nullptr;
+        if (filter && !*filter) continue;
         for (int row = 0; row < ListRowCount(doc, t); ++row) {
             std::string_view name = NameOfNamedRow(doc, t, row);
-            if (!name.empty() && HoldsIgnoringCase(name, text))
+            if (!name.empty() && HoldsIgnoringCase(name, text) && (!filter || (*filter)->Matches(doc, row)))
                 matches.push_back({file, t, SlotOfRow(row), std::string(name)});
         }
     }
@@ -45,7 +47,7 @@ std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string
 
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
                                   std::optional<int> table, const FindProgress& progress,
-                                  const OpenDocumentOf& openDocument) {
+                                  const OpenDocumentOf& openDocument, const TableFilters* where) {
     FolderFindResult result;
     const std::vector<GameFolderFile> files = GameFolderFiles(folder, generation);
     int done = 0;
@@ -56,9 +58,11 @@ FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int gener
         const bool unsaved = doc && doc->DiffersFromDisk();
         CQuorvantDoc read(generation);
         std::string why;
-        if (!doc && ReadGameFolderFile(file.path, read, why, GameFileContent::NamesOnly)) doc = &read;
+        // An expression may look at any field; names alone are quicker to read.
+        const GameFileContent content = where ? GameFileContent::Everything : GameFileContent::NamesOnly;
+        if (!doc && ReadGameFolderFile(file.path, read, why, content)) doc = &read;
         if (doc) {
-            auto found = FindInDocument(*doc, shown, text, table);
+            auto found = FindInDocument(*doc, shown, text, table, where);
             for (FindMatch& m : found) m.unsaved = unsaved;
             if (unsaved) result.unsaved.push_back(shown);
             result.matches.insert(result.matches.end(), found.begin(), found.end());

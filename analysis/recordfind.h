@@ -2,6 +2,9 @@
 
 #include "game/gamefolderfiles.h"
 #include "views/columnsets.h"
+#include "views/rowfilter.h"
+
+#include <array>
 
 #include <functional>
 #include <optional>
@@ -21,10 +24,13 @@ struct FindMatch {
     bool unsaved = false; // found in an open document whose records differ from its file
 };
 
+// An expression per table the slots must also meet; a table without one is not searched.
+using TableFilters = std::array<std::optional<RowFilter>, 3>;
+
 // The listed slots (1 upward) whose name holds text, ignoring ASCII case, in table then slot order;
 // one table, or all three when table is empty. An empty text matches every named slot.
 std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,
-                                      std::optional<int> table);
+                                      std::optional<int> table, const TableFilters* where = nullptr);
 
 struct SkippedFile {
     std::string file;
@@ -46,6 +52,7 @@ using FindProgress = std::function<bool(int done, int total, const std::vector<F
 using OpenDocumentOf = std::function<const CQuorvantDoc*(const std::filesystem::path& file)>;
 FolderFindResult FindInGameFolder(const std::filesystem::path& folder, int generation, std::string_view text,
                                   std::optional<int> table, const FindProgress& progress = {},
-                                  const OpenDocumentOf& openDocument = {});
+                                  const OpenDocumentOf& openDocument = {},
+                                  const TableFilters* where = nullptr);
 
 } // namespace quorvant

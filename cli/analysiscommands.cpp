@@ -42,6 +42,25 @@ int TableNumber(Table table) {
     }
 }
 
+// The expression over each table searched; a table whose columns it does not fit is left out, and
+// when it fits none the reason is told for the table asked for, or the units.
+std::optional<TableFilters> ParseFilters(const std::string& where, std::optional<int> table, int generation,
+                                         std::ostream& err) {
+    TableFilters filters;
+    FilterProblem shown;
+    bool any = false;
+    for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
+        if (table && *table != t) continue;
+        FilterProblem problem;
+        filters[static_cast<std::size_t>(t)] = RowFilter::Parse(where, t, generation, &problem);
+        any = any || filters[static_cast<std::size_t>(t)].has_value();
+        if (table || t == kUnitTable) shown = problem;
+    }
+    if (any) return filters;
+    err << "obtool find: --where: " << Latin1ToUtf8(shown.describe()) << '\n';
+    return std::nullopt;
+}
+
 } // namespace
 
 int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -60,17 +79,26 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
         table = TableNumber(*parsed);
     }
     std::string refused;
-    std::optional<std::string> text = Utf8ToLatin1(line.positionals[1], &refused);
-    if (!text) {
+    std::optional<std::string> text =
+        Utf8ToLatin1(line.positionals.size() > 1 ? line.positionals[1] : std::string(), &refused);
+    std::optional<std::string> where =
+        line.option("where") ? Utf8ToLatin1(*line.option("where"), &refused) : std::string();
+    if (!text || !where) {
         err << "obtool: " << refused << '\n';
         return kExitFailure;
+    }
+    std::optional<TableFilters> filters;
+    if (line.has("where")) {
+        filters = ParseFilters(*where, table, *game, err);
+        if (!filters) return kExitError;
     }
     fs::path folder = ResolveInputPath(line.positionals[0]);
     if (!IsFolder(folder, err)) return kExitFailure;
     std::vector<fs::path> files;
     for (const GameFolderFile& file : GameFolderFiles(folder, *game)) files.push_back(file.path);
     if (!HoldsOBFiles(folder, files, GenerationLabel(*game), err)) return kExitFailure;
-    FolderFindResult result = FindInGameFolder(folder, *game, *text, table);
+    FolderFindResult result =
+        FindInGameFolder(folder, *game, *text, table, {}, {}, filters ? &*filters : nullptr);
     for (const FindMatch& m : result.matches)
         out << m.file << '\t' << TableWord(m.table) << '\t' << m.slot << '\t' << Latin1ToUtf8(m.name) << '\n';
     for (const SkippedFile& s : result.skipped)

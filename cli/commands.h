@@ -18,6 +18,8 @@ int RunInfo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDump(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunClear(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err);
+// set with --where: one field of every named record an expression holds for.
+int RunSetWhere(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunDemo(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunExport(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunImport(const CommandLine& line, std::ostream& out, std::ostream& err);

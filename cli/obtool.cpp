@@ -16,6 +16,8 @@ struct Command {
     std::vector<OptionSpec> options;
     std::size_t positionals; // kAnyPositionals: the command checks them itself
     int (*run)(const CommandLine&, std::ostream&, std::ostream&);
+    // An option that makes the last positional one that may be left out.
+    const char* lastPositionalOptionalWith = nullptr;
 };
 
 const OptionSpec kOut{"out", {"-o", "--out"}};
@@ -23,14 +25,24 @@ const OptionSpec kSections{"sections", {"--sections"}};
 const OptionSpec kTable{"table", {"--table"}};
 const OptionSpec kSlot{"slot", {"--slot"}};
 const OptionSpec kYes{"yes", {"--yes"}, true};
+const OptionSpec kWhere{"where", {"--where"}};
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"info", "info FILE", {}, 1, RunInfo},
         {"dump", "dump FILE", {}, 1, RunDump},
         {"set",
-         "set FILE --table weapons|units|formations --slot N --field F --value V [--yes] [-o OUT]",
-         {kTable, kSlot, {"field", {"--field"}}, {"value", {"--value"}}, kOut, kYes},
+         "set FILE --table weapons|units|formations (--slot N --field F --value V | --where EXPR --field F "
+         "(--value V | --add N | --times X)) [--yes] [-o OUT]",
+         {kTable,
+          kSlot,
+          kWhere,
+          {"field", {"--field"}},
+          {"value", {"--value"}},
+          {"add", {"--add"}},
+          {"times", {"--times"}},
+          kOut,
+          kYes},
          1,
          RunSet},
         {"clear",
@@ -46,10 +58,11 @@ const std::vector<Command>& Commands() {
          1,
          RunImport},
         {"find",
-         "find GAMEFOLDER --game bw1|bw2|bw3 TEXT [--table weapons|units|formations]",
-         {{"game", {"--game"}}, {"table", {"--table"}}},
+         "find GAMEFOLDER --game bw1|bw2|bw3 TEXT [--table weapons|units|formations] [--where EXPR]",
+         {{"game", {"--game"}}, {"table", {"--table"}}, kWhere},
          2,
-         RunFind},
+         RunFind,
+         "where"},
         {"check", "check FILE [--pictures DIR]", {{"pictures", {"--pictures"}}}, 1, RunCheck},
         {"diff", "diff A B", {}, 2, RunDiff},
         {"block", "block FILE --table units|weapons --slot S [-o OUT]", {kTable, kSlot, kOut}, 1, RunBlock},
@@ -86,13 +99,16 @@ void PrintUsage(std::ostream& out) {
            "  info    generation, nation, title and slot counts of an OB file\n"
            "  dump    the whole file as JSON, every record by its field names\n"
            "  set     change one field of one slot (an element as Wpn[2], from 0; Name: at most\n"
-           "          15 Latin-1 characters, empty empties the slot) and save, in place or to OUT\n"
+           "          15 Latin-1 characters, empty empties the slot) and save, in place or to OUT; with\n"
+           "          --where, the field (a list heading or a field name) of every named record EXPR\n"
+           "          holds for, set to V, plus N or times X, rounded and held to the field's range\n"
            "  clear   empty one slot (a blank name, every field 0) and save, in place or to OUT; a slot\n"
            "          other records name is cleared only with --yes, else they are listed\n"
            "  demo    write a made-up game installation (bw1, bw2, bw3) into DIR\n"
            "  export  write the CSV files the editor exports (LIST: weapons,units,formations)\n"
            "  import  read them back and save, in place or to OUT\n"
-           "  find    the named slots of every OB file of a game folder whose name holds TEXT\n"
+           "  find    the named slots of every OB file of a game folder whose name holds TEXT; with\n"
+           "          --where, those EXPR holds for (TEXT may then be left out)\n"
            "  check   units and formations naming empty or missing slots, and formation loops; with\n"
            "          --pictures, units whose side picture has no file in DIR\n"
            "  diff    every field that differs between two OB files of one generation\n"
@@ -109,6 +125,10 @@ void PrintUsage(std::ostream& out) {
            "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
+           "\n"
+           "  EXPR compares list columns, named by heading or field name (Cost > 100 and Class = \"APC\",\n"
+           "  Available < 1960 or not Name ~ HQ), with = != < <= > >= and ~ (holds), joined by and, or,\n"
+           "  not and parentheses; quoted text meets the text the list shows, a number the stored value.\n"
            "\n"
            "  set, clear, import, paste and copy rewrite a file that is not a complete OB file only with "
            "--yes.\n";
@@ -142,7 +162,11 @@ int RunObtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "obtool " << command.name << ": " << error << "\nusage: obtool " << command.usage << '\n';
             return kExitUsage;
         }
-        if (command.positionals != kAnyPositionals && line.positionals.size() != command.positionals) {
+        const bool oneLess = command.lastPositionalOptionalWith &&
+                             line.has(command.lastPositionalOptionalWith) &&
+                             line.positionals.size() + 1 == command.positionals;
+        if (command.positionals != kAnyPositionals && line.positionals.size() != command.positionals &&
+            !oneLess) {
             err << "obtool " << command.name << ": "
                 << (line.positionals.size() < command.positionals ? "missing argument" : "too many arguments")
                 << "\nusage: obtool " << command.usage << '\n';

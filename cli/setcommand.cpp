@@ -6,6 +6,17 @@
 namespace quorvant::cli {
 
 int RunSet(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    if (line.has("where")) {
+        if (!line.has("slot")) return RunSetWhere(line, out, err);
+        err << "obtool: set takes --slot or --where, not both\n";
+        return kExitUsage;
+    }
+    for (const char* key : {"add", "times"}) {
+        if (line.has(key)) {
+            err << "obtool: set --" << key << " needs --where\n";
+            return kExitUsage;
+        }
+    }
     FieldEdit edit;
     for (const char* key : {"table", "slot", "field", "value"}) {
         if (!line.option(key)) {

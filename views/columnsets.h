@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvant {
@@ -23,6 +24,21 @@ enum class ColumnAlign { Left, Center };
 // order, every other column by number where the cell is one and by text otherwise.
 enum class ColumnSort { Name, Date, Natural };
 
+// What a column's cells are made of: the record's name, a number, a code shown by its name (a class,
+// a nation), a date, a slot the record names (shown by that slot's name), or a mark derived from
+// another field.
+enum class ColumnValue { Name, Number, Named, Date, Slot, Mark };
+
+// The stored field behind a column, by the name the records, obtool and the exports give it, with
+// the element of an array field (-1 for a single value). BW3 keeps a month beside the first
+// availability year, in monthField.
+struct ColumnField {
+    std::string_view name;
+    int element = -1;
+    ColumnValue value = ColumnValue::Number;
+    std::string_view monthField;
+};
+
 // Text of one cell of a named slot; index picks the weapon, facing or formation entry a column shows.
 // Rules check the slot against their table, so a slot past the end gives the empty string.
 using CellRule = std::string (*)(const CQuorvantDoc& doc, int slot, int index);
@@ -36,6 +52,7 @@ struct ColumnSpec {
     ColumnSort sort = ColumnSort::Natural;
     // What the heading stands for, in words: the heading's tool tip.
     std::string meaning;
+    ColumnField field;
 };
 
 // The columns of a table as a document of the generation lists them. An unknown table gives none;

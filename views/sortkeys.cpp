@@ -2,28 +2,15 @@
 
 #include "obdata/quorvantdoc.h"
 #include "views/listrows.h"
+#include "views/textcompare.h"
 
-#include <algorithm>
-#include <cctype>
 #include <charconv>
 
 namespace quorvant {
 namespace {
 
-std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-std::string_view Trimmed(std::string_view text) {
-    std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::optional<std::int64_t> WholeNumber(std::string_view text) {
-    text = Trimmed(text);
+    text = TrimmedBlanks(text);
     if (text.empty()) return std::nullopt;
     std::int64_t value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -49,14 +36,18 @@ std::optional<std::int64_t> DateNumber(std::string_view text) {
 } // namespace
 
 CellSortKey SortKeyOf(const CQuorvantDoc& doc, int table, int row, const ColumnSpec& column) {
+    if (!RowHasCells(doc, table, row)) return {};
+    return SortKeyOfText(column.sort == ColumnSort::Name ? RecordNameOfRow(doc, table, row)
+                                                         : CellText(doc, table, row, column),
+                         column.sort);
+}
+
+CellSortKey SortKeyOfText(std::string text, ColumnSort sort) {
     CellSortKey key;
-    if (!RowHasCells(doc, table, row)) return key;
-    std::string text = column.sort == ColumnSort::Name ? RecordNameOfRow(doc, table, row)
-                                                       : CellText(doc, table, row, column);
     std::optional<std::int64_t> number;
-    if (column.sort == ColumnSort::Date)
+    if (sort == ColumnSort::Date)
         number = DateNumber(text);
-    else if (column.sort == ColumnSort::Natural)
+    else if (sort == ColumnSort::Natural)
         number = WholeNumber(text);
     if (number) {
         key.rank = CellSortKey::Number;
@@ -64,7 +55,7 @@ CellSortKey SortKeyOf(const CQuorvantDoc& doc, int table, int row, const ColumnS
         return key;
     }
     key.rank = CellSortKey::Text;
-    key.text = Lowered(std::move(text));
+    key.text = AsciiLowered(text);
     return key;
 }
 

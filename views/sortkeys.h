@@ -20,6 +20,8 @@ struct CellSortKey {
 };
 
 CellSortKey SortKeyOf(const CQuorvantDoc& doc, int table, int row, const ColumnSpec& column);
+// The key of a cell that shows text (a name, for the row label) in a column sorted that way.
+CellSortKey SortKeyOfText(std::string text, ColumnSort sort);
 
 // Whether a orders before b when sorted ascending (descending only reverses named slots; blank
 // slots stay last). Equal keys are not ordered, so a stable sort keeps them in slot order.

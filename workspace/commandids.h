@@ -53,6 +53,8 @@ enum CommandId : int {
     ID_EDIT_CLEAR = 41007,
     ID_TOOLS_FIND_REFERENCES = 41008,
     ID_VIEW_MESSAGES = 41010,
+    ID_EDIT_CHANGE_FIELD = 41020,
+    ID_VIEW_SELECT_FILTERED = 41021,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -67,7 +67,13 @@ const char* CommandStatusTip(int command) {
     case ID_EDIT_FIND:
         return "Find records by name in this file or every file of its game\nFind";
     case ID_EDIT_FILTER:
-        return "Show only the rows whose names hold a text\nFilter";
+        return "Show only the rows whose names hold a text, or that an expression over the fields holds "
+               "for\nFilter";
+    case ID_EDIT_CHANGE_FIELD:
+        return "Change one field of every selected record: set, add, multiply or take another field\n"
+               "Change Field";
+    case ID_VIEW_SELECT_FILTERED:
+        return "Select every row the list shows\nSelect Filtered";
     case ID_TOOLS_CHECK_REFERENCES:
         return "List units and formations that name empty or missing slots\nCheck References";
     case ID_EDIT_CLEAR:

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvant::ui {
@@ -44,10 +45,46 @@ void ShowCleared(const SelectedRecord& record) {
     emit view->recordReplaced(record.table, record.slot);
 }
 
+// Clear Record of several rows: one question, one step.
+void ClearMany(Workspace& workspace, CUnitView* view, const std::vector<int>& rows) {
+    CQuorvantDoc& doc = view->document();
+    const int table = view->CurrentKind();
+    std::vector<int> chosen;
+    std::vector<Reference> references;
+    for (int row : rows) {
+        if (!CanClearRecord(doc, table, SlotOfRow(row))) continue;
+        chosen.push_back(SlotOfRow(row));
+        for (const Reference& r : ReferencesTo(doc, table, SlotOfRow(row))) references.push_back(r);
+    }
+    if (chosen.empty() ||
+        Prompt(PromptKind::YesNo, GameText(ClearManyQuestion(table, chosen.size(), references)), view) !=
+            PromptAnswer::Yes)
+        return;
+    const std::vector<int> cleared = ClearRecords(doc, table, chosen);
+    view->onRecordsChanged(table, cleared);
+    for (int slot : cleared) emit view->recordReplaced(table, slot);
+    view->SelectRows(rows);
+    QString report = QStringLiteral("Cleared %1 records").arg(cleared.size());
+    if (!references.empty())
+        report += QStringLiteral("; %1 references now name an empty slot").arg(references.size());
+    workspace.ShowStatusMessage(report);
+    workspace.UpdateCommandStates();
+}
+
 // Clear Record, and Cut with its copy first; a record others name is cleared only when the user says so.
 void ClearSelected(Workspace& workspace, bool cut) {
     const std::optional<SelectedRecord> record = Selected(workspace);
     if (!record) return;
+    const std::vector<int> rows = record->view->SelectedRows();
+    if (rows.size() > 1) {
+        // The clipboard holds one record: cutting several would lose all but the first.
+        if (cut)
+            workspace.ShowStatusMessage(
+                QStringLiteral("Cut takes one record at a time: the clipboard holds one"));
+        else
+            ClearMany(workspace, record->view, rows);
+        return;
+    }
     CQuorvantDoc& doc = record->view->document();
     RecordTransfer* transfer = RecordTransfer::Of(record->view);
     if (!CanClearRecord(doc, record->table, record->slot) || (cut && !(transfer && transfer->ShownKind())))
@@ -114,11 +151,15 @@ void AttachRecordCommands(Workspace& workspace, CUnitView* view) {
 
 void UpdateRecordCommands(Workspace& workspace) {
     const std::optional<SelectedRecord> record = Selected(workspace);
-    const bool clearable = record && CanClearRecord(record->view->document(), record->table, record->slot);
+    const std::vector<int> rows = record ? record->view->SelectedRows() : std::vector<int>();
+    const bool clearable = std::any_of(rows.begin(), rows.end(), [&](int row) {
+        return CanClearRecord(record->view->document(), record->table, SlotOfRow(row));
+    });
     const RecordTransfer* transfer = record ? RecordTransfer::Of(record->view) : nullptr;
     workspace.Command(ID_EDIT_CLEAR)->setEnabled(clearable);
     // A formation cannot go to the clipboard, so cutting one would only lose it.
-    workspace.Command(ID_EDIT_CUT)->setEnabled(clearable && transfer && transfer->ShownKind());
+    workspace.Command(ID_EDIT_CUT)
+        ->setEnabled(clearable && rows.size() == 1 && transfer && transfer->ShownKind());
     workspace.Command(ID_TOOLS_FIND_REFERENCES)->setEnabled(record.has_value());
 }
 

@@ -1,6 +1,7 @@
 // The main frame's commands, menus, toolbar and status bar.
 
 #include "analysis/ui/designertools.h"
+#include "analysis/ui/fieldchangecommands.h"
 #include "analysis/ui/recordcommands.h"
 #include "app/ui/childframe.h"
 #include "app/ui/lockindicators.h"
@@ -105,6 +106,9 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_TOOLS_FIND_REFERENCES, QStringLiteral("&Find References"));
     InstallTransferCommands(*this);
     InstallRecordCommands(*this);
+    AddCommand(ID_EDIT_CHANGE_FIELD, QStringLiteral("C&hange Field..."), {Keys("Ctrl+E")});
+    AddCommand(ID_VIEW_SELECT_FILTERED, QStringLiteral("S&elect Filtered"));
+    InstallFieldChangeCommands(*this);
     connect(AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference...")),
             &QAction::triggered, this, [this] { RunLbmCrossReference(*this); });
     AddCommand(ID_OPTIONS_DELETE_REG_KEYS, QStringLiteral("Delete &Reg Keys"))->setEnabled(false);
@@ -218,7 +222,7 @@ void CMainFrame::CreateMenus() {
         shared(QStringLiteral("&View"),
                {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_MESSAGES, 0, ViewModeCommand(kViewWeapons),
                 ViewModeCommand(kViewUnits), ViewModeCommand(kViewFormations), 0, ID_VIEW_LIST,
-                ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY});
+                ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY, ID_VIEW_SELECT_FILTERED});
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
@@ -226,9 +230,9 @@ void CMainFrame::CreateMenus() {
         shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
                                           ID_TOOLS_CHECK_REFERENCES, ID_TOOLS_FIND_REFERENCES});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
-    QMenu* edit =
-        shared(QStringLiteral("&Edit"), {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY,
-                                         ID_EDIT_PASTE, ID_EDIT_CLEAR, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
+    QMenu* edit = shared(QStringLiteral("&Edit"),
+                         {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
+                          ID_EDIT_CLEAR, ID_EDIT_CHANGE_FIELD, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);

@@ -98,6 +98,10 @@ void RecordTransfer::Copy() {
         return;
     }
     if (QMimeData* data = MimeForSlot(*kind, view_->SelectedRow() + 1)) clipboard->setMimeData(data);
+    if (const auto selected = view_->SelectedRows().size(); selected > 1)
+        emit reported(tr("Copied slot %1, the first of the %2 rows selected: the clipboard holds one record")
+                          .arg(view_->SelectedRow() + 1)
+                          .arg(selected));
 }
 
 bool RecordTransfer::CanPaste() const {

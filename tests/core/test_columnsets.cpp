@@ -1,4 +1,5 @@
 #include "obdata/generation.h"
+#include "views/columnfields.h"
 #include "views/columnsets.h"
 
 #include <gtest/gtest.h>
@@ -111,4 +112,27 @@ TEST(ColumnSets, UnknownTablesHaveNoColumnsAndUnknownGenerationsListAsBW1) {
     EXPECT_TRUE(ColumnSet(3, kBW1).empty());
     EXPECT_TRUE(ColumnSet(-1, kBW2).empty());
     EXPECT_EQ(&ColumnSet(kUnitTable, 7), &ColumnSet(kUnitTable, kBW1));
+}
+
+TEST(ColumnSets, EveryColumnButAMarkShowsAStoredFieldFoundByHeadingOrExportName) {
+    for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
+        for (int g : {kBW1, kBW2, kBW3}) {
+            const auto& set = ColumnSet(t, g);
+            for (std::size_t i = 0; i < set.size(); ++i) {
+                const ColumnSpec& c = set[i];
+                const bool hasRange = FieldRange(t, g, c).has_value();
+                EXPECT_EQ(hasRange, c.field.value != ColumnValue::Name && c.field.value != ColumnValue::Mark)
+                    << c.heading;
+                EXPECT_EQ(FindColumn(t, g, c.heading), static_cast<int>(i)) << c.heading;
+                if (c.field.value == ColumnValue::Mark) continue;
+                // An export name another column uses as its heading leads there: HEAT, Class.
+                const int byExport = FindColumn(t, g, ExportName(c));
+                EXPECT_TRUE(byExport == static_cast<int>(i) ||
+                            set[static_cast<std::size_t>(byExport)].heading == ExportName(c))
+                    << c.heading << " " << ExportName(c);
+            }
+        }
+    }
+    EXPECT_EQ(ExportName(ColumnSet(kUnitTable, kBW3)[FindColumn(kUnitTable, kBW3, " ap-2 ")]), "Ammo[3]");
+    EXPECT_EQ(FindColumn(kUnitTable, kBW3, "Country"), -1);
 }

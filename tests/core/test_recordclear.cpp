@@ -117,3 +117,18 @@ TEST(RecordClear, ACutIsNamedSoAndABW3FileKeepsTheStrengthsThatMarkIt) {
     EXPECT_TRUE(doc.OnSaveDocument(path, error)) << error;
     std::remove(path.c_str());
 }
+
+TEST(RecordClear, SeveralSlotsAreClearedAsOneStep) {
+    CQuorvantDoc doc;
+    Sample(doc);
+    EXPECT_EQ(ClearRecords(doc, kUnitTable, {4, 0, 6, 3, 4}), (std::vector<int>{4, 3})); // 0 and blank 6 stay
+    EXPECT_EQ(doc.UndoText(), "Undo Clear 2 Units");
+    EXPECT_TRUE(doc.Units[3].Name.isBlank());
+    EXPECT_TRUE(doc.Units[4].Name.isBlank());
+    EXPECT_EQ(doc.Units[5].Name.trimmed(), "Empty wpn");
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.Units[3].Name.trimmed(), "Panther");
+    EXPECT_EQ(doc.Units[4].Name.trimmed(), "Tiger");
+    EXPECT_EQ(ClearRecords(doc, kUnitTable, {5}), std::vector<int>{5});
+    EXPECT_EQ(doc.UndoText(), "Undo Clear Unit 5 Empty wpn");
+}

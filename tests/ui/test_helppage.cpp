@@ -147,6 +147,7 @@ TEST_F(HelpPage, NamesEveryWindowByItsTitle) {
              chooser.answers.push_back(QString::fromStdString((bw1 / "OBBR").string()));
              Command(ID_FILE_COMPARE)->trigger();
          }},
+        {"Change Field", trigger(ID_EDIT_CHANGE_FIELD)},
         {"Export", trigger(ID_FILE_EXPORT)},
         {"Import", trigger(ID_FILE_IMPORT)},
         {"Unit Information", [this] { OpenEditor(kUnitTable); }},
@@ -183,6 +184,12 @@ TEST_F(HelpPage, EveryHelpButtonOpensASectionOfThePage) {
         {"unit-armor", [this] { return OpenEditor(kUnitTable); }, 2},
         {"side-graphic", [this] { return OpenEditor(kUnitTable); }, 3},
         {"crossref", crossReference, -1},
+        {"change-field",
+         [this]() -> QWidget* {
+             Command(ID_EDIT_CHANGE_FIELD)->trigger();
+             return frame->findChild<QDialog*>(QStringLiteral("ChangeField"));
+         },
+         -1},
     };
     for (const Button& button : buttons) {
         SCOPED_TRACE(button.topic);
@@ -194,7 +201,8 @@ TEST_F(HelpPage, EveryHelpButtonOpensASectionOfThePage) {
         EXPECT_EQ(asked.toStdString(), button.topic);
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(asked)));
     }
-    frame->findChild<QDialog*>(QStringLiteral("1538"))->close();
+    for (const char* window : {"1538", "ChangeField"})
+        frame->findChild<QDialog*>(QString::fromLatin1(window))->close();
     ui::SetHelpTopicHandler(nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include "app/ui/mainframe.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
+#include "tools/screenshots/shotfile.h"
 #include "views/columnsets.h"
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/unitview.h"
@@ -16,31 +17,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPainter>
 #include <QTableView>
 #include <QTimer>
 
 namespace quorvant::ui {
 namespace {
-
-// A popup is a window of its own, so a picture of the main window leaves it out: it is drawn over.
-bool SaveWithPopup(CMainFrame* frame, QWidget* popup, const QString& name,
-                   const std::function<bool(QWidget*, const QString&)>& save) {
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    QPixmap picture = frame->grab();
-    {
-        QPainter painter(&picture);
-        painter.drawPixmap(popup->pos() - frame->mapToGlobal(QPoint(0, 0)), popup->grab());
-    }
-    QLabel shown;
-    shown.setPixmap(picture);
-    shown.setFixedSize(picture.deviceIndependentSize().toSize());
-    return save(&shown, name);
-}
 
 int MostCarriedWeapon(const CQuorvantDoc& doc) {
     int best = 0;

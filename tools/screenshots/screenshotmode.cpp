@@ -12,6 +12,7 @@
 #include "obdata/quorvantdoc.h"
 #include "tools/screenshots/designertoolshots.h"
 #include "tools/screenshots/gamemanagershots.h"
+#include "tools/screenshots/manyrecordshots.h"
 #include "tools/screenshots/pictureshots.h"
 #include "tools/screenshots/shotfile.h"
 #include "tools/screenshots/tableeditorshots.h"
@@ -89,6 +90,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     }
     frame->SetTabbedView(false);
     ok = ShootDesignerTools(frame, save) && ok;
+    ok = ShootManyRecords(frame, save) && ok;
 
     // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them.
     frame->action(ID_FILE_SAVE)->trigger();

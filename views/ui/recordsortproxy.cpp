@@ -24,6 +24,19 @@ void RecordSortProxy::setHideEmpty(bool hide) {
 void RecordSortProxy::setNameFilter(const QString& text) {
     if (text == nameFilter_) return;
     nameFilter_ = text;
+    refreshFilter();
+}
+
+void RecordSortProxy::refreshFilter() {
+    expression_.reset();
+    problem_.clear();
+    const QByteArray latin1 = nameFilter_.toLatin1();
+    const std::string_view text(latin1.constData(), static_cast<std::size_t>(latin1.size()));
+    if (LooksLikeExpression(text)) {
+        FilterProblem problem;
+        expression_ = RowFilter::Parse(text, records_->table(), records_->document().Generation, &problem);
+        if (!expression_) problem_ = QString::fromLatin1(problem.describe());
+    }
     invalidateFilter();
 }
 
@@ -61,7 +74,8 @@ bool RecordSortProxy::lessThan(const QModelIndex& left, const QModelIndex& right
 bool RecordSortProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     const CQuorvantDoc& doc = records_->document();
     if (hideEmpty_ && !RowHasCells(doc, records_->table(), sourceRow)) return false;
-    if (nameFilter_.isEmpty()) return true;
+    if (expression_) return expression_->Matches(doc, sourceRow);
+    if (nameFilter_.isEmpty() || !problem_.isEmpty()) return true;
     const std::string name = RecordNameOfRow(doc, records_->table(), sourceRow);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))
         .contains(nameFilter_, Qt::CaseInsensitive);

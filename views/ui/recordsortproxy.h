@@ -1,6 +1,10 @@
 #pragma once
 
+#include "views/rowfilter.h"
+
 #include <QSortFilterProxyModel>
+
+#include <optional>
 
 namespace quorvant::ui {
 
@@ -19,9 +23,14 @@ class RecordSortProxy : public QSortFilterProxyModel {
     void setHideEmpty(bool hide);
     bool hideEmpty() const { return hideEmpty_; }
 
-    // Shows only the rows whose name holds text, ignoring case; empty shows every row.
+    // Shows only the rows whose name holds text, ignoring case, or, when text is an expression over
+    // the columns, the rows it holds for; empty, or an expression that cannot be read, shows every row.
     void setNameFilter(const QString& text);
     const QString& nameFilter() const { return nameFilter_; }
+    // Why the expression cannot be read, with where; empty when it can or the text is a name.
+    const QString& filterProblem() const { return problem_; }
+    // Reads the expression again, for the document's generation as it is now.
+    void refreshFilter();
 
     // A heading click: ascending, then descending, then slot order again.
     void cycleSort(int column);
@@ -38,6 +47,8 @@ class RecordSortProxy : public QSortFilterProxyModel {
     RecordTableModel* records_;
     bool hideEmpty_ = false;
     QString nameFilter_;
+    std::optional<RowFilter> expression_;
+    QString problem_;
 };
 
 } // namespace quorvant::ui

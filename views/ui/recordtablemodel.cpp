@@ -4,6 +4,8 @@
 #include "views/listrows.h"
 #include "views/ui/classicons.h"
 
+#include <algorithm>
+
 namespace quorvant::ui {
 namespace {
 
@@ -25,8 +27,14 @@ void RecordTableModel::rebuild() {
 }
 
 void RecordTableModel::refreshRow(int row) {
-    if (row < 0 || row >= rows_ || columns_->empty()) return;
-    emit dataChanged(index(row, 0), index(row, static_cast<int>(columns_->size()) - 1));
+    refreshRows(row, row);
+}
+
+void RecordTableModel::refreshRows(int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, rows_ - 1);
+    if (first > last || columns_->empty()) return;
+    emit dataChanged(index(first, 0), index(last, static_cast<int>(columns_->size()) - 1));
 }
 
 int RecordTableModel::rowCount(const QModelIndex& parent) const {

@@ -24,8 +24,9 @@ class RecordTableModel : public QAbstractTableModel {
 
     // Takes the column set and row count from the document as it is now.
     void rebuild();
-    // Re-reads the texts (and icon) of one row.
+    // Re-reads the texts (and icon) of one row, or of the rows first to last.
     void refreshRow(int row);
+    void refreshRows(int first, int last);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -12,6 +12,7 @@
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/recordtablemodel.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -23,6 +24,8 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvant::ui {
 namespace {
@@ -36,7 +39,8 @@ void KeepSelectionVisible(QAbstractItemView* view) {
 }
 
 void SetUpCommon(QAbstractItemView* view) {
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl with the mouse and the keys, and Ctrl+A, select many rows.
+    view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setIconSize(QSize(kClassIconSize, kClassIconSize));
@@ -81,11 +85,17 @@ CUnitView::CUnitView(CQuorvantDoc& doc, QWidget* parent) : QWidget(parent), doc_
 
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("quickFilter"));
-    filter_->setPlaceholderText(tr("Filter by name (Ctrl+L)"));
+    filter_->setPlaceholderText(tr("Filter by name, or by fields: Cost > 100 and Name ~ HQ (Ctrl+L)"));
     filter_->setClearButtonEnabled(true);
-    filter_->setWhatsThis(tr("Shows only the rows whose names hold this text, in every table of the file."));
+    filter_->setWhatsThis(
+        tr("Shows only the rows whose names hold this text, in every table of the file; or, with an "
+           "operator, the rows an expression over the columns holds for: Cost > 100 and Class = \"Main "
+           "Battle Tank\", Available < 1960 or not Name ~ HQ. Fields go by heading or field name; = != < "
+           "<= > >= and ~ (holds) compare, and, or, not and parentheses join; quoted text meets the text "
+           "the list shows, a number the stored value."));
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) {
         for (RecordSortProxy* proxy : proxies_) proxy->setNameFilter(text.trimmed());
+        ShowFilterState();
         if (!reportStyle_) FitListGrid();
         SelectRow(*RowOf(currentKind_));
     });
@@ -155,29 +165,73 @@ void CUnitView::onDocumentUpdate(int hint) {
 }
 
 void CUnitView::onRecordsChanged(int table, const std::vector<int>& changedSlots) {
-    // Past a few dozen rows one reset is cheaper than a signal per row.
+    // Past a few dozen rows one signal over the rows between is cheaper than a signal per row, and
+    // than a reset, which would lay the whole list out again.
     constexpr std::size_t kRowsOneByOne = 32;
     RecordTableModel* changed = model(table);
     if (!changed || changedSlots.empty()) return;
     int* row = RowOf(table);
     if (changedSlots.front() >= 1) *row = changedSlots.front() - 1;
     if (changedSlots.size() > kRowsOneByOne) {
-        if (table == currentKind_)
-            Rebuild(table);
-        else
-            changed->rebuild();
-        return;
+        const auto [first, last] = std::minmax_element(changedSlots.begin(), changedSlots.end());
+        changed->refreshRows(*first - 1, *last - 1);
+    } else {
+        for (int slot : changedSlots) changed->refreshRow(slot - 1);
     }
-    for (int slot : changedSlots) changed->refreshRow(slot - 1);
     if (table != currentKind_) return;
     if (!reportStyle_) FitListGrid();
     SelectRow(*row);
 }
 
 int CUnitView::SelectedRow() const {
-    const QModelIndexList rows = report_->selectionModel()->selectedRows();
-    if (rows.isEmpty()) return -1;
-    return proxies_[static_cast<std::size_t>(currentKind_)]->sourceRow(rows.first().row());
+    const std::vector<int> rows = SelectedRows();
+    return rows.empty() ? -1 : rows.front();
+}
+
+std::vector<int> CUnitView::SelectedRows() const {
+    const QModelIndexList selected = report_->selectionModel()->selectedRows();
+    std::vector<int> shown;
+    for (const QModelIndex& index : selected) shown.push_back(index.row());
+    std::sort(shown.begin(), shown.end());
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    std::vector<int> rows;
+    for (int row : shown) rows.push_back(proxy->sourceRow(row));
+    return rows;
+}
+
+void CUnitView::SelectRows(const std::vector<int>& rows) {
+    RecordSortProxy* proxy = proxies_[static_cast<std::size_t>(currentKind_)];
+    QItemSelection selection;
+    QModelIndex first;
+    std::vector<int> shownRows;
+    for (int row : rows) {
+        const int shown = proxy->proxyRow(row);
+        if (shown < 0) continue;
+        if (!first.isValid()) first = proxy->index(shown, 0);
+        shownRows.push_back(shown);
+    }
+    // One range for each run of rows next to each other on screen.
+    std::sort(shownRows.begin(), shownRows.end());
+    for (std::size_t i = 0; i < shownRows.size();) {
+        std::size_t end = i + 1;
+        while (end < shownRows.size() && shownRows[end] == shownRows[end - 1] + 1) ++end;
+        selection.select(proxy->index(shownRows[i], 0), proxy->index(shownRows[end - 1], 0));
+        i = end;
+    }
+    QItemSelectionModel* model = report_->selectionModel();
+    if (!first.isValid()) {
+        model->clear();
+    } else {
+        model->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+        model->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        activeView()->scrollTo(first);
+    }
+    emit selectedRowChanged();
+}
+
+void CUnitView::SelectShownRows() {
+    activeView()->selectAll();
+    emit selectedRowChanged();
 }
 
 int* CUnitView::RowOf(int table) {
@@ -342,6 +396,8 @@ void CUnitView::Rebuild(int table) {
     const int down = sameTable ? activeView()->verticalScrollBar()->value() : 0;
     currentKind_ = table;
     RecordTableModel* model = models_[static_cast<std::size_t>(table)];
+    proxies_[static_cast<std::size_t>(table)]->refreshFilter();
+    ShowFilterState();
     {
         WaitCursor wait;
         setUpdatesEnabled(false);
@@ -398,6 +454,9 @@ void CUnitView::ShowModel(RecordSortProxy* model) {
                 if (current.isValid()) *RowOf(model->records()->table()) = model->sourceRow(current.row());
                 emit selectedRowChanged();
             });
+    // Ctrl+A and Ctrl-clicks change which rows are selected without moving the current one.
+    connect(report_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CUnitView::selectedRowChanged);
 }
 
 void CUnitView::RememberColumnWidths() {
@@ -458,6 +517,15 @@ void CUnitView::FitListGrid() {
     for (int row = 0; row < model->rowCount(); ++row)
         cell = cell.expandedTo(list_->itemDelegate()->sizeHint(option, model->index(row, 0)));
     list_->setGridSize(cell + QSize(2 * list_->spacing() + 8, 0));
+}
+
+void CUnitView::ShowFilterState() {
+    const QString& problem = proxies_[static_cast<std::size_t>(currentKind_)]->filterProblem();
+    QPalette palette = filter_->palette();
+    palette.setColor(QPalette::Text, problem.isEmpty() ? QApplication::palette(filter_).color(QPalette::Text)
+                                                       : QColor(Qt::red));
+    filter_->setPalette(palette);
+    filter_->setToolTip(problem);
 }
 
 void CUnitView::OnRowClicked() {

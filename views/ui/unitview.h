@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 
 class QListView;
 class QStackedWidget;
@@ -52,8 +53,14 @@ class CUnitView : public QWidget, public DocObserver {
     void onRecordsChanged(int table, const std::vector<int>& changedSlots) override;
 
     // The selected row of the table shown as a source row (slot - 1), whatever the order on screen;
-    // -1 when none.
+    // the first on screen when several are; -1 when none.
     int SelectedRow() const;
+    // Every selected row as a source row, in the order on screen.
+    std::vector<int> SelectedRows() const;
+    // Selects the source rows given that the list shows, the first of them current.
+    void SelectRows(const std::vector<int>& rows);
+    // View > Select Filtered: every row the list shows.
+    void SelectShownRows();
     // The remembered row of a table (0 weapons, 1 units, 2 formations); null for any other number.
     int* RowOf(int table);
     // The model of a table, kept for the view's life; null for any other number.
@@ -72,7 +79,9 @@ class CUnitView : public QWidget, public DocObserver {
     bool HideEmptySlots() const { return hideEmpty_; }
     // A heading click: ascending, descending, then slot order again.
     void SortByColumn(int column);
-    // The quick filter above the lists: only rows whose names hold its text show.
+    // The quick filter above the lists: only rows whose names hold its text show, or those an
+    // expression over the columns holds for; an expression that cannot be read shows red, says why
+    // in its tool tip and filters nothing.
     QLineEdit* filterBox() const { return filter_; }
     void FocusFilter();
     // Switches to the table and selects the slot's row; with edit, opens its editor too.
@@ -106,6 +115,7 @@ class CUnitView : public QWidget, public DocObserver {
     void RememberColumnWidths();
     void ShowSortIndicator();
     void FitListGrid();
+    void ShowFilterState();
     void OnRowClicked();
     void OnRowDoubleClicked(int row);
     bool OnContextMenu(QAbstractItemView* clicked, QEvent* event);
