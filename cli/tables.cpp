@@ -9,9 +9,9 @@ const char* TableName(Table table) {
 }
 
 std::optional<Table> ParseTableName(std::string_view name) {
-    for (Table t : {Table::Weapons, Table::Units, Table::Formations})
-        if (name == TableName(t)) return t;
-    return std::nullopt;
+    const int table = TableOfWord(name);
+    if (table < 0) return std::nullopt;
+    return static_cast<Table>(table);
 }
 
 std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, std::string& error) {

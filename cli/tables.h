@@ -1,12 +1,14 @@
 #pragma once
 
 #include "exchange/csvexchange.h"
+#include "obdata/doctables.h"
 #include "obdata/quorvantdoc.h"
 #include "views/columnsets.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvant::cli {
@@ -23,14 +25,7 @@ std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, s
 
 // Calls f with the document's record table of that kind.
 template <class Doc, class F> decltype(auto) WithTable(Doc& doc, Table table, F&& f) {
-    switch (table) {
-    case Table::Weapons:
-        return f(doc.Weapons);
-    case Table::Units:
-        return f(doc.Units);
-    default:
-        return f(doc.Formations);
-    }
+    return WithDocTable(doc, static_cast<int>(table), std::forward<F>(f));
 }
 
 } // namespace quorvant::cli
