@@ -34,8 +34,8 @@ struct Patch {
 // record by record.
 Patch MakePatch(const CQuorvantDoc& a, const CQuorvantDoc& b);
 
-// Every field the file keeps of one record but its name, as values to set: the record copied onto the
-// records of the same name elsewhere.
+// Every field the file keeps of one record but its name (and in BW2 and BW3 its nation, which each
+// file holds for itself), as values to set: the record copied onto the records of its name elsewhere.
 Patch MakeRecordPatch(const CQuorvantDoc& doc, int table, int slot);
 
 // "Name" holds text; every other field a number.

@@ -1,6 +1,7 @@
 #include "analysis/obcompare.h"
 #include "analysis/patch.h"
 #include "obdata/doctables.h"
+#include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/recordfields.h"
 
@@ -25,7 +26,10 @@ Patch MakeRecordPatch(const CQuorvantDoc& doc, int table, int slot) {
         const Rec& record = records[static_cast<std::size_t>(slot)];
         PatchChange change{table, slot, record.Name.trimmed(), {}};
         for (const RecordField<Rec>& field : FieldsOf<Rec>()) {
-            if (!field.inFile || field.kind == FieldKind::Text) continue;
+            // Each file of a later generation holds its own nation.
+            if (!field.inFile || field.kind == FieldKind::Text ||
+                (doc.Generation != kBW1 && IsNationField(field)))
+                continue;
             for (int i = 0; i < field.length; ++i) {
                 const std::string value = std::to_string(field.Get(record, doc.Generation, i));
                 change.fields.push_back(

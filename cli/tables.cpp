@@ -1,6 +1,9 @@
 #include "cli/tables.h"
 
+#include "obdata/generation.h"
+
 #include <algorithm>
+#include <string>
 
 namespace quorvant::cli {
 
@@ -12,6 +15,12 @@ std::optional<Table> ParseTableName(std::string_view name) {
     const int table = TableOfWord(name);
     if (table < 0) return std::nullopt;
     return static_cast<Table>(table);
+}
+
+std::optional<int> ParseGameName(std::string_view name) {
+    for (int generation : {kBW1, kBW2, kBW3})
+        if (name == "bw" + std::to_string(generation + 1)) return generation;
+    return std::nullopt;
 }
 
 std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, std::string& error) {

@@ -19,6 +19,9 @@ enum class Table { Weapons = kWeaponTable, Units = kUnitTable, Formations = kFor
 const char* TableName(Table table);
 std::optional<Table> ParseTableName(std::string_view name);
 
+// "bw1", "bw2", "bw3": the generations the command line names.
+std::optional<int> ParseGameName(std::string_view name);
+
 // A comma-separated choice of tables ("units,formations") as CSV sections in file order; nothing,
 // with the reason in error, for an unknown or empty name.
 std::optional<std::vector<CsvSection>> ParseSectionList(std::string_view list, std::string& error);

@@ -161,6 +161,16 @@ template <class Rec> struct BlankSlotColumns {
     template <class A> void nation(std::size_t, A) {}
 };
 
+// Finds whether the layout's nation column reaches the one field set in probe.
+template <class Rec> struct NationColumnProbe {
+    Rec& probe;
+    bool reached = false;
+    template <class A>
+    void byte(std::size_t, std::size_t, std::size_t, A, layout::Gate = layout::Gate::Always) {}
+    template <class A> void word(std::size_t, std::size_t, std::size_t, A) {}
+    template <class A> void nation(std::size_t, A access) { reached = reached || access(probe) != 0; }
+};
+
 template <class Rec, class Visit> void AssignName(Rec& record, std::string_view name, Visit visit) {
     record.Name.assignPadded(name);
     if (!record.Name.isBlank()) return;
@@ -222,6 +232,20 @@ std::optional<FieldRef> ParseFieldRef(std::string_view text) {
         return std::nullopt;
     return FieldRef{std::string(text.substr(0, open)), index};
 }
+
+template <class Rec> bool IsNationField(const RecordField<Rec>& field) {
+    if (field.kind != FieldKind::Number || field.IsArray()) return false;
+    Rec probe{};
+    field.setter(probe, kBW2, 0, 1);
+    NationColumnProbe<Rec> visit{probe};
+    if constexpr (std::is_same_v<Rec, CUnitRecord>) layout::VisitUnitColumns(visit);
+    if constexpr (std::is_same_v<Rec, CFormationRecord>) layout::VisitFormationColumns(visit, kBW2);
+    return visit.reached;
+}
+
+template bool IsNationField(const RecordField<CWeaponRecord>&);
+template bool IsNationField(const RecordField<CUnitRecord>&);
+template bool IsNationField(const RecordField<CFormationRecord>&);
 
 std::string FieldRefText(std::string_view name, std::optional<int> index) {
     std::string text(name);

@@ -73,6 +73,9 @@ struct FieldRef {
 // Nothing when text is neither form ("Wpn[", "Wpn[x]", "[2]").
 std::optional<FieldRef> ParseFieldRef(std::string_view text);
 
+// Whether the field is a record's nation, which BW2 and BW3 files keep once for the whole file.
+template <class Rec> bool IsNationField(const RecordField<Rec>& field);
+
 // "Cost", "Wpn[2]": how ParseFieldRef reads it.
 std::string FieldRefText(std::string_view name, std::optional<int> index);
 

@@ -3,7 +3,7 @@
 #include "analysis/patchfile.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
-#include "tests/core/obfile_builder.h"
+#include "tests/core/patch_files.h"
 #include "views/columnsets.h"
 
 #include <gtest/gtest.h>
@@ -19,18 +19,6 @@ std::unique_ptr<CQuorvantDoc> Load(const OBFileBuilder& b) {
     auto doc = std::make_unique<CQuorvantDoc>();
     doc->ReadBytes(b.bytes());
     return doc;
-}
-
-// Two BW2 files: in B the weapon at 12 hits harder and is renamed, the tank carries weapon 9 third.
-OBFileBuilder SourceA() {
-    return OBFileBuilder::BW2()
-        .weaponName(12, "88mm KwK")
-        .column(5250, 12, 40, 2, 0)
-        .unitName(5, "Tiger")
-        .column(14000, 5, 7, 4, 2);
-}
-OBFileBuilder SourceB() {
-    return SourceA().weaponName(12, "88mm KwK 36").column(5250, 12, 45, 2, 0).column(14000, 5, 9, 4, 2);
 }
 
 std::string Rows(const PatchPreview& preview) {
@@ -51,8 +39,8 @@ Patch ReadOrFail(const std::string& text) {
 } // namespace
 
 TEST(Patch, MadeFromTwoFilesWritesTheirDifferencesAndReadsBackTheSame) {
-    auto a = Load(SourceA());
-    auto b = Load(SourceB().unitName(6, "Sch\xfctze"));
+    auto a = Load(PatchSource());
+    auto b = Load(PatchTarget().unitName(6, "Sch\xfctze"));
     const std::string text = WritePatch(MakePatch(*a, *b));
     EXPECT_EQ(
         text,
@@ -133,9 +121,9 @@ TEST(Patch, ReaderRefusesEveryOtherShapeNamingTheFirstFault) {
 }
 
 TEST(Patch, BySlotSortsEachFieldIntoAppliedChangeOrConflict) {
-    const Patch patch = MakePatch(*Load(SourceA()), *Load(SourceB()));
+    const Patch patch = MakePatch(*Load(PatchSource()), *Load(PatchTarget()));
     // The target already took the new name, holds the old HEKill and another weapon third.
-    auto target = Load(SourceA().weaponName(12, "88mm KwK 36").column(14000, 5, 3, 4, 2));
+    auto target = Load(PatchSource().weaponName(12, "88mm KwK 36").column(14000, 5, 3, 4, 2));
     PatchPreview preview = PreviewPatch(*target, patch, PatchMatch::BySlot);
     EXPECT_EQ(Rows(preview), "weapons 12 88mm KwK 36 Name 88mm KwK 36>88mm KwK 36 A\n"
                              "weapons 12 88mm KwK 36 HEKill 40>45 C\n"
@@ -157,7 +145,7 @@ TEST(Patch, BySlotSortsEachFieldIntoAppliedChangeOrConflict) {
 }
 
 TEST(Patch, ByNameReachesEveryRecordOfThatNameWhereverItStands) {
-    const Patch patch = MakePatch(*Load(SourceA()), *Load(SourceB()));
+    const Patch patch = MakePatch(*Load(PatchSource()), *Load(PatchTarget()));
     // Two copies of the gun under other slots, one in other case with trailing blanks; an unnamed
     // slot 12 and a "88mm KwK 36" are not it.
     auto target = Load(OBFileBuilder::BW2()
@@ -182,10 +170,10 @@ TEST(Patch, ByNameReachesEveryRecordOfThatNameWhereverItStands) {
 }
 
 TEST(Patch, ValuesToSetChangeWhateverTheFileHolds) {
-    auto source = Load(SourceB());
+    auto source = Load(PatchTarget());
     const Patch patch = MakeRecordPatch(*source, kUnitTable, 5);
     ASSERT_EQ(patch.changes.size(), 1u);
-    EXPECT_EQ(patch.changes[0].fields.size(), 75u); // every value stored but the name
+    EXPECT_EQ(patch.changes[0].fields.size(), 74u); // every value stored but the name and the nation
     auto target =
         Load(OBFileBuilder::BW2().unitName(2, "tiger").column(14000, 2, 3, 4, 2).column(24750, 2, 9));
     const PatchPreview preview = PreviewPatch(*target, patch, PatchMatch::ByName);
@@ -196,7 +184,7 @@ TEST(Patch, ValuesToSetChangeWhateverTheFileHolds) {
 }
 
 TEST(Patch, RefusesFilesItCannotGoTo) {
-    const Patch patch = MakePatch(*Load(SourceA()), *Load(SourceB()));
+    const Patch patch = MakePatch(*Load(PatchSource()), *Load(PatchTarget()));
     EXPECT_EQ(PreviewPatch(*Load(OBFileBuilder::BW3()), patch, PatchMatch::BySlot).refusal,
               "a BW3 file; the patch is for BW2 files");
     // A short file (it reads as BW1) holds fewer slots than the patch names.
