@@ -53,6 +53,9 @@ enum CommandId : int {
     ID_EDIT_CLEAR = 41007,
     ID_TOOLS_FIND_REFERENCES = 41008,
     ID_VIEW_MESSAGES = 41010,
+    ID_FILE_EXPORT_CHANGES = 41011,
+    ID_TOOLS_APPLY_PATCH = 41012,
+    ID_EDIT_COPY_TO_FILES = 41013,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -54,8 +54,8 @@ TEST_F(MainFrameMenus, MenuBarSwitchesBetweenNoDocumentAndDocumentStates) {
     ASSERT_EQ(recentEntries.size(), 1);
     EXPECT_TRUE(recentEntries.first().startsWith("&1 "));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Edit")->actions()),
-              QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "Cle&ar Record", "-", "&Find...",
-                           "F&ilter"}));
+              QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "Cle&ar Record",
+                           "Copy to &Other Files...", "-", "&Find...", "F&ilter"}));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Window")->actions()),
               QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Ta&bbed View"}));
 
