@@ -25,14 +25,9 @@ void CompareRecords(int table, int slot, const Rec& a, const Rec& b, int generat
             std::int64_t va = field.Get(a, generation, i);
             std::int64_t vb = field.Get(b, generation, i);
             if (va == vb) continue;
-            std::string label(field.name);
-            if (field.IsArray()) {
-                // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on chained additions.
-                label += '[';
-                label += std::to_string(i);
-                label += ']';
-            }
-            out.push_back({table, slot, name, label, std::to_string(va), std::to_string(vb)});
+            out.push_back({table, slot, name,
+                           FieldRefText(field.name, field.IsArray() ? std::optional<int>(i) : std::nullopt),
+                           std::to_string(va), std::to_string(vb)});
         }
     }
 }

@@ -3,7 +3,7 @@
 
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
-#include "demo/demogame.h"
+#include "bench/demobw3folder.h"
 #include "game/gamefolderfiles.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
@@ -18,18 +18,13 @@ using namespace quorvant;
 
 namespace {
 
-const fs::path& DemoBW3Folder() {
-    static const fs::path folder = [] {
-        fs::path root = fs::temp_directory_path() / "quorvant_bench_analysis_demo";
-        std::string error;
-        if (!fs::exists(root / "bw3")) demo::WriteDemoGame(root, error);
-        return root / "bw3";
-    }();
+const fs::path& AnalysisFolder() {
+    static const fs::path folder = DemoBW3Folder("quorvant_bench_analysis_demo");
     return folder;
 }
 
 void BM_RawReadFamily(benchmark::State& state) {
-    const auto files = GameFolderFiles(DemoBW3Folder(), kBW3);
+    const auto files = GameFolderFiles(AnalysisFolder(), kBW3);
     std::string error;
     for (auto _ : state) {
         std::size_t total = 0;
@@ -43,14 +38,14 @@ BENCHMARK(BM_RawReadFamily)->Unit(benchmark::kMillisecond);
 
 void BM_FindInFamily(benchmark::State& state) {
     for (auto _ : state) {
-        FolderFindResult result = FindInGameFolder(DemoBW3Folder(), kBW3, "tank", std::nullopt);
+        FolderFindResult result = FindInGameFolder(AnalysisFolder(), kBW3, "tank", std::nullopt);
         benchmark::DoNotOptimize(result);
     }
 }
 BENCHMARK(BM_FindInFamily)->Unit(benchmark::kMillisecond);
 
 void BM_CheckFamily(benchmark::State& state) {
-    const auto files = GameFolderFiles(DemoBW3Folder(), kBW3);
+    const auto files = GameFolderFiles(AnalysisFolder(), kBW3);
     for (auto _ : state) {
         std::size_t findings = 0;
         for (const GameFolderFile& file : files) {

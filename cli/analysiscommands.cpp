@@ -24,13 +24,6 @@ namespace {
 constexpr int kExitFound = 1;
 constexpr int kExitError = 2;
 
-std::optional<int> ParseGame(std::string_view word) {
-    if (word == "bw1") return kBW1;
-    if (word == "bw2") return kBW2;
-    if (word == "bw3") return kBW3;
-    return std::nullopt;
-}
-
 int TableNumber(Table table) {
     switch (table) {
     case Table::Weapons:
@@ -64,7 +57,7 @@ std::optional<TableFilters> ParseFilters(const std::string& where, std::optional
 } // namespace
 
 int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    std::optional<int> game = line.option("game") ? ParseGame(*line.option("game")) : std::nullopt;
+    std::optional<int> game = line.option("game") ? ParseGameName(*line.option("game")) : std::nullopt;
     if (!game) {
         err << "obtool find: --game bw1|bw2|bw3 is needed\n";
         return kExitError;
@@ -93,10 +86,7 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
         if (!filters) return kExitError;
     }
     fs::path folder = ResolveInputPath(line.positionals[0]);
-    if (!IsFolder(folder, err)) return kExitFailure;
-    std::vector<fs::path> files;
-    for (const GameFolderFile& file : GameFolderFiles(folder, *game)) files.push_back(file.path);
-    if (!HoldsOBFiles(folder, files, GenerationLabel(*game), err)) return kExitFailure;
+    if (!IsGameFolder(folder, *game, err)) return kExitFailure;
     FolderFindResult result =
         FindInGameFolder(folder, *game, *text, table, {}, {}, filters ? &*filters : nullptr);
     for (const FindMatch& m : result.matches)
@@ -125,14 +115,7 @@ int RunCheck(const CommandLine& line, std::ostream& out, std::ostream& err) {
 int RunDiff(const CommandLine& line, std::ostream& out, std::ostream& err) {
     CQuorvantDoc a;
     CQuorvantDoc b;
-    if (!LoadOBFile(ResolveInputPath(line.positionals[0]), a, err)) return kExitError;
-    if (!LoadOBFile(ResolveInputPath(line.positionals[1]), b, err)) return kExitError;
-    if (a.Generation != b.Generation) {
-        err << "obtool: " << line.positionals[0] << " is a " << GenerationLabel(a.Generation) << " file and "
-            << line.positionals[1] << " a " << GenerationLabel(b.Generation) << " file; only files of one "
-            << "generation compare\n";
-        return kExitError;
-    }
+    if (!LoadFilePair(line, a, b, "only files of one generation compare", err)) return kExitError;
     std::vector<FieldDifference> differences = CompareDocuments(a, b);
     for (const FieldDifference& d : differences)
         out << TableWord(d.table) << '\t' << d.slot << '\t' << Latin1ToUtf8(d.name) << '\t' << d.field << '\t'

@@ -31,6 +31,9 @@ int RunPaste(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCopy(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunLbm2Bmp(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPatchMake(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPatchApply(const CommandLine& line, std::ostream& out, std::ostream& err);
+int RunPatchApplyAll(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunXref(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

@@ -1,10 +1,10 @@
 #include "cli/commands.h"
 #include "cli/obfileaccess.h"
-#include "cli/readbackcheck.h"
 #include "cli/tables.h"
 #include "exchange/csvexchange.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/readbackcheck.h"
 #include "platform/pathresolve.h"
 
 #include <system_error>

@@ -1,9 +1,9 @@
 #include "cli/fieldedit.h"
 
-#include "cli/readbackcheck.h"
 #include "obdata/generation.h"
 #include "obdata/latin1text.h"
 #include "obdata/quorvantdoc.h"
+#include "obdata/readbackcheck.h"
 #include "obdata/recordfields.h"
 
 #include <charconv>
@@ -19,30 +19,6 @@ std::optional<std::int64_t> ParseDecimal(std::string_view text) {
     return value;
 }
 
-struct FieldRef {
-    std::string name;
-    std::optional<int> index;
-};
-
-// "Cost" or "Wpn[2]".
-std::optional<FieldRef> ParseFieldRef(const std::string& text) {
-    auto open = text.find('[');
-    if (open == std::string::npos) return FieldRef{text, std::nullopt};
-    if (text.back() != ']' || open == 0) return std::nullopt;
-    auto index = ParseDecimal(std::string_view(text).substr(open + 1, text.size() - open - 2));
-    if (!index || *index < 0 || *index > 0xFFFF) return std::nullopt;
-    return FieldRef{text.substr(0, open), static_cast<int>(*index)};
-}
-
-template <class Rec> std::string FieldNames() {
-    std::string names;
-    for (const RecordField<Rec>& f : FieldsOf<Rec>()) {
-        if (!names.empty()) names += ", ";
-        names += f.name;
-    }
-    return names;
-}
-
 std::string Quoted(std::string_view latin1) {
     std::string quoted(1, '"');
     quoted += Latin1ToUtf8(latin1);
@@ -50,25 +26,12 @@ std::string Quoted(std::string_view latin1) {
     return quoted;
 }
 
-bool IsControl(unsigned char c) {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0);
-}
-
 template <class Rec>
 bool SetName(Rec& record, const std::string& value, std::string& change, std::string& error) {
     auto latin1 = Utf8ToLatin1(value, &error);
     if (!latin1) return false;
-    if (latin1->size() > static_cast<std::size_t>(kNameLength)) {
-        error =
-            "a name has at most 15 characters; " + Quoted(*latin1) + " has " + std::to_string(latin1->size());
-        return false;
-    }
-    for (char c : *latin1) {
-        if (IsControl(static_cast<unsigned char>(c))) {
-            error = "a name cannot hold control characters";
-            return false;
-        }
-    }
+    error = RecordNameProblem(*latin1);
+    if (!error.empty()) return false;
     std::string before = record.Name.str();
     SetRecordName(record, *latin1);
     change = Quoted(before) + " -> " + Quoted(record.Name.view());
@@ -79,37 +42,13 @@ bool SetName(Rec& record, const std::string& value, std::string& change, std::st
 template <class Rec>
 bool SetNumber(Rec& record, int generation, const RecordField<Rec>& field, const FieldRef& ref,
                const std::string& value, std::string& change, std::string& error) {
-    const std::string name(field.name);
-    if (!field.inFile) {
-        error = name + " is not stored in the file";
-        return false;
-    }
-    if (field.IsArray() && !ref.index) {
-        error = name + " has " + std::to_string(field.length) + " elements; name one, " + name + "[0] to " +
-                name + "[" + std::to_string(field.length - 1) + "]";
-        return false;
-    }
-    if (!field.IsArray() && ref.index) {
-        error = name + " is a single value, not a list";
-        return false;
-    }
-    int index = ref.index.value_or(0);
-    if (index >= field.length) {
-        error = name + "[" + std::to_string(index) + "] is out of range: " + name + " has elements 0 to " +
-                std::to_string(field.length - 1);
-        return false;
-    }
-    auto number = ParseDecimal(value);
-    std::int64_t low = field.MinValue(generation);
-    std::int64_t high = field.MaxValue(generation);
-    if (!number || *number < low || *number > high) {
-        error = "value " + value + " does not fit " + name + ": a whole number from " + std::to_string(low) +
-                " to " + std::to_string(high);
-        return false;
-    }
-    std::int64_t before = field.Get(record, generation, index);
-    field.Set(record, generation, index, *number);
-    change = std::to_string(before) + " -> " + std::to_string(*number);
+    error = ValueProblem(field, generation, value);
+    if (!error.empty()) return false;
+    const int index = ref.index.value_or(0);
+    const std::int64_t before = field.Get(record, generation, index);
+    const std::int64_t number = *ParseDecimal(value);
+    field.Set(record, generation, index, number);
+    change = std::to_string(before) + " -> " + std::to_string(number);
     return true;
 }
 
@@ -129,17 +68,10 @@ bool EditTable(std::vector<Rec>& table, int generation, const FieldEdit& edit, s
         error = "cannot read the field " + edit.field + " (write Cost, or Wpn[2] for an element)";
         return false;
     }
-    const RecordField<Rec>* field = FindField<Rec>(ref->name);
-    if (!field) {
-        error = tableName + " have no field " + ref->name + "; the fields are " + FieldNames<Rec>();
-        return false;
-    }
+    const RecordField<Rec>* field = FindFileField<Rec>(*ref, tableName, error);
+    if (!field) return false;
     Rec edited = table[static_cast<std::size_t>(*slot)];
     if (field->kind == FieldKind::Text) {
-        if (ref->index) {
-            error = "Name is a single value, not a list";
-            return false;
-        }
         if (!SetName(edited, edit.value, change, error)) return false;
     } else if (!SetNumber(edited, generation, *field, *ref, edit.value, change, error)) {
         return false;

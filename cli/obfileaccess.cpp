@@ -1,6 +1,8 @@
 #include "cli/obfileaccess.h"
 
+#include "game/gamefolderfiles.h"
 #include "obdata/filecompleteness.h"
+#include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/pathresolve.h"
 
@@ -32,6 +34,13 @@ bool HoldsOBFiles(const fs::path& folder, const std::vector<fs::path>& files, st
     return false;
 }
 
+bool IsGameFolder(const fs::path& folder, int generation, std::ostream& err) {
+    if (!IsFolder(folder, err)) return false;
+    std::vector<fs::path> files;
+    for (const GameFolderFile& file : GameFolderFiles(folder, generation)) files.push_back(file.path);
+    return HoldsOBFiles(folder, files, GenerationLabel(generation), err);
+}
+
 bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
     if (path.empty()) {
         err << "obtool: no file named\n";
@@ -56,6 +65,16 @@ bool LoadOBFile(const fs::path& path, CQuorvantDoc& doc, std::ostream& err) {
         return false;
     }
     return true;
+}
+
+bool LoadFilePair(const CommandLine& line, CQuorvantDoc& a, CQuorvantDoc& b, std::string_view tail,
+                  std::ostream& err) {
+    if (!LoadOBFile(ResolveInputPath(line.positionals[0]), a, err)) return false;
+    if (!LoadOBFile(ResolveInputPath(line.positionals[1]), b, err)) return false;
+    if (a.Generation == b.Generation) return true;
+    err << "obtool: " << line.positionals[0] << " is a " << GenerationLabel(a.Generation) << " file and "
+        << line.positionals[1] << " a " << GenerationLabel(b.Generation) << " file; " << tail << '\n';
+    return false;
 }
 
 bool MayRewrite(const CQuorvantDoc& doc, const fs::path& path, bool yes, std::ostream& err) {

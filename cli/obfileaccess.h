@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/cliargs.h"
+
 #include <filesystem>
 #include <ostream>
 #include <string_view>
@@ -23,9 +25,17 @@ bool IsFolder(const std::filesystem::path& folder, std::ostream& err);
 bool HoldsOBFiles(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files,
                   std::string_view label, std::ostream& err);
 
+// IsFolder, and HoldsOBFiles of the generation's menu files.
+bool IsGameFolder(const std::filesystem::path& folder, int generation, std::ostream& err);
+
 // Reads an OB file into doc. Only regular files are read (a device or a pipe could be endless); on
 // failure says why on err and returns false.
 bool LoadOBFile(const std::filesystem::path& path, CQuorvantDoc& doc, std::ostream& err);
+
+// Reads the files the first two positionals name into a and b; false after saying why on err when
+// one cannot be read or they are of two generations (tail ends that message).
+bool LoadFilePair(const CommandLine& line, CQuorvantDoc& a, CQuorvantDoc& b, std::string_view tail,
+                  std::ostream& err);
 
 // A file that did not hold a whole OB file is rewritten as a complete one only when the command line
 // says --yes (yes); otherwise says so on err and returns false.

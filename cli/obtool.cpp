@@ -11,7 +11,8 @@ namespace quorvant::cli {
 namespace {
 
 struct Command {
-    const char* name;
+    const char* name; // "patch make": a command with operations is named by both words
+
     const char* usage;
     std::vector<OptionSpec> options;
     std::size_t positionals; // kAnyPositionals: the command checks them itself
@@ -26,6 +27,8 @@ const OptionSpec kTable{"table", {"--table"}};
 const OptionSpec kSlot{"slot", {"--slot"}};
 const OptionSpec kYes{"yes", {"--yes"}, true};
 const OptionSpec kWhere{"where", {"--where"}};
+const OptionSpec kBy{"by", {"--by"}};
+const OptionSpec kForce{"force", {"--force"}, true};
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -82,6 +85,17 @@ const std::vector<Command>& Commands() {
          kAnyPositionals,
          RunSlots},
         {"lbm2bmp", "lbm2bmp IN.lbm OUT.bmp", {}, 2, RunLbm2Bmp},
+        {"patch make", "patch make A B [-o PATCH]", {kOut}, 2, RunPatchMake},
+        {"patch apply",
+         "patch apply FILE PATCH [--by slot|name] [--force] [--yes] [-o OUT]",
+         {kBy, kForce, kYes, kOut},
+         2,
+         RunPatchApply},
+        {"patch apply-all",
+         "patch apply-all GAMEFOLDER --game bw1|bw2|bw3 PATCH [--by slot|name] [--force]",
+         {{"game", {"--game"}}, kBy, kForce},
+         2,
+         RunPatchApplyAll},
         {"xref",
          "xref GAMEFOLDER --family bw1|bw2|bw3-modern|bw3-wwii [--picture N]",
          {{"family", {"--family"}}, {"picture", {"--picture"}}},
@@ -89,6 +103,14 @@ const std::vector<Command>& Commands() {
          RunXref},
     };
     return commands;
+}
+
+// How many of args name the command (one, or two for "patch make"); 0 when they name another.
+std::size_t NamedWords(const Command& command, const std::vector<std::string>& args) {
+    const std::string_view name = command.name;
+    const std::size_t space = name.find(' ');
+    if (space == std::string_view::npos) return args[0] == name ? 1 : 0;
+    return args.size() > 1 && args[0] == name.substr(0, space) && args[1] == name.substr(space + 1) ? 2 : 0;
 }
 
 void PrintUsage(std::ostream& out) {
@@ -123,6 +145,10 @@ void PrintUsage(std::ostream& out) {
            "          zip-delete N for the zip archives of the slots (the built-in archiver unless\n"
            "          --archiver names one); what would overwrite or remove a slot or archive needs --yes\n"
            "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
+           "  patch   make: the patch (JSON) that turns A into B, the changes diff lists; apply: carry\n"
+           "          it to FILE, each change to its slot or (--by name) to every record of its name;\n"
+           "          apply-all: to every OB file of a game folder; a field found neither at the patch's\n"
+           "          from nor at its to is a conflict, and a file with one is left alone unless --force\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"
@@ -130,8 +156,16 @@ void PrintUsage(std::ostream& out) {
            "  Available < 1960 or not Name ~ HQ), with = != < <= > >= and ~ (holds), joined by and, or,\n"
            "  not and parentheses; quoted text meets the text the list shows, a number the stored value.\n"
            "\n"
-           "  set, clear, import, paste and copy rewrite a file that is not a complete OB file only with "
-           "--yes.\n";
+           "  set, clear, import, paste, copy and patch apply rewrite a file that is not a complete OB file\n"
+           "  only with --yes.\n"
+           "\n"
+           "  A patch is a UTF-8 JSON file:\n"
+           "    {\"quorvant-patch\": 1, \"generation\": \"BW2\", \"changes\": [\n"
+           "      {\"table\": \"weapons\", \"slot\": 12, \"name\": \"88mm KwK\",\n"
+           "       \"fields\": {\"Name\": [\"88mm KwK\", \"88mm KwK 36\"], \"HEKill\": [40, 45]}}]}\n"
+           "  one change per record (its table, slot and name, trailing blanks dropped), each field named\n"
+           "  as set names it with [from, to]: names as text, every other value a number; [v, v] sets v\n"
+           "  whatever the file holds.\n";
 }
 
 } // namespace
@@ -150,8 +184,9 @@ int RunObtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return 0;
     }
     for (const Command& command : Commands()) {
-        if (args[0] != command.name) continue;
-        std::vector<std::string> words(args.begin() + 1, args.end());
+        const std::size_t named = NamedWords(command, args);
+        if (named == 0) continue;
+        std::vector<std::string> words(args.begin() + static_cast<std::ptrdiff_t>(named), args.end());
         if (!words.empty() && (words[0] == "-h" || words[0] == "--help")) {
             out << "usage: obtool " << command.usage << '\n';
             return 0;
@@ -178,6 +213,11 @@ int RunObtool(const std::vector<std::string>& args, std::ostream& out, std::ostr
             err << "obtool: " << e.what() << '\n';
             return kExitFailure;
         }
+    }
+    if (args[0] == "patch") {
+        err << "obtool patch: " << (args.size() < 2 ? "name an operation" : "unknown operation " + args[1])
+            << " (make, apply or apply-all)\n";
+        return kExitUsage;
     }
     err << "obtool: unknown command " << args[0] << " (try obtool -h)\n";
     return kExitUsage;

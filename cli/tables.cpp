@@ -1,6 +1,9 @@
 #include "cli/tables.h"
 
+#include "obdata/generation.h"
+
 #include <algorithm>
+#include <string>
 
 namespace quorvant::cli {
 
@@ -9,8 +12,14 @@ const char* TableName(Table table) {
 }
 
 std::optional<Table> ParseTableName(std::string_view name) {
-    for (Table t : {Table::Weapons, Table::Units, Table::Formations})
-        if (name == TableName(t)) return t;
+    const int table = TableOfWord(name);
+    if (table < 0) return std::nullopt;
+    return static_cast<Table>(table);
+}
+
+std::optional<int> ParseGameName(std::string_view name) {
+    for (int generation : {kBW1, kBW2, kBW3})
+        if (name == "bw" + std::to_string(generation + 1)) return generation;
     return std::nullopt;
 }
 

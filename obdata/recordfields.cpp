@@ -1,8 +1,10 @@
 #include "obdata/recordfields.h"
 
 #include "obdata/generation.h"
+#include "obdata/latin1text.h"
 #include "obdata/oblayout.h"
 
+#include <charconv>
 #include <limits>
 #include <type_traits>
 #include <utility>
@@ -159,6 +161,16 @@ template <class Rec> struct BlankSlotColumns {
     template <class A> void nation(std::size_t, A) {}
 };
 
+// Finds whether the layout's nation column reaches the one field set in probe.
+template <class Rec> struct NationColumnProbe {
+    Rec& probe;
+    bool reached = false;
+    template <class A>
+    void byte(std::size_t, std::size_t, std::size_t, A, layout::Gate = layout::Gate::Always) {}
+    template <class A> void word(std::size_t, std::size_t, std::size_t, A) {}
+    template <class A> void nation(std::size_t, A access) { reached = reached || access(probe) != 0; }
+};
+
 template <class Rec, class Visit> void AssignName(Rec& record, std::string_view name, Visit visit) {
     record.Name.assignPadded(name);
     if (!record.Name.isBlank()) return;
@@ -206,6 +218,103 @@ std::span<const RecordField<CUnitRecord>> UnitFields() {
 }
 std::span<const RecordField<CFormationRecord>> FormationFields() {
     return kFormationFields;
+}
+
+std::optional<FieldRef> ParseFieldRef(std::string_view text) {
+    const std::size_t open = text.find('[');
+    if (open == std::string_view::npos) return FieldRef{std::string(text), std::nullopt};
+    if (text.back() != ']' || open == 0) return std::nullopt;
+    const std::string_view digits = text.substr(open + 1, text.size() - open - 2);
+    int index = 0;
+    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    if (digits.empty() || ec != std::errc() || end != digits.data() + digits.size() || index < 0 ||
+        index > 0xFFFF)
+        return std::nullopt;
+    return FieldRef{std::string(text.substr(0, open)), index};
+}
+
+template <class Rec> bool IsNationField(const RecordField<Rec>& field) {
+    if (field.kind != FieldKind::Number || field.IsArray()) return false;
+    Rec probe{};
+    field.setter(probe, kBW2, 0, 1);
+    NationColumnProbe<Rec> visit{probe};
+    if constexpr (std::is_same_v<Rec, CUnitRecord>) layout::VisitUnitColumns(visit);
+    if constexpr (std::is_same_v<Rec, CFormationRecord>) layout::VisitFormationColumns(visit, kBW2);
+    return visit.reached;
+}
+
+template bool IsNationField(const RecordField<CWeaponRecord>&);
+template bool IsNationField(const RecordField<CUnitRecord>&);
+template bool IsNationField(const RecordField<CFormationRecord>&);
+
+std::string FieldRefText(std::string_view name, std::optional<int> index) {
+    std::string text(name);
+    if (!index) return text;
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on chained additions.
+    text += '[';
+    text += std::to_string(*index);
+    text += ']';
+    return text;
+}
+
+template <class Rec>
+const RecordField<Rec>* FindFileField(const FieldRef& ref, std::string_view tableWord, std::string& error) {
+    const RecordField<Rec>* field = FindField<Rec>(ref.name);
+    if (!field) {
+        std::string names;
+        for (const RecordField<Rec>& f : FieldsOf<Rec>()) {
+            if (!names.empty()) names += ", ";
+            names += f.name;
+        }
+        error = std::string(tableWord) + " have no field " + ref.name + "; the fields are " + names;
+        return nullptr;
+    }
+    const std::string& name = ref.name;
+    const std::string last = std::to_string(field->length - 1);
+    if (!field->inFile)
+        error = name + " is not stored in the file";
+    else if (field->IsArray() && !ref.index)
+        error = name + " has " + std::to_string(field->length) + " elements; name one, " + name + "[0] to " +
+                name + "[" + last + "]";
+    else if (!field->IsArray() && ref.index)
+        error = name + " is a single value, not a list";
+    else if (ref.index.value_or(0) >= field->length)
+        error = name + "[" + std::to_string(*ref.index) + "] is out of range: " + name +
+                " has elements 0 to " + last;
+    else
+        return field;
+    return nullptr;
+}
+
+template <class Rec>
+std::string ValueProblem(const RecordField<Rec>& field, int generation, std::string_view text) {
+    std::int64_t value = 0;
+    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const std::int64_t low = field.MinValue(generation);
+    const std::int64_t high = field.MaxValue(generation);
+    if (!text.empty() && ec == std::errc() && end == text.data() + text.size() && value >= low &&
+        value <= high)
+        return {};
+    return "value " + std::string(text) + " does not fit " + std::string(field.name) +
+           ": a whole number from " + std::to_string(low) + " to " + std::to_string(high);
+}
+
+template const RecordField<CWeaponRecord>* FindFileField(const FieldRef&, std::string_view, std::string&);
+template const RecordField<CUnitRecord>* FindFileField(const FieldRef&, std::string_view, std::string&);
+template const RecordField<CFormationRecord>* FindFileField(const FieldRef&, std::string_view, std::string&);
+template std::string ValueProblem(const RecordField<CWeaponRecord>&, int, std::string_view);
+template std::string ValueProblem(const RecordField<CUnitRecord>&, int, std::string_view);
+template std::string ValueProblem(const RecordField<CFormationRecord>&, int, std::string_view);
+
+std::string RecordNameProblem(std::string_view latin1) {
+    if (latin1.size() > static_cast<std::size_t>(kNameLength))
+        return "a name has at most 15 characters; \"" + Latin1ToUtf8(latin1) + "\" has " +
+               std::to_string(latin1.size());
+    for (char c : latin1) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0)) return "a name cannot hold control characters";
+    }
+    return {};
 }
 
 void SetRecordName(CWeaponRecord& record, std::string_view name) {

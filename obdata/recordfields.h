@@ -6,7 +6,9 @@
 #include "obdata/records.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quorvant {
@@ -62,6 +64,35 @@ template <class Rec> const RecordField<Rec>* FindField(std::string_view name) {
         if (field.name == name) return &field;
     return nullptr;
 }
+
+// A field as the tools name it: "Cost", or "Wpn[2]" for an element of an array (from 0).
+struct FieldRef {
+    std::string name;
+    std::optional<int> index;
+};
+// Nothing when text is neither form ("Wpn[", "Wpn[x]", "[2]").
+std::optional<FieldRef> ParseFieldRef(std::string_view text);
+
+// Whether the field is a record's nation, which BW2 and BW3 files keep once for the whole file.
+template <class Rec> bool IsNationField(const RecordField<Rec>& field);
+
+// "Cost", "Wpn[2]": how ParseFieldRef reads it.
+std::string FieldRefText(std::string_view name, std::optional<int> index);
+
+// The field ref names, checked as every tool checks it: a field of the record kind kept in the file,
+// with an element when it is an array and only then, within its length. Null otherwise, with the
+// fault in error; tableWord ("units") begins the message for a name the record kind lacks.
+template <class Rec>
+const RecordField<Rec>* FindFileField(const FieldRef& ref, std::string_view tableWord, std::string& error);
+
+// Why text is not a value field can hold in generation (not a whole number, or out of its range);
+// empty when it fits.
+template <class Rec>
+std::string ValueProblem(const RecordField<Rec>& field, int generation, std::string_view text);
+
+// Why a name (Latin-1) cannot be a slot's: longer than 15 characters or holding a control character;
+// empty when it can.
+std::string RecordNameProblem(std::string_view latin1);
 
 // Gives a slot the name as the reader holds it: blank-padded to 15 characters, or empty. A blank
 // name (empty or beginning with a blank) also clears the availability dates, which the file keeps

@@ -22,6 +22,12 @@ const char* TableWord(int table) {
     }
 }
 
+int TableOfWord(std::string_view word) {
+    for (int table : {kWeaponTable, kUnitTable, kFormationTable})
+        if (word == TableWord(table)) return table;
+    return -1;
+}
+
 namespace {
 
 using namespace cells;

@@ -13,6 +13,8 @@ enum RecordTable : int { kWeaponTable = 0, kUnitTable = 1, kFormationTable = 2 }
 
 // "weapons", "units", "formations": the tables' names in reports and on obtool's command line.
 const char* TableWord(int table);
+// The table of that name; -1 for any other word.
+int TableOfWord(std::string_view word);
 
 constexpr bool IsRecordTable(int table) {
     return table >= kWeaponTable && table <= kFormationTable;

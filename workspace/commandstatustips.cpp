@@ -82,6 +82,14 @@ const char* CommandStatusTip(int command) {
         return "List the units and formations that name the selected record\nFind References";
     case ID_FILE_COMPARE:
         return "List every field where another OB file differs from this one\nCompare With";
+    case ID_FILE_EXPORT_CHANGES:
+        return "Write the unsaved changes of this file as a patch\nExport Changes";
+    case ID_TOOLS_APPLY_PATCH:
+        return "Apply a patch to this file or every file of its game, after a preview\nApply Patch";
+    case ID_EDIT_COPY_TO_FILES:
+        return "Copy the selected record onto the records of its name in the other files of its game\nCopy "
+               "to "
+               "Other Files";
     case ID_VIEW_MESSAGES:
         return "List the reports of this session with their times\nMessages";
     case ID_VIEW_HIDE_EMPTY:

@@ -2,11 +2,13 @@
 
 #include "analysis/comparelabels.h"
 #include "analysis/obcompare.h"
+#include "analysis/patch.h"
 #include "analysis/recordclear.h"
 #include "analysis/recordfind.h"
 #include "analysis/referencecheck.h"
 #include "analysis/ui/finddialog.h"
 #include "analysis/ui/findingswindow.h"
+#include "analysis/ui/patchcommands.h"
 #include "game/appsettings.h"
 #include "game/opencommand.h"
 #include "obdata/generation.h"
@@ -20,7 +22,9 @@
 #include "workspace/ui/workspace.h"
 
 #include <QDir>
+#include <QHBoxLayout>
 #include <QPointer>
+#include <QPushButton>
 
 #include <QTreeWidgetItem>
 #include <functional>
@@ -169,6 +173,21 @@ void ShowCompare(Workspace& workspace) {
                                  .arg(records)
                                  .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records")));
     window->onActivated = ShowIn(workspace, view, false);
+    auto* save = new QPushButton(QStringLiteral("Save as &Patch..."), window);
+    save->setObjectName(QStringLiteral("SaveAsPatch"));
+    save->setToolTip(
+        QStringLiteral("Write the differences as a patch that turns %1 into %2").arg(mineName, otherName));
+    save->setEnabled(!differences.empty());
+    QObject::connect(
+        save, &QPushButton::clicked, window,
+        [&workspace, window, patch = MakePatch(mine, other),
+         suggested = QString::fromStdString((mine.Folder() / (mine.FileName() + ".json")).string())] {
+            SavePatch(workspace, window, patch, suggested);
+        });
+    auto* controls = new QHBoxLayout;
+    controls->addStretch();
+    controls->addWidget(save);
+    window->addControls(controls);
     window->fitColumns();
     window->show();
 }

@@ -2,6 +2,7 @@
 
 #include "analysis/recordclear.h"
 #include "analysis/ui/designertools.h"
+#include "analysis/ui/patchcommands.h"
 #include "exchange/ui/recordtransfer.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
@@ -119,8 +120,8 @@ void ShowRowMenu(Workspace& workspace, CUnitView* view, const QPoint& at) {
     QObject::connect(edit, &QAction::triggered, view, &CUnitView::EditSelectedRow);
     menu->setDefaultAction(edit);
     menu->addSeparator();
-    for (int command :
-         std::initializer_list<int>{ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, 0, ID_TOOLS_FIND_REFERENCES})
+    for (int command : std::initializer_list<int>{ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, 0,
+                                                  ID_TOOLS_FIND_REFERENCES, ID_EDIT_COPY_TO_FILES})
         command ? (void)menu->addAction(workspace.Command(command)) : (void)menu->addSeparator();
     // Gone once the chosen command has run.
     QObject::connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
@@ -138,6 +139,10 @@ void InstallRecordCommands(Workspace& workspace) {
     QObject::connect(workspace.Command(ID_TOOLS_FIND_REFERENCES), &QAction::triggered, owner, [&workspace] {
         if (const std::optional<SelectedRecord> record = Selected(workspace))
             ShowReferencesTo(workspace, record->table, record->slot);
+    });
+    QObject::connect(workspace.Command(ID_EDIT_COPY_TO_FILES), &QAction::triggered, owner, [&workspace] {
+        if (const std::optional<SelectedRecord> record = Selected(workspace))
+            CopyRecordToOtherFiles(workspace, record->table, record->slot);
     });
 }
 
@@ -161,6 +166,10 @@ void UpdateRecordCommands(Workspace& workspace) {
     workspace.Command(ID_EDIT_CUT)
         ->setEnabled(clearable && rows.size() == 1 && transfer && transfer->ShownKind());
     workspace.Command(ID_TOOLS_FIND_REFERENCES)->setEnabled(record.has_value());
+    // Copies go by name, so a record without one has nowhere to go.
+    workspace.Command(ID_EDIT_COPY_TO_FILES)
+        ->setEnabled(record &&
+                     NameOfNamedRow(record->view->document(), record->table, record->slot - 1).size() > 0);
 }
 
 } // namespace quorvant::ui

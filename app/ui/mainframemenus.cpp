@@ -2,6 +2,7 @@
 
 #include "analysis/ui/designertools.h"
 #include "analysis/ui/fieldchangecommands.h"
+#include "analysis/ui/patchcommands.h"
 #include "analysis/ui/recordcommands.h"
 #include "app/ui/childframe.h"
 #include "app/ui/lockindicators.h"
@@ -104,6 +105,7 @@ void CMainFrame::CreateActions() {
     AddCommand(ID_EDIT_PASTE, QStringLiteral("&Paste"), {Keys("Ctrl+V"), Keys("Shift+Ins")});
     AddCommand(ID_EDIT_CLEAR, QStringLiteral("Cle&ar Record"), {Keys("Del")});
     AddCommand(ID_TOOLS_FIND_REFERENCES, QStringLiteral("&Find References"));
+    AddCommand(ID_EDIT_COPY_TO_FILES, QStringLiteral("Copy to &Other Files..."));
     InstallTransferCommands(*this);
     InstallRecordCommands(*this);
     AddCommand(ID_EDIT_CHANGE_FIELD, QStringLiteral("C&hange Field..."), {Keys("Ctrl+E")});
@@ -145,6 +147,10 @@ void CMainFrame::CreateActions() {
             this, [this] { ShowReferenceCheck(*this); });
     connect(AddCommand(ID_FILE_COMPARE, QStringLiteral("Co&mpare With...")), &QAction::triggered, this,
             [this] { ShowCompare(*this); });
+    connect(AddCommand(ID_FILE_EXPORT_CHANGES, QStringLiteral("Export C&hanges...")), &QAction::triggered,
+            this, [this] { ExportChanges(*this); });
+    connect(AddCommand(ID_TOOLS_APPLY_PATCH, QStringLiteral("Apply &Patch...")), &QAction::triggered, this,
+            [this] { ApplyPatchFile(*this); });
     QAction* tabbed = AddCommand(ID_WINDOW_TABBED, QStringLiteral("Ta&bbed View"));
     tabbed->setCheckable(true);
     connect(tabbed, &QAction::triggered, this, &CMainFrame::SetTabbedView);
@@ -226,13 +232,14 @@ void CMainFrame::CreateMenus() {
     QMenu* options = shared(QStringLiteral("&Options"),
                             {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
-    QMenu* documentTools =
-        shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0,
-                                          ID_TOOLS_CHECK_REFERENCES, ID_TOOLS_FIND_REFERENCES});
+    QMenu* documentTools = shared(QStringLiteral("&Tools"),
+                                  {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0, ID_TOOLS_CHECK_REFERENCES,
+                                   ID_TOOLS_FIND_REFERENCES, 0, ID_TOOLS_APPLY_PATCH});
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
     QMenu* edit = shared(QStringLiteral("&Edit"),
                          {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
-                          ID_EDIT_CLEAR, ID_EDIT_CHANGE_FIELD, 0, ID_EDIT_FIND, ID_EDIT_FILTER});
+                          ID_EDIT_CLEAR, ID_EDIT_CHANGE_FIELD, ID_EDIT_COPY_TO_FILES, 0, ID_EDIT_FIND,
+                          ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
@@ -250,6 +257,7 @@ void CMainFrame::CreateMenus() {
             file->addAction(action(ID_FILE_IMPORT));
             file->addSeparator();
             file->addAction(action(ID_FILE_COMPARE));
+            file->addAction(action(ID_FILE_EXPORT_CHANGES));
         }
         file->addSeparator();
         // In a submenu of their own, the recent files' numbers never clash with "BW&1 Files".

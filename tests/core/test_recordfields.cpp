@@ -147,3 +147,15 @@ TEST(RecordFields, NamesAreHeldPaddedAndBlankNamesLoseTheirDates) {
     SetRecordName(w, "Exactly15chars!");
     EXPECT_EQ(w.Name.view(), "Exactly15chars!");
 }
+
+TEST(RecordFields, OnlyTheNationColumnsAreNationFields) {
+    auto nations = [](auto fields) {
+        std::string found;
+        for (const auto& f : fields)
+            if (IsNationField(f)) found += std::string(f.name) + " ";
+        return found;
+    };
+    EXPECT_EQ(nations(WeaponFields()), "");
+    EXPECT_EQ(nations(UnitFields()), "Nationality ");
+    EXPECT_EQ(nations(FormationFields()), "Country ");
+}

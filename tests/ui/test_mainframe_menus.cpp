@@ -55,7 +55,7 @@ TEST_F(MainFrameMenus, MenuBarSwitchesBetweenNoDocumentAndDocumentStates) {
     EXPECT_TRUE(recentEntries.first().startsWith("&1 "));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Edit")->actions()),
               QStringList({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "Cle&ar Record",
-                           "C&hange Field...", "-", "&Find...", "F&ilter"}));
+                           "C&hange Field...", "Copy to &Other Files...", "-", "&Find...", "F&ilter"}));
     EXPECT_EQ(Titles(MenuTitled(frame->currentMenuBar(), "&Window")->actions()),
               QStringList({"&Cascade", "&Tile", "&Arrange Icons", "-", "Ta&bbed View"}));
 

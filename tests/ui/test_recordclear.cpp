@@ -248,7 +248,7 @@ TEST_F(RecordClearTest, TheRowMenuActsOnTheRowRightClickedWithTheFramesCommands)
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(view()->SelectedRow(), 8);
     EXPECT_EQ(Entries(menu), QStringList({"&Edit\tEnter", "-", "&Copy", "&Paste", "Cle&ar Record", "-",
-                                          "&Find References"}));
+                                          "&Find References", "Copy to &Other Files..."}));
     for (int command : {ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_TOOLS_FIND_REFERENCES})
         EXPECT_TRUE(menu->actions().contains(Command(command))) << command;
     EXPECT_TRUE(Command(ID_EDIT_CLEAR)->isEnabled());

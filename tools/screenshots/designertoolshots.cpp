@@ -3,6 +3,7 @@
 #include "analysis/referencecheck.h"
 #include "analysis/ui/designertools.h"
 #include "analysis/ui/finddialog.h"
+#include "analysis/ui/patchpreview.h"
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "obdata/quorvantdoc.h"
@@ -66,6 +67,32 @@ bool ShootDesignerTools(CMainFrame* frame, const std::function<bool(QWidget*, co
         ok = save(compare, QStringLiteral("53-compare")) && ok;
         compare->close();
     }
+    return ok;
+}
+
+bool ShootPatchPreview(CMainFrame* frame, const std::function<bool(QWidget*, const QString&)>& save) {
+    CChildFrame* child = frame->activeChild();
+    if (!child) return false;
+    const CQuorvantDoc& doc = child->document();
+    // The unit most files carry, mended in two fields: where another file holds other values than this
+    // one, the preview shows conflicts.
+    int slot = 1;
+    for (int s = 1; s < static_cast<int>(doc.Units.size()); ++s)
+        if (doc.Units[static_cast<std::size_t>(s)].Name.trimmed() == "Command Section") slot = s;
+    const CUnitRecord& unit = doc.Units[static_cast<std::size_t>(slot)];
+    Patch patch{doc.Generation,
+                {{kUnitTable,
+                  slot,
+                  unit.Name.trimmed(),
+                  {{"Men", std::to_string(unit.Men), std::to_string(unit.Men + 1)},
+                   {"Cost", std::to_string(unit.Cost), std::to_string(unit.Cost + 5)}}}}};
+    auto* preview = new PatchPreviewWindow(*frame, {QStringLiteral("Apply Patch - mended.json"),
+                                                    std::move(patch), QStringLiteral("Apply Patch"), false});
+    preview->show();
+    preview->findChild<QAbstractButton*>(QStringLiteral("PatchToEveryFile"))->click();
+    preview->findChild<QAbstractButton*>(QStringLiteral("PatchByName"))->click();
+    const bool ok = save(preview, QStringLiteral("58-apply-patch-preview"));
+    preview->close();
     return ok;
 }
 

@@ -91,6 +91,7 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     frame->SetTabbedView(false);
     ok = ShootDesignerTools(frame, save) && ok;
     ok = ShootManyRecords(frame, save) && ok;
+    ok = ShootPatchPreview(frame, save) && ok;
 
     // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them.
     frame->action(ID_FILE_SAVE)->trigger();

@@ -1,8 +1,8 @@
-#include "cli/readbackcheck.h"
+#include "obdata/readbackcheck.h"
 
 #include "obdata/obwriter.h"
 
-namespace quorvant::cli {
+namespace quorvant {
 namespace {
 
 template <class Rec> int Changed(const std::vector<Rec>& held, const std::vector<Rec>& readBack) {
@@ -27,4 +27,4 @@ int ReadBackCheck::changedRecords() const {
            Changed(held_.Formations, readBack_->Formations);
 }
 
-} // namespace quorvant::cli
+} // namespace quorvant

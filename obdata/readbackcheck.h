@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace quorvant::cli {
+namespace quorvant {
 
 // The document as it would read back from the image its save writes: a value the generation's
 // file does not keep (a nation in BW2 and BW3, dates of a blank slot, the strengths that decide
@@ -24,4 +24,4 @@ class ReadBackCheck {
     std::unique_ptr<CQuorvantDoc> readBack_;
 };
 
-} // namespace quorvant::cli
+} // namespace quorvant
