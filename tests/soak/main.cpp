@@ -99,6 +99,10 @@ int main(int argc, char** argv) {
                  options.replaying ? "replaying" : "random actions");
     driver.Start();
     const int result = app.exec();
+    // A failure says why before it exits; anything else that ends the loop is named here.
+    if (result != 0)
+        std::fprintf(stderr, "soak: the event loop ended with %d after action %d (main window %s)\n", result,
+                     driver.actionsRun(), frame->isVisible() ? "shown" : "closed");
     for (ui::CChildFrame* child : frame->childFrames()) child->document().SetModifiedFlag(false);
     return result;
 }

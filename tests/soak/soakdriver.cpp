@@ -369,8 +369,9 @@ void SoakDriver::Tick() {
     const bool managerBefore = GameManagerOpen();
     const int messagesBefore = frame_.messages()->count();
     const QString lastBefore = frame_.messages()->last();
-    // The next action is due even while this one runs a window of its own.
-    QTimer::singleShot(0, this, &SoakDriver::Tick);
+    // The next action is due even while this one runs a window of its own; a timer rather than a
+    // posted call, so what the action itself posts (a drop's work) runs first, as it would for a user.
+    QTimer::singleShot(1, this, &SoakDriver::Tick);
     performing_.push_back(QApplication::activeModalWidget());
     Perform(action);
     performing_.pop_back();
