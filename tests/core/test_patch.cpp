@@ -56,6 +56,14 @@ TEST(Patch, MadeFromTwoFilesWritesTheirDifferencesAndReadsBackTheSame) {
               "{\"quorvant-patch\": 1, \"generation\": \"BW2\", \"changes\": []}\n");
 }
 
+// Found trying the editor: the patch between files of two nations carried every unit's nation,
+// which neither file can take.
+TEST(Patch, FilesOfTwoNationsMakeThePatchOfOneNation) {
+    auto a = Load(PatchSource());
+    EXPECT_EQ(WritePatch(MakePatch(*a, *Load(PatchTarget().column(25000, 1, 30)))),
+              WritePatch(MakePatch(*a, *Load(PatchTarget()))));
+}
+
 TEST(Patch, ReaderRefusesEveryOtherShapeNamingTheFirstFault) {
     const std::string head = R"({"quorvant-patch": 1, "generation": "BW1", "changes": [)";
     auto change = [&](const std::string& body) { return head + body + "]}"; };
