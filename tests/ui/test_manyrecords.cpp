@@ -8,7 +8,9 @@
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +136,12 @@ TEST_F(ManyRecords, CopyTakesTheFirstAndClearRecordAsksOnceForAll) {
     EXPECT_EQ(frame->messages()->last(),
               "Copied slot 2, the first of the 3 rows selected: the clipboard holds one record");
     EXPECT_FALSE(Command(ID_EDIT_CUT)->isEnabled());
+    // A right click on a row of the selection keeps the selection for the row menu's commands.
+    const QPoint at = report()->visualRect(report()->model()->index(2, 2)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, report()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(report()->viewport(), &rightClick);
+    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    EXPECT_EQ(SelectedSlots(), (std::vector<int>{2, 3, 4}));
 
     prompts.answers = {PromptAnswer::No};
     Command(ID_EDIT_CLEAR)->trigger();

@@ -16,6 +16,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -371,7 +372,12 @@ bool CUnitView::OnContextMenu(QAbstractItemView* clicked, QEvent* event) {
         if (!clicked) return false;
         const QModelIndex under = clicked->indexAt(menuEvent->pos());
         if (!under.isValid()) return true;
-        SelectRow(proxy->sourceRow(under.row()));
+        // On a row of a selection of many, the menu's commands are for all of them.
+        QItemSelectionModel* selection = clicked->selectionModel();
+        if (selection && selection->isRowSelected(under.row(), under.parent()))
+            selection->setCurrentIndex(under, QItemSelectionModel::NoUpdate);
+        else
+            SelectRow(proxy->sourceRow(under.row()));
         OnRowClicked();
         emit rowMenuRequested(menuEvent->globalPos());
         return true;
