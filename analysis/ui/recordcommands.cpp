@@ -166,9 +166,10 @@ void UpdateRecordCommands(Workspace& workspace) {
     workspace.Command(ID_EDIT_CUT)
         ->setEnabled(clearable && rows.size() == 1 && transfer && transfer->ShownKind());
     workspace.Command(ID_TOOLS_FIND_REFERENCES)->setEnabled(record.has_value());
-    // Copies go by name, so a record without one has nowhere to go.
+    // Copies go by name, so a record without one has nowhere to go; the copy is of one record, so a
+    // selection of many is not taken for its first.
     workspace.Command(ID_EDIT_COPY_TO_FILES)
-        ->setEnabled(record &&
+        ->setEnabled(record && rows.size() == 1 &&
                      NameOfNamedRow(record->view->document(), record->table, record->slot - 1).size() > 0);
 }
 

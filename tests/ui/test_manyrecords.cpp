@@ -136,6 +136,7 @@ TEST_F(ManyRecords, CopyTakesTheFirstAndClearRecordAsksOnceForAll) {
     EXPECT_EQ(frame->messages()->last(),
               "Copied slot 2, the first of the 3 rows selected: the clipboard holds one record");
     EXPECT_FALSE(Command(ID_EDIT_CUT)->isEnabled());
+    EXPECT_FALSE(Command(ID_EDIT_COPY_TO_FILES)->isEnabled());
     // A right click on a row of the selection keeps the selection for the row menu's commands.
     const QPoint at = report()->visualRect(report()->model()->index(2, 2)).center();
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, at, report()->viewport()->mapToGlobal(at));
