@@ -119,8 +119,10 @@ TEST_F(ManyRecords, AWrongExpressionShowsRedWithTheReasonAndFiltersNothing) {
     EXPECT_EQ(box->toolTip(), "the weapons have no field \"Cost\" (at character 1)");
     Command(ViewModeCommand(kViewUnits))->trigger();
 
+    box->setFocus();
     Command(ID_VIEW_SELECT_FILTERED)->trigger();
     EXPECT_EQ(SelectedSlots(), (std::vector<int>{3, 5}));
+    EXPECT_EQ(report()->window()->focusWidget(), report()) << "Copy and Delete then act on the rows";
     EXPECT_EQ(frame->messages()->last(), "Selected the 2 rows shown");
     box->clear();
     report()->setFocus();

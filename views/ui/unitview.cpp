@@ -232,6 +232,8 @@ void CUnitView::SelectRows(const std::vector<int>& rows) {
 
 void CUnitView::SelectShownRows() {
     activeView()->selectAll();
+    // The commands that follow (Copy, Delete) are for the rows, not for the filter's text.
+    activeView()->setFocus();
     emit selectedRowChanged();
 }
 
