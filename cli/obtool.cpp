@@ -69,6 +69,15 @@ const std::vector<Command>& Commands() {
          kAnyPositionals,
          RunSlots},
         {"lbm2bmp", "lbm2bmp IN.lbm OUT.bmp", {}, 2, RunLbm2Bmp},
+        {"lbm",
+         kLbmUsage,
+         {{"like", {"--like"}},
+          {"family", {"--family"}},
+          {"game-folder", {"--game-folder"}},
+          {"dither", {"--dither"}, true},
+          kYes},
+         kAnyPositionals,
+         RunLbm},
         {"xref",
          "xref GAMEFOLDER --family bw1|bw2|bw3-modern|bw3-wwii [--picture N]",
          {{"family", {"--family"}}, {"picture", {"--picture"}}},
@@ -107,6 +116,9 @@ void PrintUsage(std::ostream& out) {
            "          zip-delete N for the zip archives of the slots (the built-in archiver unless\n"
            "          --archiver names one); what would overwrite or remove a slot or archive needs --yes\n"
            "  lbm2bmp convert an LBM side picture into a Windows bitmap file\n"
+           "  lbm import  write a PNG or BMP picture as an LBM side picture in the palette, kind and\n"
+           "          planes of EXISTING.lbm or of the family's first picture, no larger than that one\n"
+           "          (--dither: Floyd-Steinberg); an existing OUT is replaced only with --yes\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"
