@@ -171,8 +171,8 @@ std::optional<ImportTarget> ImportTargetFromListing(const std::filesystem::path&
         std::string ignored;
         if (std::optional<ImportTarget> target = ImportTargetLike(folder / name, ignored)) return target;
     }
-    reason =
-        listing.empty() ? "no pictures in " + folder.string() : "no palette picture in " + folder.string();
+    const std::string where = folder.empty() ? std::string() : " in " + folder.string();
+    reason = (listing.empty() ? "no pictures" : "no palette picture") + where + " to take the colours from";
     return std::nullopt;
 }
 
