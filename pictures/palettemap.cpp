@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace quorvant {
 namespace {
@@ -28,9 +29,21 @@ const std::array<float, 256>& LinearLight() {
     return table;
 }
 
+// The cube root from a guess on the float's bits and three Newton steps: as exact as a float holds
+// over the curve's range, at a fraction of the library's cost.
+float CubeRoot(float t) {
+    std::uint32_t bits;
+    std::memcpy(&bits, &t, sizeof bits);
+    bits = bits / 3 + 709921077u;
+    float y;
+    std::memcpy(&y, &bits, sizeof y);
+    for (int i = 0; i < 3; ++i) y -= (y * y * y - t) / (3.0f * y * y);
+    return y;
+}
+
 float LabCurve(float t) {
     constexpr float kEdge = 216.0f / 24389.0f;
-    return t > kEdge ? std::cbrt(t) : t * (24389.0f / 27.0f / 116.0f) + 16.0f / 116.0f;
+    return t > kEdge ? CubeRoot(t) : t * (24389.0f / 27.0f / 116.0f) + 16.0f / 116.0f;
 }
 
 // sRGB under D65.
@@ -69,8 +82,8 @@ class LabCache {
     std::array<Lab, std::size_t{1} << kBits> labs_;
 };
 
-// The nearest entry by lightness first: entries sorted by L are searched outwards from the
-// colour's own L until the lightness gap alone exceeds the best distance found.
+// The nearest entry through a k-d tree over the entries' Lab colours, kept as a sorted array: each
+// range's middle entry splits it on the range's axis (L, a, b by depth).
 class NearestColour {
   public:
     NearestColour(std::span<const Rgb> palette, std::optional<std::uint8_t> excluded) {
@@ -80,8 +93,7 @@ class NearestColour {
             labs_[i] = ToLab(c.r, c.g, c.b);
             entries_.push_back({labs_[i], static_cast<std::uint8_t>(i)});
         }
-        std::sort(entries_.begin(), entries_.end(),
-                  [](const Entry& x, const Entry& y) { return x.lab.l < y.lab.l; });
+        build(0, entries_.size(), 0);
         cache_.fill(kEmpty);
     }
 
@@ -92,9 +104,10 @@ class NearestColour {
         const std::uint32_t key = Key(r, g, b);
         std::uint64_t& slot = cache_[(key * 2654435761u) >> (32 - kCacheBits)];
         if (slot != kEmpty && (slot >> 8) == key) return static_cast<std::uint8_t>(slot);
-        std::uint8_t index = search(labs.get(r, g, b));
-        slot = std::uint64_t{key} << 8 | index;
-        return index;
+        Best best{INFINITY, entries_.front().index};
+        search(labs.get(r, g, b), 0, entries_.size(), 0, best);
+        slot = std::uint64_t{key} << 8 | best.index;
+        return best.index;
     }
 
   private:
@@ -102,33 +115,42 @@ class NearestColour {
         Lab lab;
         std::uint8_t index;
     };
+    struct Best {
+        float distance;
+        std::uint8_t index;
+    };
     static constexpr int kCacheBits = 12;
     static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
 
-    std::uint8_t search(const Lab& lab) const {
-        auto start = std::lower_bound(entries_.begin(), entries_.end(), lab.l,
-                                      [](const Entry& e, float l) { return e.lab.l < l; });
-        float best = INFINITY;
-        std::uint8_t bestIndex = entries_.front().index;
-        auto consider = [&](const Entry& e) {
-            float d = Distance2(lab, e.lab);
-            if (d < best || (d == best && e.index < bestIndex)) {
-                best = d;
-                bestIndex = e.index;
-            }
-        };
-        for (auto it = start; it != entries_.end(); ++it) {
-            float gap = it->lab.l - lab.l;
-            if (gap * gap > best) break;
-            consider(*it);
+    static float Axis(const Lab& lab, int axis) { return axis == 0 ? lab.l : axis == 1 ? lab.a : lab.b; }
+
+    void build(std::size_t lo, std::size_t hi, int axis) {
+        if (hi - lo < 2) return;
+        const std::size_t mid = lo + (hi - lo) / 2;
+        std::nth_element(entries_.begin() + std::ptrdiff_t(lo), entries_.begin() + std::ptrdiff_t(mid),
+                         entries_.begin() + std::ptrdiff_t(hi), [axis](const Entry& x, const Entry& y) {
+                             return Axis(x.lab, axis) < Axis(y.lab, axis);
+                         });
+        build(lo, mid, (axis + 1) % 3);
+        build(mid + 1, hi, (axis + 1) % 3);
+    }
+
+    // Of equally near entries the lowest index wins, so the result does not depend on the tree.
+    void search(const Lab& lab, std::size_t lo, std::size_t hi, int axis, Best& best) const {
+        if (lo >= hi) return;
+        const std::size_t mid = lo + (hi - lo) / 2;
+        const Entry& e = entries_[mid];
+        const float d = Distance2(lab, e.lab);
+        if (d < best.distance || (d == best.distance && e.index < best.index)) best = {d, e.index};
+        const float gap = Axis(lab, axis) - Axis(e.lab, axis);
+        const int next = (axis + 1) % 3;
+        if (gap < 0) {
+            search(lab, lo, mid, next, best);
+            if (gap * gap <= best.distance) search(lab, mid + 1, hi, next, best);
+        } else {
+            search(lab, mid + 1, hi, next, best);
+            if (gap * gap <= best.distance) search(lab, lo, mid, next, best);
         }
-        for (auto it = start; it != entries_.begin();) {
-            --it;
-            float gap = lab.l - it->lab.l;
-            if (gap * gap > best) break;
-            consider(*it);
-        }
-        return bestIndex;
     }
 
     std::vector<Entry> entries_;
@@ -155,6 +177,7 @@ PaletteMapping MapToPalette(const SourceImage& image, std::span<const Rgb> palet
     out.indices.assign(width * height, options.transparentIndex.value_or(0));
     std::optional<std::uint8_t> transparent = options.transparentIndex;
     if (transparent && *transparent >= std::min<std::size_t>(palette.size(), 256)) transparent.reset();
+    const std::uint8_t transparentEntry = transparent.value_or(0);
     NearestColour nearest(palette, transparent);
     LabCache labs;
     if (nearest.empty()) return out;
@@ -174,7 +197,7 @@ PaletteMapping MapToPalette(const SourceImage& image, std::span<const Rgb> palet
             const std::size_t at = y * width + x;
             const std::uint32_t argb = at < count ? image.argb[at] : 0xFF000000u;
             if (isTransparent(argb)) {
-                out.indices[at] = *transparent;
+                out.indices[at] = transparentEntry;
                 continue;
             }
             const std::uint8_t r = Channel(argb, 16), g = Channel(argb, 8), b = Channel(argb, 0);
