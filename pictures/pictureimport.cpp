@@ -100,21 +100,21 @@ std::optional<SourceImage> ReadBmp(std::span<const std::uint8_t> bytes, std::str
         return std::nullopt;
     }
     PictureBlock block(bytes.begin() + kInfo, bytes.begin() + kInfo + kBmpInfoHeaderBytes);
-    block[0] = kBmpInfoHeaderBytes;
-    block[8] = static_cast<std::uint8_t>(height);
-    block[9] = static_cast<std::uint8_t>(height >> 8);
-    block[10] = block[11] = 0;
-    block[32] = static_cast<std::uint8_t>(colours);
-    block[33] = static_cast<std::uint8_t>(colours >> 8);
-    block[34] = block[35] = 0;
+    auto put32 = [&block](std::size_t at, std::size_t v) {
+        for (std::size_t i = 0; i < 4; ++i) block[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+    };
+    put32(0, kBmpInfoHeaderBytes);
+    put32(8, static_cast<std::size_t>(height));
+    put32(32, colours);
     block.insert(block.end(), bytes.begin() + tableAt, bytes.begin() + tableAt + colours * 4);
     block.insert(block.end(), bytes.begin() + pixelsAt, bytes.begin() + pixelsAt + rowsBytes);
     std::optional<SidePicture> picture = MakeSidePicture(std::move(block));
     PicturePixels pixels = DecodePicturePixels(*picture);
+    const auto w = static_cast<std::ptrdiff_t>(pixels.width);
     if (rawHeight < 0)
-        for (int y = 0; y < height / 2; ++y)
-            std::swap_ranges(pixels.argb.begin() + y * width, pixels.argb.begin() + (y + 1) * width,
-                             pixels.argb.end() - (y + 1) * width);
+        for (std::ptrdiff_t y = 0; y < pixels.height / 2; ++y)
+            std::swap_ranges(pixels.argb.begin() + y * w, pixels.argb.begin() + (y + 1) * w,
+                             pixels.argb.end() - (y + 1) * w);
     return SourceImage{pixels.width, pixels.height, std::move(pixels.argb)};
 }
 

@@ -86,6 +86,8 @@ TEST(PictureImport, PngAndEveryBitmapFormReadTopDownAsArgb) {
          Bmp(2, -2, 32, 0, {}, {0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0})},
         {"32 bits, latest header with colour masks",
          Bmp(2, 2, 32, 3, {}, {0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0}, 124)},
+        {"24 bits, top-down, a header longer than any form",
+         Bmp(2, -2, 24, 0, {}, {0, 0, 0xFF, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0}, 300)},
         {"PNG", Png(2, 2, want)},
     };
     for (const Case& c : cases) {
