@@ -96,6 +96,15 @@ const std::vector<Command>& Commands() {
          {{"game", {"--game"}}, kBy, kForce},
          2,
          RunPatchApplyAll},
+        {"lbm",
+         kLbmUsage,
+         {{"like", {"--like"}},
+          {"family", {"--family"}},
+          {"game-folder", {"--game-folder"}},
+          {"dither", {"--dither"}, true},
+          kYes},
+         kAnyPositionals,
+         RunLbm},
         {"xref",
          "xref GAMEFOLDER --family bw1|bw2|bw3-modern|bw3-wwii [--picture N]",
          {{"family", {"--family"}}, {"picture", {"--picture"}}},
@@ -149,6 +158,9 @@ void PrintUsage(std::ostream& out) {
            "          it to FILE, each change to its slot or (--by name) to every record of its name;\n"
            "          apply-all: to every OB file of a game folder; a field found neither at the patch's\n"
            "          from nor at its to is a conflict, and a file with one is left alone unless --force\n"
+           "  lbm import  write a PNG or BMP picture as an LBM side picture in the palette, kind and\n"
+           "          planes of EXISTING.lbm or of the family's first picture, no larger than that one\n"
+           "          (--dither: Floyd-Steinberg); an existing OUT is replaced only with --yes\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"

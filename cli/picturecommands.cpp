@@ -3,6 +3,8 @@
 #include "obdata/latin1text.h"
 #include "obdata/vocabulary.h"
 #include "pictures/lbmdecoder.h"
+#include "pictures/picfamily.h"
+#include "pictures/pictureimport.h"
 #include "pictures/xrefscan.h"
 #include "pictures/xreftexts.h"
 #include "platform/fileio.h"
@@ -44,7 +46,84 @@ std::optional<std::uint32_t> ParsePicture(const std::string& text) {
     return value;
 }
 
+// The picture a new one is written like: EXISTING.lbm, or the first picture of the family's folder.
+std::optional<ImportTarget> ChooseTarget(const CommandLine& line, std::ostream& err, int& exit) {
+    exit = kExitUsage;
+    std::optional<std::string> like = line.option("like"), familyText = line.option("family"),
+                               gameFolder = line.option("game-folder");
+    if (like.has_value() == (familyText.has_value() || gameFolder.has_value())) {
+        err << "obtool lbm import: give either --like EXISTING.lbm or --family F --game-folder DIR\n";
+        return std::nullopt;
+    }
+    std::string reason;
+    if (like) {
+        exit = kExitFailure;
+        const fs::path existing = ResolveInputPath(*like);
+        std::optional<ImportTarget> target = ImportTargetLike(existing, reason);
+        if (!target)
+            err << "obtool lbm import: " << existing.string() << ": " << reason << "; nothing written\n";
+        return target;
+    }
+    std::optional<PicFamily> family = familyText ? ParseFamily(*familyText) : std::nullopt;
+    if (!family || !gameFolder) {
+        err << "obtool lbm import: --family takes bw1, bw2, bw3-modern or bw3-wwii, with --game-folder DIR\n";
+        return std::nullopt;
+    }
+    exit = kExitFailure;
+    const fs::path folder = ResolveInputPath(*gameFolder);
+    if (!IsFolder(folder, err)) return std::nullopt;
+    PictureSource source =
+        FindPictureSource(folder, {}, FamilyGeneration(*family), FamilyPicturePrefix(*family));
+    std::optional<ImportTarget> target = ImportTargetFromListing(source.folder, source.listing, reason);
+    if (!target && source.listing.empty())
+        err << "obtool: no " << FamilyLabel(*family) << " pictures in " << (folder / "pic").string() << '\n';
+    else if (!target)
+        err << "obtool lbm import: " << reason << "; nothing written\n";
+    return target;
+}
+
 } // namespace
+
+int RunLbm(const CommandLine& line, std::ostream& out, std::ostream& err) {
+    if (line.positionals.size() != 3 || line.positionals[0] != "import") {
+        err << "obtool lbm: "
+            << (line.positionals.empty() || line.positionals[0] == "import"
+                    ? "missing argument"
+                    : "unknown operation " + line.positionals[0])
+            << "\nusage: obtool " << kLbmUsage << '\n';
+        return kExitUsage;
+    }
+    int exit = 0;
+    std::optional<ImportTarget> target = ChooseTarget(line, err, exit);
+    if (!target) return exit;
+    const fs::path input = ResolveInputPath(line.positionals[1]);
+    const fs::path output = line.positionals[2];
+    std::string reason;
+    std::optional<SourceImage> image = ReadSourceImage(input, reason);
+    std::optional<ImportedPicture> picture;
+    if (image)
+        picture = ImportPicture(*image, *target, {line.has("dither"), std::nullopt, std::nullopt}, reason);
+    if (!picture) {
+        err << "obtool lbm import: " << input.string() << ": " << reason << "; nothing written\n";
+        return kExitFailure;
+    }
+    if (!CheckFileDestination(output, reason)) {
+        err << "obtool lbm import: " << reason << "; nothing written\n";
+        return kExitFailure;
+    }
+    std::error_code ec;
+    if (fs::exists(output, ec) && !line.has("yes")) {
+        err << "obtool lbm import: " << output.string()
+            << " exists; give --yes to replace it; nothing written\n";
+        return kExitFailure;
+    }
+    if (!WriteFileAtomically(output, picture->lbm, reason)) {
+        err << "obtool lbm import: " << reason << '\n';
+        return kExitFailure;
+    }
+    out << output.string() << ": " << ImportSummary(*picture) << '\n';
+    return 0;
+}
 
 int RunLbm2Bmp(const CommandLine& line, std::ostream&, std::ostream& err) {
     const fs::path input = ResolveInputPath(line.positionals[0]);

@@ -3,6 +3,7 @@
 #include "demo/demofile.h"
 #include "demo/demogame.h"
 #include "obdata/generation.h"
+#include "pictures/lbmencoder.h"
 #include "pictures/picturenames.h"
 #include "platform/fileio.h"
 
@@ -121,36 +122,6 @@ void Soldier(Canvas& c) {
     c.line(62, 30, 104, 26, 2, Brown);
 }
 
-void Append32(std::vector<std::uint8_t>& b, std::uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8) b.push_back(static_cast<std::uint8_t>(v >> s));
-}
-
-void AppendChunk(std::vector<std::uint8_t>& out, std::string_view id, const std::vector<std::uint8_t>& data) {
-    out.insert(out.end(), id.begin(), id.end());
-    Append32(out, static_cast<std::uint32_t>(data.size()));
-    out.insert(out.end(), data.begin(), data.end());
-    if (data.size() & 1) out.push_back(0);
-}
-
-// ByteRun1: runs of three or more equal bytes, literals between them.
-void Pack(std::vector<std::uint8_t>& out, const std::uint8_t* row, std::size_t n) {
-    std::size_t i = 0;
-    while (i < n) {
-        std::size_t run = 1;
-        while (i + run < n && run < 128 && row[i + run] == row[i]) ++run;
-        if (run >= 3) {
-            out.push_back(static_cast<std::uint8_t>(257 - run));
-            out.push_back(row[i]);
-            i += run;
-            continue;
-        }
-        std::size_t start = i;
-        while (i < n && i - start < 128 && !(i + 2 < n && row[i] == row[i + 1] && row[i] == row[i + 2])) ++i;
-        out.push_back(static_cast<std::uint8_t>(i - start - 1));
-        out.insert(out.end(), row + start, row + i);
-    }
-}
-
 } // namespace
 
 bool IsMissingDemoPicture(int number) {
@@ -173,37 +144,12 @@ std::vector<std::uint8_t> DemoPicture(int number, bool planar) {
         Truck(canvas);
         break;
     }
-    const std::uint8_t planes = planar ? 4 : 8;
-    const std::vector<std::uint8_t> bmhd = {
-        0, kWidth, 0, kHeight, 0,  0, 0,  0, planes, 0, std::uint8_t(planar ? 1 : 0),
-        0, 0,      0, 10,      11, 1, 64, 0, 200};
-    std::vector<std::uint8_t> cmap;
-    for (const auto& c : kPalette) cmap.insert(cmap.end(), c.begin(), c.end());
-    std::vector<std::uint8_t> body;
-    const std::vector<std::uint8_t>& px = canvas.pixels();
-    if (planar) {
-        const std::size_t rowBytes = kWidth / 8;
-        std::vector<std::uint8_t> plane(rowBytes);
-        for (int y = 0; y < kHeight; ++y)
-            for (int p = 0; p < planes; ++p) {
-                std::fill(plane.begin(), plane.end(), 0);
-                for (int x = 0; x < kWidth; ++x)
-                    if (px[y * kWidth + x] >> p & 1)
-                        plane[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-                Pack(body, plane.data(), plane.size());
-            }
-    } else {
-        body = px; // the width is even: no row pad
-    }
-    std::vector<std::uint8_t> form{'P', 'B', 'M', ' '};
-    if (planar) form = {'I', 'L', 'B', 'M'};
-    AppendChunk(form, "BMHD", bmhd);
-    AppendChunk(form, "CMAP", cmap);
-    AppendChunk(form, "BODY", body);
-    std::vector<std::uint8_t> file{'F', 'O', 'R', 'M'};
-    Append32(file, static_cast<std::uint32_t>(form.size()));
-    file.insert(file.end(), form.begin(), form.end());
-    return file;
+    LbmLayout layout;
+    layout.chunky = !planar;
+    layout.header = {
+        kWidth, kHeight, std::uint8_t(planar ? 4 : 8), 0, std::uint8_t(planar ? 1 : 0), 0, 10, 11, 320, 200};
+    for (const auto& c : kPalette) layout.cmap.push_back({c[0], c[1], c[2]});
+    return EncodeLbm(layout, canvas.pixels());
 }
 
 bool WriteDemoPictures(const fs::path& dir, std::string& error) {

@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint32_t kCamgHam = 0x800;
 constexpr std::uint32_t kCamgExtraHalfBrite = 0x80;
-constexpr std::uint8_t kMaskPlane = 1;
 constexpr std::size_t kMaxColours = 256;
 
 std::uint32_t Be32(const std::uint8_t* p) {
@@ -33,16 +32,12 @@ std::string IdText(const std::uint8_t* p) {
     return id;
 }
 
-struct BitmapHeader {
-    std::uint16_t width = 0, height = 0;
-    std::uint8_t planes = 0, masking = 0, compression = 0;
-};
-
 struct Chunks {
     bool chunky = false; // FORM PBM
-    std::optional<BitmapHeader> bmhd;
+    std::optional<LbmHeader> bmhd;
     std::vector<Rgb> cmap;
     bool hasCmap = false;
+    std::optional<std::uint32_t> camgChunk;
     std::uint32_t camg = 0;
     bool directColour = false; // a DCOL chunk: pixel bits are colour components, not indices
     std::span<const std::uint8_t> body;
@@ -57,15 +52,25 @@ bool Fail(std::string& reason, std::string text) {
 bool ReadChunk(Chunks& c, const std::uint8_t* id, std::span<const std::uint8_t> data, std::string& reason) {
     if (IdIs(id, "BMHD")) {
         if (data.size() < 20) return Fail(reason, "the BMHD chunk is shorter than 20 bytes");
-        c.bmhd = BitmapHeader{Be16(&data[0]), Be16(&data[2]), data[8], data[9], data[10]};
+        LbmHeader& h = c.bmhd.emplace();
+        h.width = Be16(&data[0]);
+        h.height = Be16(&data[2]);
+        h.planes = data[8];
+        h.masking = data[9];
+        h.compression = data[10];
+        h.transparentColour = Be16(&data[12]);
+        h.xAspect = data[14];
+        h.yAspect = data[15];
+        h.pageWidth = Be16(&data[16]);
+        h.pageHeight = Be16(&data[18]);
     } else if (IdIs(id, "CMAP")) {
         if (data.size() / 3 > kMaxColours) return Fail(reason, "the CMAP chunk holds more than 256 colours");
         c.cmap.clear();
         for (std::size_t i = 0; i + 3 <= data.size(); i += 3)
             c.cmap.push_back({data[i], data[i + 1], data[i + 2]});
-        c.hasCmap = true;
+        c.hasCmap = !c.cmap.empty();
     } else if (IdIs(id, "CAMG")) {
-        if (data.size() >= 4) c.camg = Be32(data.data());
+        if (data.size() >= 4) c.camgChunk = c.camg = Be32(data.data());
     } else if (IdIs(id, "DCOL")) {
         c.directColour = true;
     } else if (IdIs(id, "BODY") && !c.hasBody) {
@@ -102,7 +107,7 @@ bool ReadChunks(std::span<const std::uint8_t> file, Chunks& c, std::string& reas
 }
 
 bool CheckHeader(const Chunks& c, std::string& reason) {
-    const BitmapHeader& h = *c.bmhd;
+    const LbmHeader& h = *c.bmhd;
     if (h.width == 0 || h.height == 0) return Fail(reason, "the picture has no pixels");
     if (h.width > kMaxLbmDimension || h.height > kMaxLbmDimension)
         return Fail(reason, "the picture is larger than 4096 x 4096");
@@ -170,7 +175,7 @@ std::uint64_t SpreadBits(std::uint8_t bits) {
 
 // Colour indices, top-down, one byte per pixel.
 bool ReadIndices(const Chunks& c, std::vector<std::uint8_t>& indices, std::string& reason) {
-    const BitmapHeader& h = *c.bmhd;
+    const LbmHeader& h = *c.bmhd;
     BodyReader reader(c.body, h.compression == 1);
     indices.assign(std::size_t{h.width} * h.height, 0);
     if (c.chunky) {
@@ -182,7 +187,7 @@ bool ReadIndices(const Chunks& c, std::vector<std::uint8_t>& indices, std::strin
         return true;
     }
     const std::size_t rowBytes = ((std::size_t{h.width} + 15) / 16) * 2;
-    const unsigned stored = h.planes + (h.masking == kMaskPlane ? 1u : 0u);
+    const unsigned stored = h.planes + (h.masking == kLbmMaskPlane ? 1u : 0u);
     std::vector<std::uint8_t> planes(rowBytes * stored);
     std::vector<std::uint8_t> row(rowBytes * 8);
     for (std::size_t y = 0; y < h.height; ++y) {
@@ -223,7 +228,7 @@ std::vector<Rgb> Palette(const Chunks& c, std::size_t colours) {
 }
 
 std::vector<Rgb> HamPixels(const Chunks& c, const std::vector<std::uint8_t>& indices) {
-    const BitmapHeader& h = *c.bmhd;
+    const LbmHeader& h = *c.bmhd;
     const unsigned valueBits = h.planes - 2u;
     const std::vector<Rgb> base = Palette(c, std::size_t{1} << valueBits);
     auto modify = [valueBits](std::uint8_t old, unsigned value) {
@@ -256,6 +261,29 @@ std::vector<Rgb> HamPixels(const Chunks& c, const std::vector<std::uint8_t>& ind
     return pixels;
 }
 
+// The colours of a palette picture as shown; empty for HAM.
+std::vector<Rgb> ShownPalette(const Chunks& c) {
+    if (!c.chunky && (c.camg & kCamgHam)) return {};
+    std::size_t colours = c.chunky ? kMaxColours : std::size_t{1} << c.bmhd->planes;
+    std::vector<Rgb> palette = Palette(c, colours);
+    if (!c.chunky && c.bmhd->planes == 6 && (c.camg & kCamgExtraHalfBrite))
+        for (std::size_t i = 0; i < 32; ++i)
+            palette[32 + i] = {std::uint8_t(palette[i].r >> 1), std::uint8_t(palette[i].g >> 1),
+                               std::uint8_t(palette[i].b >> 1)};
+    return palette;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadPictureFile(const std::filesystem::path& path,
+                                                         std::string& reason) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(path, ec) &&
+        std::filesystem::file_size(path, ec) > kMaxLbmFileBytes) {
+        reason = "the file is larger than 16 MB";
+        return std::nullopt;
+    }
+    return ReadWholeFile(path, reason);
+}
+
 } // namespace
 
 std::optional<std::vector<std::uint8_t>> lbm2bmp(std::span<const std::uint8_t> lbm, std::string& reason) {
@@ -263,27 +291,27 @@ std::optional<std::vector<std::uint8_t>> lbm2bmp(std::span<const std::uint8_t> l
     std::vector<std::uint8_t> indices;
     if (!ReadChunks(lbm, c, reason) || !CheckHeader(c, reason) || !ReadIndices(c, indices, reason))
         return std::nullopt;
-    const BitmapHeader& h = *c.bmhd;
+    const LbmHeader& h = *c.bmhd;
     if (!c.chunky && (c.camg & kCamgHam)) return BuildTrueColourBmp(h.width, h.height, HamPixels(c, indices));
-    std::size_t colours = c.chunky ? kMaxColours : std::size_t{1} << h.planes;
-    std::vector<Rgb> palette = Palette(c, colours);
-    if (!c.chunky && h.planes == 6 && (c.camg & kCamgExtraHalfBrite))
-        for (std::size_t i = 0; i < 32; ++i)
-            palette[32 + i] = {std::uint8_t(palette[i].r >> 1), std::uint8_t(palette[i].g >> 1),
-                               std::uint8_t(palette[i].b >> 1)};
-    return BuildIndexedBmp(h.width, h.height, indices, palette);
+    return BuildIndexedBmp(h.width, h.height, indices, ShownPalette(c));
 }
 
 std::optional<std::vector<std::uint8_t>> lbm2bmp(const std::filesystem::path& path, std::string& reason) {
-    std::error_code ec;
-    if (std::filesystem::is_regular_file(path, ec) &&
-        std::filesystem::file_size(path, ec) > kMaxLbmFileBytes) {
-        reason = "the file is larger than 16 MB";
-        return std::nullopt;
-    }
-    std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path, reason);
+    std::optional<std::vector<std::uint8_t>> bytes = ReadPictureFile(path, reason);
     if (!bytes) return std::nullopt;
     return lbm2bmp(std::span<const std::uint8_t>(*bytes), reason);
+}
+
+std::optional<LbmLayout> ReadLbmLayout(std::span<const std::uint8_t> lbm, std::string& reason) {
+    Chunks c;
+    if (!ReadChunks(lbm, c, reason) || !CheckHeader(c, reason)) return std::nullopt;
+    return LbmLayout{c.chunky, *c.bmhd, c.cmap, c.camgChunk, ShownPalette(c)};
+}
+
+std::optional<LbmLayout> ReadLbmLayout(const std::filesystem::path& path, std::string& reason) {
+    std::optional<std::vector<std::uint8_t>> bytes = ReadPictureFile(path, reason);
+    if (!bytes) return std::nullopt;
+    return ReadLbmLayout(std::span<const std::uint8_t>(*bytes), reason);
 }
 
 } // namespace quorvant

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pictures/lbmlayout.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -23,5 +25,9 @@ constexpr std::uintmax_t kMaxLbmFileBytes = 16u * 1024u * 1024u;
 // why in reason.
 std::optional<std::vector<std::uint8_t>> lbm2bmp(std::span<const std::uint8_t> lbm, std::string& reason);
 std::optional<std::vector<std::uint8_t>> lbm2bmp(const std::filesystem::path& path, std::string& reason);
+
+// The chunks of a picture lbm2bmp would decode, without decoding its BODY.
+std::optional<LbmLayout> ReadLbmLayout(std::span<const std::uint8_t> lbm, std::string& reason);
+std::optional<LbmLayout> ReadLbmLayout(const std::filesystem::path& path, std::string& reason);
 
 } // namespace quorvant

@@ -66,6 +66,12 @@ std::vector<std::string> ListPictureFiles(const std::filesystem::path& folder, s
     return names;
 }
 
+std::uint32_t NextFreePictureNumber(const std::vector<std::string>& listing, PictureNameForm form) {
+    std::uint32_t highest = 0;
+    for (const std::string& name : listing) highest = std::max(highest, PictureNumber(name, form));
+    return highest + 1;
+}
+
 std::optional<std::size_t> FindPicture(const std::vector<std::string>& listing, std::string_view name) {
     for (std::size_t i = 0; i < listing.size(); ++i) {
         std::string_view entry = listing[i];

@@ -26,6 +26,10 @@ std::uint32_t PictureNumber(std::string_view fileName, PictureNameForm form);
 // ignoring case. Empty when the folder is missing or unreadable.
 std::vector<std::string> ListPictureFiles(const std::filesystem::path& folder, std::string_view prefix = {});
 
+// One past the highest number of the listed pictures of form (1 for none), so a new picture takes
+// a number no unit's missing picture may already stand for below it.
+std::uint32_t NextFreePictureNumber(const std::vector<std::string>& listing, PictureNameForm form);
+
 // The position in listing of the file named name plus an extension, ignoring ASCII case.
 std::optional<std::size_t> FindPicture(const std::vector<std::string>& listing, std::string_view name);
 

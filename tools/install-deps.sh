@@ -2,8 +2,10 @@
 # Installs the Debian packages the build needs, only those missing. Uses sudo when not root.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config qt6-base-dev libzip-dev nlohmann-json3-dev libgtest-dev libgmock-dev
+packages=(g++ cmake make pkg-config qt6-base-dev libzip-dev libpng-dev nlohmann-json3-dev libgtest-dev libgmock-dev
           libbenchmark-dev libgl-dev)
+# An independent decoder the picture tests read written pictures back with.
+packages+=(netpbm)
 # The package: icons rendered from their drawing, dependencies found, desktop files checked.
 packages+=(librsvg2-bin dpkg-dev appstream desktop-file-utils)
 for option in "$@"; do

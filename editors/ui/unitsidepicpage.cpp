@@ -4,8 +4,12 @@
 #include "obdata/quorvantdoc.h"
 #include "pictures/picfamily.h"
 #include "pictures/ui/picturecontrol.h"
+#include "pictures/ui/pictureimportdialog.h"
 #include "platform/cdroots.h"
+#include "platform/pathresolve.h"
 #include "platform/ui/enterkey.h"
+#include "platform/ui/filechooser.h"
+#include "platform/ui/promptservice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,6 +39,10 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     number_edit_->setAccessibleName(QStringLiteral("Graphic Number"));
     browse_ = MakePictureBrowseButtons();
     reset_ = EditorButton(1203, QStringLiteral("Reset"), QStringLiteral("Back to the unit's own picture."));
+    import_ = EditorButton(1204, QStringLiteral("&Import Picture..."),
+                           QStringLiteral("Makes a side picture of a PNG, BMP or GIF picture, in the colours "
+                                          "of the game's own pictures, and writes it into the game's picture "
+                                          "folder under the number you choose."));
     files_ = new QListWidget(this);
     files_->setObjectName(QStringLiteral("1341"));
     files_->hide();
@@ -45,6 +53,7 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
     numberRow->addWidget(browse_.load);
     numberRow->addWidget(reset_);
     numberRow->addStretch();
+    numberRow->addWidget(import_);
     auto* steps = new QHBoxLayout;
     for (QPushButton* b : {browse_.first, browse_.previous, browse_.next, browse_.last}) steps->addWidget(b);
     auto* layout = new QVBoxLayout(this);
@@ -83,6 +92,8 @@ CUnitSidePicPage::CUnitSidePicPage(const AppSettings& settings, CQuorvantDoc& do
         ShowNumber();
         ShowPicture();
     });
+
+    connect(import_, &QPushButton::clicked, this, &CUnitSidePicPage::ImportPicture);
 
     number_ = lastSeen_ = recordSideView();
     std::vector<std::filesystem::path> roots = CdRoots();
@@ -158,6 +169,37 @@ void CUnitSidePicPage::ShowPicture() {
     if (shown == ShownPicture::Picture) control_->showPicture(*picture_.picture());
     if (shown == ShownPicture::Placeholder) control_->showPlaceholder();
     if (!listing_.empty()) SetBrowseButtons();
+}
+
+void CUnitSidePicPage::ImportPicture() {
+    const QString file =
+        FileChooser::current().openFile(this, QStringLiteral("Import Picture"), QString(),
+                                        QStringLiteral("Pictures (*.png *.bmp *.gif)"), QString());
+    if (file.isEmpty()) return;
+    std::string reason;
+    std::optional<SourceImage> image = ReadImportImage(file, reason);
+    const std::string prefix = FamilyPicturePrefix(FamilyOf(doc_.Generation, form_ == PictureNameForm::Long));
+    std::optional<ImportTarget> target;
+    if (image) target = ImportTargetFromListing(folder_, ListPictureFiles(folder_, prefix), reason);
+    if (!target) {
+        Prompt(PromptKind::Stop,
+               QStringLiteral("Cannot import %1: %2.").arg(file, QString::fromStdString(reason)), this);
+        return;
+    }
+    // New pictures go into the game folder, even while the pictures shown come from the CD.
+    const std::filesystem::path gameFolder = settings_.InstallFolder(doc_.Generation);
+    const std::filesystem::path destination = ResolveCaseInsensitive(gameFolder, "pic");
+    auto* dialog =
+        new CPictureImportDlg(std::move(*image), std::move(*target), destination,
+                              ListPictureFiles(destination, prefix), form_, recordSideView(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &CPictureImportDlg::imported, this, [this](std::uint32_t number) {
+        number_ = number;
+        ListPictures();
+        ShowNumber();
+        ShowPicture();
+    });
+    dialog->open();
 }
 
 void CUnitSidePicPage::SetBrowseButtons() {

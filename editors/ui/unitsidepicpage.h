@@ -50,6 +50,8 @@ class CUnitSidePicPage : public QWidget {
     void ShowNumber();
     void ShowPicture();
     void SetBrowseButtons();
+    // Asks for a picture file and opens the import window on it.
+    void ImportPicture();
 
     const AppSettings& settings_;
     CQuorvantDoc& doc_;
@@ -69,6 +71,7 @@ class CUnitSidePicPage : public QWidget {
     QLineEdit* number_edit_;
     PictureBrowseButtons browse_;
     QPushButton* reset_;
+    QPushButton* import_;
     QListWidget* files_;
 };
 

@@ -52,15 +52,19 @@ CPictureControl::CPictureControl(QWidget* parent) : QWidget(parent) {
 }
 
 void CPictureControl::showPicture(const SidePicture& picture) {
-    image_ = PictureImage(picture);
-    placeholder_ = false;
-    update();
+    showImage(PictureImage(picture));
 }
 
 void CPictureControl::showPlaceholder() {
     static const QImage placeholder = PlaceholderPicture();
     image_ = placeholder;
     placeholder_ = true;
+    update();
+}
+
+void CPictureControl::showImage(const QImage& image) {
+    image_ = image;
+    placeholder_ = false;
     update();
 }
 

@@ -26,6 +26,7 @@ class CPictureControl : public QWidget {
 
     void showPicture(const SidePicture& picture);
     void showPlaceholder();
+    void showImage(const QImage& image);
     bool showsPlaceholder() const { return placeholder_; }
     const QImage& image() const { return image_; }
     // The whole-number zoom the picture is drawn at in area; 0 when it must shrink or there is none.

@@ -1,5 +1,7 @@
 #include "cli_test_support.h"
 #include "demo/demopictures.h"
+#include "pictures/bmpimage.h"
+#include "pictures/lbmdecoder.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,85 @@ TEST(ObtoolDemo, PicturesAreNamedInEachGenerationsFormsAndDecode) {
                        (std::string("PM000") + (number < 10 ? "0" : "") + std::to_string(number) + ".lbm")),
             !demo::IsMissingDemoPicture(number));
     }
+}
+
+// A width x height bitmap of the demo pictures' sky and ground colours, as they decode.
+std::vector<std::uint8_t> SkyAndGroundBmp(std::uint32_t width, std::uint32_t height) {
+    std::vector<Rgb> pixels(std::size_t{width} * height, Rgb{0x99, 0xBB, 0xDD});
+    std::fill(pixels.begin() + static_cast<std::ptrdiff_t>(pixels.size() / 2), pixels.end(),
+              Rgb{0x77, 0x66, 0x44});
+    return BuildTrueColourBmp(width, height, pixels);
+}
+
+TEST(ObtoolLbmImport, WritesThePictureLikeTheOneGivenOrTheFamilysFirstAndSaysWhatItWrote) {
+    TempFolder dir;
+    ASSERT_EQ(Obtool({"demo", (dir / "game").string()}).code, 0);
+    WriteBytes(dir / "in.bmp", SkyAndGroundBmp(20, 10));
+    struct Case {
+        std::vector<std::string> target;
+        std::string summary;
+    } cases[] = {
+        {{"--like", (dir / "game" / "bw1" / "pic" / "P0002.lbm").string()},
+         "20 x 10, ILBM, 4 planes, colour error mean 0.00, worst 0.00"},
+        {{"--family", "bw2", "--game-folder", (dir / "game" / "bw2").string(), "--dither"},
+         "20 x 10, PBM, 8 planes, colour error mean 0.00, worst 0.00"},
+    };
+    for (const Case& c : cases) {
+        const std::string out = (dir / "out.lbm").string();
+        std::vector<std::string> args = {"lbm", "import", (dir / "in.bmp").string(), out};
+        args.insert(args.end(), c.target.begin(), c.target.end());
+        args.push_back("--yes");
+        ToolResult r = Obtool(args);
+        ASSERT_EQ(r.code, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, out + ": " + c.summary + "\n");
+        std::string reason;
+        std::optional<std::vector<std::uint8_t>> bmp = lbm2bmp(fs::path(out), reason);
+        ASSERT_TRUE(bmp) << reason;
+        EXPECT_EQ((*bmp)[18] + 256u * (*bmp)[19], 20u);
+        EXPECT_EQ((*bmp)[22] + 256u * (*bmp)[23], 10u);
+    }
+}
+
+TEST(ObtoolLbmImport, RefusalsSayWhyAndLeaveTheOutputAlone) {
+    TempFolder dir;
+    ASSERT_EQ(Obtool({"demo", (dir / "game").string()}).code, 0);
+    const std::string like = (dir / "game" / "bw1" / "pic" / "P0001.lbm").string();
+    WriteBytes(dir / "in.bmp", SkyAndGroundBmp(20, 10));
+    WriteBytes(dir / "wide.bmp", SkyAndGroundBmp(161, 10));
+    WriteBytes(dir / "text.png", {'n', 'o', 't'});
+    WriteBytes(dir / "out.lbm", {1, 2, 3});
+    fs::create_directories(dir / "empty");
+    const std::string in = (dir / "in.bmp").string(), out = (dir / "out.lbm").string(),
+                      fresh = (dir / "fresh.lbm").string();
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string says;
+    } cases[] = {
+        {{in, out, "--like", like}, 1, "exists; give --yes"},
+        {{(dir / "wide.bmp").string(), fresh, "--like", like}, 1, "at most 160 x 80"},
+        {{(dir / "text.png").string(), fresh, "--like", like}, 1, "not a PNG or BMP picture"},
+        {{(dir / "none.png").string(), fresh, "--like", like}, 1, "none.png"},
+        {{in, fresh, "--like", (dir / "text.png").string()}, 1, "not an IFF file"},
+        {{in, fresh, "--family", "bw2", "--game-folder", (dir / "empty").string()}, 1, "no BW2 pictures in"},
+        {{in, fresh}, 2, "either --like"},
+        {{in, fresh, "--like", like, "--family", "bw1"}, 2, "either --like"},
+        {{in, fresh, "--family", "bw1"}, 2, "--game-folder"},
+        {{in, fresh, "--family", "bw4", "--game-folder", dir.path().string()}, 2, "bw3-wwii"},
+        {{in, "--like", like}, 2, "missing argument"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"lbm", "import"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        ToolResult r = Obtool(args);
+        EXPECT_EQ(r.code, c.code) << c.says;
+        EXPECT_EQ(r.out, "") << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(fresh)) << c.says;
+        EXPECT_EQ(ReadBytes(out), (std::vector<std::uint8_t>{1, 2, 3})) << c.says;
+    }
+    EXPECT_EQ(Obtool({"lbm", "export", in, out}).code, 2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "lbmfile_builder.h"
 #include "obdata/generation.h"
+#include "picture_folder.h"
 #include "pictures/packedpicture.h"
 #include "pictures/picturenames.h"
 #include "pictures/pictureslot.h"
@@ -7,29 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace quorvant::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-class PictureFolder : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("quorvant_pictures_" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    void write(const std::string& name, const Bytes& bytes) {
-        std::ofstream(dir_ / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-    fs::path dir_;
-};
 
 // A two-colour 8 x 2 picture: top row all colour 1 (red), bottom row colour 0 (blue).
 Bytes TwoColourLbm() {

@@ -2,13 +2,16 @@
 #include "demo/demopictures.h"
 #include "editors/ui/unitsidepicpage.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/lbmdecoder.h"
 #include "pictures/ui/picturecontrol.h"
+#include "pictures/ui/pictureimportdialog.h"
 #include "pictures/ui/xrefcommand.h"
 #include "pictures/ui/xrefdialog.h"
 #include "test_mainframe_fixture.h"
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -255,6 +258,105 @@ TEST_F(PicturesTest, HelpOverTheModalCrossReferenceCanBeReadAndClosingItKeepsThe
         << "a window of the main window's would be blocked by the modal one";
     xref->reject();
     EXPECT_EQ(frame->activeChild(), second);
+}
+
+// Writes a width x height PNG of the demo pictures' sky colour; the path as the file chooser gives it.
+QString SkyPng(const fs::path& path, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(0x99, 0xBB, 0xDD));
+    image.save(QString::fromStdString(path.string()), "PNG");
+    return QString::fromStdString(path.string());
+}
+
+// The side graphic page of unit 3, whose Side View is 2, and the import window it opens on a file.
+class PictureImportTest : public PicturesTest {
+  protected:
+    void openPage(int generation) {
+        doc_ = std::make_unique<CQuorvantDoc>(generation);
+        doc_->Units.resize(250);
+        doc_->Units[3].SideView = 2;
+        page_ = std::make_unique<ui::CUnitSidePicPage>(settings, *doc_, 3);
+        page_->setCdRoot({});
+        page_->show();
+        page_->OnSetActive();
+    }
+    ui::CPictureImportDlg* import(const QString& file) {
+        chooser.answers.push_back(file);
+        Click(page_.get(), 1204);
+        return page_->findChild<ui::CPictureImportDlg*>();
+    }
+    void TearDown() override {
+        page_.reset();
+        PicturesTest::TearDown();
+    }
+    std::unique_ptr<CQuorvantDoc> doc_;
+    std::unique_ptr<ui::CUnitSidePicPage> page_;
+};
+
+TEST_F(PictureImportTest, WritesUnderTheUnitsNumberOrTheNextFreeAskingBeforeReplacingAndShowsItAtOnce) {
+    picture(bw2, "PM00001", 1);
+    picture(bw2, "PM00002", 2);
+    const std::vector<std::uint8_t> second = ReadBytes(bw2 / "pic" / "PM00002.lbm");
+    openPage(kBW2);
+    ui::CUnitSidePicPage& page = *page_;
+    auto* dialog = import(SkyPng(bw2 / "sky.png", 40, 20));
+    ASSERT_NE(dialog, nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1209)->text(), "2");
+    EXPECT_EQ(Find<QLabel>(dialog, 1207)->text(),
+              "40 x 20, PBM, 8 planes, colour error mean 0.00, worst 0.00");
+    EXPECT_EQ(Find<QLabel>(dialog, 1211)->text(), "PM00002.lbm (replaces it)");
+    EXPECT_EQ(Find<ui::CPictureControl>(dialog, 1206)->image().size(), QSize(40, 20));
+
+    prompts.answers.push_back(ui::PromptAnswer::No);
+    Click(dialog, 1);
+    EXPECT_EQ(TextsAsked(), std::vector<std::string>{"Replace PM00002.lbm?"});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(ReadBytes(bw2 / "pic" / "PM00002.lbm"), second);
+
+    Click(dialog, 1210); // Next Free
+    EXPECT_EQ(Find<QLineEdit>(dialog, 1209)->text(), "3");
+    Click(dialog, 1);
+    EXPECT_EQ(prompts.asked.size(), 1u);
+    QTRY_VERIFY(page.findChild<ui::CPictureImportDlg*>() == nullptr);
+    std::string reason;
+    std::optional<std::vector<std::uint8_t>> bmp = lbm2bmp(bw2 / "pic" / "PM00003.lbm", reason);
+    ASSERT_TRUE(bmp) << reason;
+    EXPECT_EQ(Number(&page), "3");
+    EXPECT_EQ(Find<QListWidget>(&page, 1341)->count(), 3);
+    EXPECT_FALSE(Find<ui::CPictureControl>(&page, 1202)->showsPlaceholder());
+    EXPECT_EQ(Find<ui::CPictureControl>(&page, 1202)->image().size(), QSize(40, 20));
+    EXPECT_EQ(doc_->Units[3].SideView, 2);
+
+    settings.DefaultGeneration = kBW2;
+    CPicRefCache cache;
+    ui::CLbmCrossRefDlg xref(settings, cache, frame.get());
+    xref.setCdRoot({});
+    xref.show();
+    xref.Open();
+    EXPECT_EQ(xref.pictureCount(), 3);
+    xref.reject();
+}
+
+TEST_F(PictureImportTest, RefusesAPictureTooLargeOrUnreadableSayingWhy) {
+    picture(bw1, "P0001", 1);
+    openPage(kBW1);
+    ui::CUnitSidePicPage& page = *page_;
+    auto* dialog = import(SkyPng(bw1 / "wide.png", 161, 20));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(Find<QLabel>(dialog, 1207)->text(),
+              "Cannot import: the picture is 161 x 20 pixels; pictures of this family are at most 160 x 80.");
+    EXPECT_FALSE(Find<QPushButton>(dialog, 1)->isEnabled());
+    dialog->reject();
+    QTRY_VERIFY(page.findChild<ui::CPictureImportDlg*>() == nullptr);
+
+    WriteBytes(bw1 / "text.png", {'n', 'o'});
+    EXPECT_EQ(import(QString::fromStdString((bw1 / "text.png").string())), nullptr);
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_TRUE(prompts.asked[0].text.endsWith(
+        "text.png: not a picture Quorvant can read (Unsupported image format)."))
+        << prompts.asked[0].text.toStdString();
+    EXPECT_EQ(ListPictureFiles(bw1 / "pic").size(), 1u);
 }
 
 TEST(PictureImage, StretchedPicturesKeepTheirPixelsCrisp) {

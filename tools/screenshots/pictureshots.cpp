@@ -4,14 +4,65 @@
 #include "editors/ui/unitsidepicpage.h"
 #include "game/appsettings.h"
 #include "obdata/quorvantdoc.h"
+#include "pictures/picfamily.h"
+#include "pictures/ui/pictureimportdialog.h"
 #include "pictures/ui/xrefcommand.h"
 #include "pictures/ui/xrefdialog.h"
 #include "tools/screenshots/shotfile.h"
 
+#include <QCheckBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace quorvant::ui {
+namespace {
+
+// A drawing in colours of its own, as a paint program would give it: a sky that fades, a hill and
+// a vehicle with a smooth outline.
+SourceImage DrawnPicture() {
+    QImage image(160, 80, QImage::Format_ARGB32);
+    QPainter p(&image);
+    QLinearGradient sky(0, 0, 0, 60);
+    sky.setColorAt(0, QColor(40, 90, 200));
+    sky.setColorAt(1, QColor(250, 200, 150));
+    p.fillRect(0, 0, 160, 60, sky);
+    p.fillRect(0, 60, 160, 20, QColor(60, 140, 50));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(120, 130, 60));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(30, 40, 90, 20, 6, 6);
+    p.drawEllipse(60, 30, 36, 18);
+    p.setPen(QPen(QColor(70, 70, 60), 3));
+    p.drawLine(92, 38, 150, 34);
+    p.end();
+    SourceImage out{image.width(), image.height(), {}};
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        out.argb.insert(out.argb.end(), row, row + image.width());
+    }
+    return out;
+}
+
+// The import window over a BW2 unit's number, mapped to the nearest colours and dithered.
+bool SaveImportScreenshots(const AppSettings& settings, const QDir& folder) {
+    PictureSource source =
+        FindPictureSource(settings.InstallFolder(1), {}, 1, FamilyPicturePrefix(PicFamily::BW2));
+    std::string reason;
+    std::optional<ImportTarget> target = ImportTargetFromListing(source.folder, source.listing, reason);
+    if (!target) return false;
+    CPictureImportDlg dialog(DrawnPicture(), *target, source.folder, source.listing, PictureNameForm::Long,
+                             5);
+    dialog.show();
+    bool ok = SaveScreenshot(&dialog, folder, QStringLiteral("47-bw2-import-picture"));
+    dialog.findChild<QCheckBox*>(QStringLiteral("1208"))->setChecked(true);
+    ok = SaveScreenshot(&dialog, folder, QStringLiteral("48-bw2-import-picture-dithered")) && ok;
+    dialog.reject();
+    return ok;
+}
+
+} // namespace
+
 bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir& folder) {
     bool ok = true;
     const int remembered = settings.DefaultGeneration;
@@ -66,7 +117,7 @@ bool SavePictureScreenshots(CMainFrame* frame, AppSettings& settings, const QDir
         page.OnSetActive();
         ok = SaveScreenshot(&page, folder, QStringLiteral("46-bw1-side-graphic-zoomed")) && ok;
     }
-    return ok;
+    return SaveImportScreenshots(settings, folder) && ok;
 }
 
 } // namespace quorvant::ui
