@@ -1,6 +1,7 @@
 // Rebuilding the units list of a shown view, against the core computing every cell text alone.
 
 #include "bench/fullbw3doc.h"
+#include "bench/shownview.h"
 #include "obdata/quorvantdoc.h"
 #include "views/columnsets.h"
 #include "views/listrows.h"
@@ -64,10 +65,7 @@ BENCHMARK(BM_RebuildUnitsList)->Arg(800)->Unit(benchmark::kMillisecond);
 // Changing tables swaps the model under both views as well.
 void BM_SwitchWeaponsToUnits(benchmark::State& state) {
     ui::CUnitView view(FullDoc());
-    view.resize(800, 600);
-    view.show();
-    view.OnInitialUpdate();
-    QApplication::processEvents();
+    ShowView(view);
     for (auto _ : state) {
         view.ShowDisplayType(kWeaponTable);
         view.ShowDisplayType(kUnitTable);
@@ -80,10 +78,7 @@ BENCHMARK(BM_SwitchWeaponsToUnits)->Unit(benchmark::kMillisecond);
 // part that does not sort. Columns: 0 name, 1 class (text), 3 available (date), 2 cost, 30 a weapon.
 void BM_SortUnitsByColumn(benchmark::State& state) {
     ui::CUnitView view(FullDoc());
-    view.resize(800, 600);
-    view.show();
-    view.OnInitialUpdate();
-    QApplication::processEvents();
+    ShowView(view);
     const int column = static_cast<int>(state.range(0));
     ui::RecordSortProxy* rows = view.shownRows(kUnitTable);
     for (auto _ : state) {

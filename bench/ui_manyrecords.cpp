@@ -4,6 +4,7 @@
 // (BM_RepaintUnitsReport) are the baselines.
 
 #include "bench/fullbw3doc.h"
+#include "bench/shownview.h"
 #include "obdata/quorvantdoc.h"
 #include "views/columnfields.h"
 #include "views/fieldchange.h"
@@ -48,10 +49,7 @@ BENCHMARK(BM_CoreMatchUnitsByExpression)->Unit(benchmark::kMillisecond);
 
 void BM_FilterUnitsShownByExpression(benchmark::State& state) {
     ui::CUnitView view(FullDoc());
-    view.resize(800, 600);
-    view.show();
-    view.OnInitialUpdate();
-    QApplication::processEvents();
+    ShowView(view);
     for (auto _ : state) {
         view.filterBox()->setText(QString::fromLatin1(kExpression));
         view.activeView()->viewport()->repaint();
@@ -79,10 +77,7 @@ void BM_ChangeCostOfAllUnitsShown(benchmark::State& state) {
     CQuorvantDoc doc;
     doc.ReadBytes(FullBW3Image());
     ui::CUnitView view(doc);
-    view.resize(800, 600);
-    view.show();
-    view.OnInitialUpdate();
-    QApplication::processEvents();
+    ShowView(view);
     view.SelectShownRows();
     const std::vector<int> rows = view.SelectedRows();
     for (auto _ : state) {

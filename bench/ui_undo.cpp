@@ -2,6 +2,7 @@
 // shown, so the rows it reads again are drawn too; the list drawn unchanged is the baseline.
 
 #include "bench/fullbw3import.h"
+#include "bench/shownview.h"
 #include "views/ui/unitview.h"
 
 #include <QApplication>
@@ -18,10 +19,7 @@ enum class Move { None, Undo, Redo };
 void StepShown(benchmark::State& state, Move move) {
     auto doc = ImportedDoc();
     ui::CUnitView view(*doc);
-    view.resize(800, 600);
-    view.show();
-    view.OnInitialUpdate();
-    QApplication::processEvents();
+    ShowView(view);
     if (move == Move::Redo) doc->Undo();
     auto step = [&](bool forward) { forward ? doc->Redo() : doc->Undo(); };
     for (auto _ : state) {
