@@ -30,8 +30,9 @@ int RunBlock(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPaste(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunCopy(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunSlots(const CommandLine& line, std::ostream& out, std::ostream& err);
-constexpr const char* kLbmUsage = "lbm import IN.png|IN.bmp OUT.lbm (--like EXISTING.lbm | --family "
-                                  "bw1|bw2|bw3-modern|bw3-wwii --game-folder DIR) [--dither] [--yes]";
+constexpr const char* kLbmUsage =
+    "lbm import IN.png|IN.bmp OUT.lbm (--like EXISTING.lbm | --family "
+    "bw1|bw2|bw3-modern|bw3-wwii --game-folder DIR) [--dither] [--transparent RRGGBB] [--yes]";
 int RunLbm(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunLbm2Bmp(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPatchMake(const CommandLine& line, std::ostream& out, std::ostream& err);

@@ -102,6 +102,7 @@ const std::vector<Command>& Commands() {
           {"family", {"--family"}},
           {"game-folder", {"--game-folder"}},
           {"dither", {"--dither"}, true},
+          {"transparent", {"--transparent"}},
           kYes},
          kAnyPositionals,
          RunLbm},
@@ -160,7 +161,8 @@ void PrintUsage(std::ostream& out) {
            "          from nor at its to is a conflict, and a file with one is left alone unless --force\n"
            "  lbm import  write a PNG or BMP picture as an LBM side picture in the palette, kind and\n"
            "          planes of EXISTING.lbm or of the family's first picture, no larger than that one\n"
-           "          (--dither: Floyd-Steinberg); an existing OUT is replaced only with --yes\n"
+           "          (--dither: Floyd-Steinberg; --transparent RRGGBB: pixels of that colour become\n"
+           "          the family's transparent colour); an existing OUT is replaced only with --yes\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
            "\n"

@@ -93,6 +93,14 @@ int RunLbm(const CommandLine& line, std::ostream& out, std::ostream& err) {
             << "\nusage: obtool " << kLbmUsage << '\n';
         return kExitUsage;
     }
+    std::optional<Rgb> transparent;
+    if (std::optional<std::string> text = line.option("transparent")) {
+        transparent = ParseRgbText(*text);
+        if (!transparent) {
+            err << "obtool lbm import: --transparent takes a colour as RRGGBB, not " << *text << '\n';
+            return kExitUsage;
+        }
+    }
     int exit = 0;
     std::optional<ImportTarget> target = ChooseTarget(line, err, exit);
     if (!target) return exit;
@@ -102,7 +110,7 @@ int RunLbm(const CommandLine& line, std::ostream& out, std::ostream& err) {
     std::optional<SourceImage> image = ReadSourceImage(input, reason);
     std::optional<ImportedPicture> picture;
     if (image)
-        picture = ImportPicture(*image, *target, {line.has("dither"), std::nullopt, std::nullopt}, reason);
+        picture = ImportPicture(*image, *target, {line.has("dither"), std::nullopt, transparent}, reason);
     if (!picture) {
         err << "obtool lbm import: " << input.string() << ": " << reason << "; nothing written\n";
         return kExitFailure;

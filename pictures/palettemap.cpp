@@ -234,4 +234,20 @@ PaletteMapping MapToPalette(const SourceImage& image, std::span<const Rgb> palet
     return out;
 }
 
+std::optional<Rgb> ParseRgbText(std::string_view text) {
+    if (!text.empty() && text.front() == '#') text.remove_prefix(1);
+    if (text.size() != 6) return std::nullopt;
+    std::uint8_t channels[3] = {};
+    for (std::size_t i = 0; i < 6; ++i) {
+        const char c = text[i];
+        int digit = c >= '0' && c <= '9'   ? c - '0'
+                    : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                    : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                           : -1;
+        if (digit < 0) return std::nullopt;
+        channels[i / 2] = static_cast<std::uint8_t>(channels[i / 2] * 16 + digit);
+    }
+    return Rgb{channels[0], channels[1], channels[2]};
+}
+
 } // namespace quorvant

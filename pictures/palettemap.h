@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace quorvant {
@@ -38,5 +39,8 @@ struct PaletteMapping {
 // A source colour the palette holds comes out exactly. At most 256 entries are used.
 PaletteMapping MapToPalette(const SourceImage& image, std::span<const Rgb> palette,
                             const PaletteMapOptions& options = {});
+
+// A colour written as six hexadecimal digits, RRGGBB, with or without a leading '#'.
+std::optional<Rgb> ParseRgbText(std::string_view text);
 
 } // namespace quorvant

@@ -189,6 +189,10 @@ std::optional<ImportedPicture> ImportPicture(const SourceImage& image, const Imp
                  " pixels; pictures of this family are at most " + SizeText(like.width, like.height);
         return std::nullopt;
     }
+    if (options.transparentColour && !target.transparentIndex) {
+        reason = "pictures of this family have no transparent colour";
+        return std::nullopt;
+    }
     ImportedPicture out;
     PaletteMapOptions mapOptions = options;
     mapOptions.transparentIndex = target.transparentIndex;

@@ -37,7 +37,8 @@ struct ImportedPicture {
     LbmLayout layout;
     PaletteMapping mapping;
 };
-// Nothing, with the reason and the size allowed, for a picture larger than the target's.
+// Nothing, with the reason, for a picture larger than the target's (naming the size allowed) or a
+// transparent colour asked of a family whose pictures have none.
 std::optional<ImportedPicture> ImportPicture(const SourceImage& image, const ImportTarget& target,
                                              const PaletteMapOptions& options, std::string& reason);
 

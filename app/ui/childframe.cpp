@@ -30,6 +30,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, const AppSettings* s
     for (QAction* entry : systemMenu()->actions()) entry->setShortcuts({});
     editors_ = std::make_unique<EditorHost>(view_, *doc_, settings);
     connect(editors_.get(), &EditorHost::editorsChanged, this, &CChildFrame::undoStateChanged);
+    connect(editors_.get(), &EditorHost::statusMessage, this, &CChildFrame::statusMessage);
     doc_->AddObserver(this);
     doc_->SetTitle(doc_->FileName());
     onTitleChanged(doc_->GetTitle());

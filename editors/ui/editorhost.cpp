@@ -41,6 +41,7 @@ void EditorHost::Open(int kind, int slot) {
         if (view_) created->setParent(view_->window(), created->windowFlags() | Qt::Dialog);
         // Its OK or Cancel already ends what Undo and Redo may do; the notice below comes later.
         connect(created, &QDialog::finished, this, &EditorHost::editorsChanged);
+        connect(created, &CRecordEditor::statusMessage, this, &EditorHost::statusMessage);
         // The notice is posted, so the editor has returned from its own handler before it goes.
         connect(
             created, &CRecordEditor::editorClosed, this,

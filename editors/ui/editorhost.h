@@ -41,6 +41,8 @@ class EditorHost : public QObject {
   signals:
     // An editor opened or closed.
     void editorsChanged();
+    // An editor's report, for the status bar.
+    void statusMessage(const QString& text);
 
   private:
     void OnEditorClosed(CRecordEditor* editor, int result);

@@ -41,6 +41,8 @@ class CRecordEditor : public QDialog {
 
   signals:
     void editorClosed(int result, int kind);
+    // What the editor did beyond editing records (a file it wrote), for the status bar.
+    void statusMessage(const QString& text);
 
   protected:
     // Moves the fields shown into the record before the commit; false keeps the editor open.

@@ -10,6 +10,7 @@ namespace quorvant::ui {
 CSidePicSheetPage::CSidePicSheetPage(UnitEditContext& context)
     : CUnitSheetPage(context, QStringLiteral("Side Graphic"), 260) {
     page_ = new CUnitSidePicPage(*context.settings, *context.document, context.index, this);
+    connect(page_, &CUnitSidePicPage::statusMessage, this, &CUnitSheetPage::statusMessage);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(page_);

@@ -23,6 +23,10 @@ class CUnitSheetPage : public QWidget {
     // After a refusal: the focus goes back to the field that was refused.
     virtual void FocusInvalid() {}
 
+  signals:
+    // What the page did beyond editing the unit (a file it wrote), for the status bar.
+    void statusMessage(const QString& text);
+
   protected:
     UnitEditContext& context_;
 

@@ -193,7 +193,14 @@ void CUnitSidePicPage::ImportPicture() {
         new CPictureImportDlg(std::move(*image), std::move(*target), destination,
                               ListPictureFiles(destination, prefix), form_, recordSideView(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &CPictureImportDlg::imported, this, [this](std::uint32_t number) {
+    connect(dialog, &CPictureImportDlg::imported, this, [this, dialog, destination](std::uint32_t number) {
+        const std::string name = PictureName(number, form_) + ".lbm";
+        QString summary;
+        if (dialog->picture())
+            summary = QString::fromStdString(" (" + ImportSummary(*dialog->picture()) + ")");
+        emit statusMessage(
+            QStringLiteral("Imported %1 into %2%3")
+                .arg(QString::fromStdString(name), QString::fromStdString(destination.string()), summary));
         number_ = number;
         ListPictures();
         ShowNumber();

@@ -40,6 +40,10 @@ class CUnitSidePicPage : public QWidget {
     int listingPosition() const { return static_cast<int>(position_); }
     const std::filesystem::path& pictureFolder() const { return folder_; }
 
+  signals:
+    // What the page wrote, for the status bar and the session's messages.
+    void statusMessage(const QString& text);
+
   private:
     std::uint16_t recordSideView() const;
     void ListPictures();

@@ -48,6 +48,7 @@ CUnitsPropSheet::CUnitsPropSheet(CQuorvantDoc& doc, int slot, const AppSettings*
         if (!page) continue;
         pages_.push_back(page);
         tabs_->addTab(page, page->Title());
+        connect(page, &CUnitSheetPage::statusMessage, this, &CRecordEditor::statusMessage);
     }
     dataPage_ = static_cast<CUnitDataPage*>(pages_.front());
     connect(dataPage_, &CUnitDataPage::okClicked, this, &CUnitsPropSheet::accept);

@@ -1,5 +1,6 @@
 #include "pictures/ui/picturecontrol.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -73,10 +74,8 @@ int CPictureControl::zoomFor(const QSize& area) const {
     return std::min(area.width() / image_.width(), area.height() / image_.height());
 }
 
-void CPictureControl::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().dark());
-    if (image_.isNull() || !isEnabled()) return;
+QRect CPictureControl::pictureRect() const {
+    if (image_.isNull()) return {};
     QSize size = image_.size();
     if (int zoom = zoomFor(this->size()); zoom >= 1)
         size *= zoom;
@@ -84,7 +83,28 @@ void CPictureControl::paintEvent(QPaintEvent*) {
         size.scale(this->size(), Qt::KeepAspectRatio);
     QRect destination(QPoint(0, 0), size);
     destination.moveCenter(rect().center());
-    PaintPicture(painter, destination, image_, image_.rect());
+    return destination;
+}
+
+std::optional<QPoint> CPictureControl::pixelAt(const QPoint& position) const {
+    const QRect shown = pictureRect();
+    if (!shown.contains(position) || shown.width() <= 0 || shown.height() <= 0) return std::nullopt;
+    const int x = int(qint64(position.x() - shown.left()) * image_.width() / shown.width());
+    const int y = int(qint64(position.y() - shown.top()) * image_.height() / shown.height());
+    return QPoint(std::clamp(x, 0, image_.width() - 1), std::clamp(y, 0, image_.height() - 1));
+}
+
+void CPictureControl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && isEnabled())
+        if (std::optional<QPoint> pixel = pixelAt(event->position().toPoint())) emit pixelClicked(*pixel);
+    QWidget::mousePressEvent(event);
+}
+
+void CPictureControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().dark());
+    if (image_.isNull() || !isEnabled()) return;
+    PaintPicture(painter, pictureRect(), image_, image_.rect());
 }
 
 } // namespace quorvant::ui

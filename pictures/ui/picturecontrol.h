@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 namespace quorvant::ui {
 
 // The program's own stand-in for a missing picture, 160 x 80.
@@ -33,9 +35,18 @@ class CPictureControl : public QWidget {
     int zoomFor(const QSize& area) const;
     int zoom() const { return zoomFor(size()); }
 
+    // Where the picture is drawn, and the picture's pixel under position (none outside it).
+    QRect pictureRect() const;
+    std::optional<QPoint> pixelAt(const QPoint& position) const;
+
     QSize sizeHint() const override { return {324, 204}; }
 
+  signals:
+    // A left click on the picture, at this pixel of it.
+    void pixelClicked(QPoint pixel);
+
   protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -10,6 +10,7 @@
 #include "workspace/ui/dialogcontrols.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
@@ -84,6 +85,28 @@ CPictureImportDlg::CPictureImportDlg(SourceImage image, ImportTarget target, std
     dither_->setWhatsThis(QStringLiteral("Mixes palette colours in a fine pattern (Floyd-Steinberg) where "
                                          "the palette has no colour near enough, instead of taking the "
                                          "nearest colour for each pixel."));
+    // A bitmap has no clear pixels, so its background is named by a colour; the corner's is the
+    // likeliest, but the user chooses whether to use it.
+    const std::uint32_t corner = image_.argb.empty() ? 0 : image_.argb.front();
+    transparentColour_ = Rgb{std::uint8_t(corner >> 16), std::uint8_t(corner >> 8), std::uint8_t(corner)};
+    transparent_ = new QCheckBox(QStringLiteral("&Transparent colour:"), this);
+    transparent_->setObjectName(QStringLiteral("1212"));
+    swatch_ = new QLabel(this);
+    swatch_->setObjectName(QStringLiteral("1213"));
+    swatch_->setFixedSize(36, 18);
+    swatch_->setFrameShape(QFrame::Box);
+    auto* transparentHint = new QLabel(this);
+    if (target_.transparentIndex) {
+        transparent_->setWhatsThis(QStringLiteral(
+            "Pixels of this colour become the game's transparent colour, as clear pixels of a PNG do. "
+            "Click the picture on the left to choose the colour."));
+        transparentHint->setText(QStringLiteral("Click the picture to choose it."));
+    } else {
+        transparent_->setEnabled(false);
+        transparent_->setWhatsThis(
+            QStringLiteral("The game's pictures of this family have no transparent colour."));
+        transparentHint->setText(QStringLiteral("The game's pictures of this kind have none."));
+    }
     number_edit_ = new QLineEdit(QString::number(number), this);
     number_edit_->setObjectName(QStringLiteral("1209"));
     number_edit_->setValidator(new QIntValidator(0, 65535, number_edit_));
@@ -112,6 +135,11 @@ CPictureImportDlg::CPictureImportDlg(SourceImage image, ImportTarget target, std
     layout->addLayout(pictures, 1);
     layout->addWidget(summary_);
     layout->addWidget(dither_);
+    auto* transparentRow = new QHBoxLayout;
+    transparentRow->addWidget(transparent_);
+    transparentRow->addWidget(swatch_);
+    transparentRow->addWidget(transparentHint, 1);
+    layout->addLayout(transparentRow);
     layout->addLayout(numberRow);
     QDialogButtonBox* buttons = AddDialogButtons(this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -124,11 +152,14 @@ CPictureImportDlg::CPictureImportDlg(SourceImage image, ImportTarget target, std
     disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPictureImportDlg::Write);
     connect(dither_, &QCheckBox::toggled, this, &CPictureImportDlg::Map);
+    connect(transparent_, &QCheckBox::toggled, this, &CPictureImportDlg::Map);
+    connect(source_, &CPictureControl::pixelClicked, this, &CPictureImportDlg::ChooseTransparent);
     connect(number_edit_, &QLineEdit::textChanged, this, &CPictureImportDlg::ShowName);
     connect(next_free_, &QPushButton::clicked, this, [this] {
         number_edit_->setText(
             QString::number(std::min<std::uint32_t>(NextFreePictureNumber(listing_, form_), 65535)));
     });
+    ShowTransparent();
     Map();
 }
 
@@ -136,9 +167,31 @@ std::uint32_t CPictureImportDlg::number() const {
     return number_edit_->text().toUInt();
 }
 
+void CPictureImportDlg::ChooseTransparent(QPoint pixel) {
+    if (!transparent_->isEnabled() || pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= image_.width ||
+        pixel.y() >= image_.height)
+        return;
+    const std::uint32_t argb = image_.argb[std::size_t(pixel.y()) * std::size_t(image_.width) + pixel.x()];
+    transparentColour_ = Rgb{std::uint8_t(argb >> 16), std::uint8_t(argb >> 8), std::uint8_t(argb)};
+    ShowTransparent();
+    if (transparent_->isChecked())
+        Map();
+    else
+        transparent_->setChecked(true); // maps through toggled
+}
+
+void CPictureImportDlg::ShowTransparent() {
+    const QColor colour(transparentColour_.r, transparentColour_.g, transparentColour_.b);
+    swatch_->setStyleSheet(QStringLiteral("background-color: %1;").arg(colour.name()));
+    swatch_->setToolTip(colour.name().toUpper());
+    swatch_->setEnabled(transparent_->isEnabled());
+}
+
 void CPictureImportDlg::Map() {
     std::string reason;
-    picture_ = ImportPicture(image_, target_, {dither_->isChecked(), std::nullopt, std::nullopt}, reason);
+    std::optional<Rgb> transparent;
+    if (transparent_->isChecked()) transparent = transparentColour_;
+    picture_ = ImportPicture(image_, target_, {dither_->isChecked(), std::nullopt, transparent}, reason);
     if (!picture_) {
         summary_->setText(QString::fromStdString("Cannot import: " + reason + "."));
         preview_->showImage({});

@@ -4,6 +4,7 @@
 #include "pictures/picturenames.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QString>
 
 #include <filesystem>
@@ -43,6 +44,8 @@ class CPictureImportDlg : public QDialog {
 
   private:
     void Map();
+    void ChooseTransparent(QPoint pixel);
+    void ShowTransparent();
     void ShowName();
     void Write();
 
@@ -57,6 +60,9 @@ class CPictureImportDlg : public QDialog {
     CPictureControl* preview_;
     QLabel* summary_;
     QCheckBox* dither_;
+    Rgb transparentColour_;
+    QCheckBox* transparent_;
+    QLabel* swatch_;
     QLineEdit* number_edit_;
     QPushButton* next_free_;
     QLabel* name_;

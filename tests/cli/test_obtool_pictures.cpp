@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorvant::testing {
 namespace {
 
@@ -165,6 +167,28 @@ TEST(ObtoolLbmImport, WritesThePictureLikeTheOneGivenOrTheFamilysFirstAndSaysWha
     }
 }
 
+TEST(ObtoolLbmImport, ATransparentColourIsTakenWhenTheModelPictureHasOne) {
+    TempFolder dir;
+    ASSERT_EQ(Obtool({"demo", (dir / "game").string()}).code, 0);
+    std::vector<std::uint8_t> like = ReadBytes(dir / "game" / "bw1" / "pic" / "P0002.lbm");
+    const char tag[] = "BMHD";
+    const auto bmhd = std::search(like.begin(), like.end(), tag, tag + 4);
+    ASSERT_NE(bmhd, like.end());
+    const auto masking = static_cast<std::size_t>(bmhd - like.begin()) + 8 + 9;
+    like[masking] = kLbmTransparentColour;
+    WriteBytes(dir / "masked.lbm", like);
+    WriteBytes(dir / "in.bmp", SkyAndGroundBmp(20, 10));
+    const std::string out = (dir / "out.lbm").string();
+    ToolResult r = Obtool({"lbm", "import", (dir / "in.bmp").string(), out, "--like",
+                           (dir / "masked.lbm").string(), "--transparent", "#99bbdd"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, out + ": 20 x 10, ILBM, 4 planes, colour error mean 0.00, worst 0.00\n");
+    std::string reason;
+    std::optional<LbmLayout> layout = ReadLbmLayout(fs::path(out), reason);
+    ASSERT_TRUE(layout) << reason;
+    EXPECT_EQ(layout->header.masking, kLbmTransparentColour);
+}
+
 TEST(ObtoolLbmImport, RefusalsSayWhyAndLeaveTheOutputAlone) {
     TempFolder dir;
     ASSERT_EQ(Obtool({"demo", (dir / "game").string()}).code, 0);
@@ -192,6 +216,8 @@ TEST(ObtoolLbmImport, RefusalsSayWhyAndLeaveTheOutputAlone) {
         {{in, fresh, "--family", "bw1"}, 2, "--game-folder"},
         {{in, fresh, "--family", "bw4", "--game-folder", dir.path().string()}, 2, "bw3-wwii"},
         {{in, "--like", like}, 2, "missing argument"},
+        {{in, fresh, "--like", like, "--transparent", "99BBDD"}, 1, "have no transparent colour"},
+        {{in, fresh, "--like", like, "--transparent", "sky"}, 2, "as RRGGBB, not sky"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"lbm", "import"};

@@ -162,6 +162,14 @@ TEST_F(ImportFolder, ImportedPictureTakesTheFamilysKindPlanesAndPaletteAndReadsB
     EXPECT_EQ(layout->header.masking, kLbmTransparentColour);
     EXPECT_EQ(layout->cmap, target->layout.cmap);
     EXPECT_EQ(ImportSummary(*picture).substr(0, 20), "4 x 1, ILBM, 2 plane");
+
+    // A bitmap names its background by colour: white pixels become the transparent entry too.
+    picture = ImportPicture(image, *target, {false, std::nullopt, Rgb{255, 255, 255}}, reason);
+    ASSERT_TRUE(picture) << reason;
+    EXPECT_EQ(picture->mapping.indices, (std::vector<std::uint8_t>{0, 0, 2, picture->mapping.indices[3]}));
+    EXPECT_EQ(ParseRgbText("#fF0080"), (Rgb{255, 0, 128}));
+    for (const char* bad : {"", "#", "FF008", "FF00800", "GG0080", "#-F0080"})
+        EXPECT_FALSE(ParseRgbText(bad)) << bad;
 }
 
 TEST_F(ImportFolder, PicturesLargerThanTheFamilysAreRefusedWithTheSizeAllowed) {

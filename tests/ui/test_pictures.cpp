@@ -11,14 +11,18 @@
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 namespace quorvant::testing {
 using quorvant::testing::OBFileBuilder;
@@ -316,8 +320,13 @@ TEST_F(PictureImportTest, WritesUnderTheUnitsNumberOrTheNextFreeAskingBeforeRepl
 
     Click(dialog, 1210); // Next Free
     EXPECT_EQ(Find<QLineEdit>(dialog, 1209)->text(), "3");
+    QSignalSpy reports(&page, &ui::CUnitSidePicPage::statusMessage);
     Click(dialog, 1);
     EXPECT_EQ(prompts.asked.size(), 1u);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0][0].toString().toStdString(),
+              "Imported PM00003.lbm into " + (bw2 / "pic").string() +
+                  " (40 x 20, PBM, 8 planes, colour error mean 0.00, worst 0.00)");
     QTRY_VERIFY(page.findChild<ui::CPictureImportDlg*>() == nullptr);
     std::string reason;
     std::optional<std::vector<std::uint8_t>> bmp = lbm2bmp(bw2 / "pic" / "PM00003.lbm", reason);
@@ -336,6 +345,45 @@ TEST_F(PictureImportTest, WritesUnderTheUnitsNumberOrTheNextFreeAskingBeforeRepl
     xref.Open();
     EXPECT_EQ(xref.pictureCount(), 3);
     xref.reject();
+}
+
+TEST_F(PictureImportTest, ATransparentColourIsChosenByClickingThePictureWhenTheFamilyHasOne) {
+    picture(bw1, "P0001", 1);
+    openPage(kBW1);
+    const QString sky = SkyPng(bw1 / "sky.png", 40, 20);
+    auto* dialog = import(sky);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(Find<QCheckBox>(dialog, 1212)->isEnabled());
+    dialog->reject();
+    QTRY_VERIFY(page_->findChild<ui::CPictureImportDlg*>() == nullptr);
+
+    std::vector<std::uint8_t> masked = demo::DemoPicture(1, false);
+    const char tag[] = "BMHD";
+    const std::size_t body =
+        static_cast<std::size_t>(std::search(masked.begin(), masked.end(), tag, tag + 4) - masked.begin()) +
+        8;
+    ASSERT_LT(body + 13, masked.size());
+    masked[body + 9] = kLbmTransparentColour;
+    masked[body + 12] = 0;
+    masked[body + 13] = 3;
+    WriteBytes(bw1 / "pic" / "P0001.lbm", masked);
+    dialog = import(sky);
+    ASSERT_NE(dialog, nullptr);
+    QTRY_VERIFY(dialog->isVisible());
+    auto* transparent = Find<QCheckBox>(dialog, 1212);
+    EXPECT_TRUE(transparent->isEnabled());
+    EXPECT_FALSE(transparent->isChecked());
+    ASSERT_TRUE(dialog->picture());
+    EXPECT_EQ(
+        std::count(dialog->picture()->mapping.indices.begin(), dialog->picture()->mapping.indices.end(), 3),
+        0);
+    auto* source = Find<ui::CPictureControl>(dialog, 1205);
+    QTest::mouseClick(source, Qt::LeftButton, {}, source->pictureRect().topLeft() + QPoint(1, 1));
+    EXPECT_TRUE(transparent->isChecked());
+    EXPECT_EQ(Find<QLabel>(dialog, 1213)->toolTip(), "#99BBDD");
+    ASSERT_TRUE(dialog->picture());
+    EXPECT_EQ(dialog->picture()->mapping.indices, std::vector<std::uint8_t>(800, 3));
+    dialog->reject();
 }
 
 TEST_F(PictureImportTest, RefusesAPictureTooLargeOrUnreadableSayingWhy) {
