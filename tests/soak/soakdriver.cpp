@@ -1,5 +1,7 @@
 #include "tests/soak/soakdriver.h"
 
+#include "analysis/patch.h"
+#include "analysis/patchfile.h"
 #include "app/ui/childframe.h"
 #include "app/ui/mainframe.h"
 #include "app/ui/messageswindow.h"
@@ -9,9 +11,11 @@
 #include "gamemgr/gamemode.h"
 #include "gamemgr/ui/gamemanagerdlg.h"
 #include "obdata/quorvantdoc.h"
+#include "platform/fileio.h"
 #include "platform/ui/dragservice.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
+#include "views/columnsets.h"
 #include "views/ui/recordsortproxy.h"
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
@@ -25,6 +29,7 @@
 #include <QDialog>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -51,6 +56,9 @@ namespace {
 // which actions ran before it.
 std::mt19937_64 g_answers;
 std::vector<fs::path> g_openable;
+// What the patch and picture choosers are offered: good files, and ones each window must refuse.
+std::vector<fs::path> g_patches;
+std::vector<fs::path> g_pictures;
 fs::path g_scratch;
 int g_saved = 0;
 QStringList g_bugMessages;
@@ -88,10 +96,13 @@ class RandomPrompts : public ui::PromptService {
 
 class RandomFiles : public ui::FileChooser {
   public:
-    QString openFile(QWidget*, const QString&, const QString&, const QString&, const QString&) override {
-        if (g_openable.empty() || Below(5) == 0) return {};
-        return QString::fromStdString(
-            g_openable[static_cast<std::size_t>(Below(int(g_openable.size())))].string());
+    QString openFile(QWidget*, const QString&, const QString&, const QString& filter,
+                     const QString&) override {
+        const std::vector<fs::path>& offered = filter.contains(QLatin1String("*.json"))  ? g_patches
+                                               : filter.contains(QLatin1String("*.png")) ? g_pictures
+                                                                                         : g_openable;
+        if (offered.empty() || Below(5) == 0) return {};
+        return QString::fromStdString(offered[static_cast<std::size_t>(Below(int(offered.size())))].string());
     }
     // Never a file of the game: a save over another open document's file would change it behind its back.
     QString saveFile(QWidget*, const QString&, const QString&, const QString&) override {
@@ -197,8 +208,8 @@ const int kKeys[] = {Qt::Key_Up,       Qt::Key_Down, Qt::Key_Left,    Qt::Key_Ri
                      Qt::Key_M,        Qt::Key_T,    Qt::Key_1,       Qt::Key_5,      Qt::Key_0,
                      Qt::Key_F5,       Qt::Key_F6,   Qt::Key_Menu};
 // Ctrl with these: the editor's shortcuts, Quit left out.
-const int kControlKeys[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_V, Qt::Key_X,
-                            Qt::Key_F, Qt::Key_L, Qt::Key_S, Qt::Key_W, Qt::Key_Insert};
+const int kControlKeys[] = {Qt::Key_Z, Qt::Key_Y, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_F,
+                            Qt::Key_L, Qt::Key_S, Qt::Key_W, Qt::Key_A, Qt::Key_E, Qt::Key_Insert};
 const char* const kTexts[] = {"12",
                               "999",
                               "-5",
@@ -269,11 +280,49 @@ SoakDriver::SoakDriver(ui::CMainFrame& frame, const fs::path& game, const fs::pa
             entry.file_size() > 40000)
             g_openable.push_back(entry.path());
     std::sort(g_openable.begin(), g_openable.end());
+    WriteChoosableFiles();
     ui::PromptService::install(&g_prompts);
     ui::FileChooser::install(&g_files);
     ui::SectionChooser::install(&g_sections);
     ui::SetDragRunner(DropSomewhere);
     if (!options_.actionsOut.empty()) actions_.open(options_.actionsOut);
+}
+
+// Patches between files of one generation and of single records, by slot and by name, a damaged
+// one, and pictures to import: small, too large, a bitmap, and a file that is no picture.
+void SoakDriver::WriteChoosableFiles() {
+    auto write = [this](const std::string& name, const std::string& bytes) {
+        const fs::path path = scratch_ / name;
+        std::string error;
+        if (WriteFileAtomically(path, bytes, error)) return path;
+        return fs::path();
+    };
+    for (std::size_t i = 0; i + 1 < g_openable.size(); ++i) {
+        if (g_openable[i].parent_path() != g_openable[i + 1].parent_path()) continue;
+        CQuorvantDoc a, b;
+        if (!a.OnOpenDocument(g_openable[i]) || !b.OnOpenDocument(g_openable[i + 1])) continue;
+        const std::string n = std::to_string(g_patches.size());
+        g_patches.push_back(write("files" + n + ".json", WritePatch(MakePatch(a, b))));
+        g_patches.push_back(
+            write("record" + n + ".json", WritePatch(MakeRecordPatch(a, kUnitTable, 1 + int(i % 40)))));
+        if (g_patches.size() >= 8) break;
+    }
+    g_patches.push_back(write("damaged.json", "{\"quorvant-patch\": 1, \"changes\": [{"));
+    std::erase(g_patches, fs::path());
+    QImage picture(40, 20, QImage::Format_ARGB32);
+    picture.fill(QColor(0x99, 0xBB, 0xDD));
+    for (int x = 0; x < 40; ++x) picture.setPixelColor(x, 19, QColor(0x77, 0x66, 0x44));
+    picture.setPixelColor(0, 0, Qt::transparent);
+    const std::pair<const char*, const char*> kinds[] = {{"small.png", "PNG"}, {"small.bmp", "BMP"}};
+    for (auto [name, format] : kinds)
+        if (picture.save(QString::fromStdString((scratch_ / name).string()), format))
+            g_pictures.push_back(scratch_ / name);
+    QImage large(400, 300, QImage::Format_RGB32);
+    large.fill(Qt::darkGreen);
+    if (large.save(QString::fromStdString((scratch_ / "large.png").string()), "PNG"))
+        g_pictures.push_back(scratch_ / "large.png");
+    g_pictures.push_back(write("text.png", "no picture"));
+    std::erase(g_pictures, fs::path());
 }
 
 void SoakDriver::Start() {
@@ -382,7 +431,8 @@ void SoakDriver::Tick() {
         const int rows = list->topLevelItemCount();
         for (int r = std::max(0, rows - 20); r < rows; ++r) {
             const QString text = list->topLevelItem(r)->text(1);
-            if (text.startsWith(QStringLiteral("Saved")) || text.startsWith(QStringLiteral("Exported")))
+            if (text.startsWith(QStringLiteral("Saved")) || text.startsWith(QStringLiteral("Exported")) ||
+                (text.startsWith(QStringLiteral("Imported")) && text.contains(QLatin1String(".lbm into"))))
                 wrote = true;
         }
     }

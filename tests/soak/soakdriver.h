@@ -51,6 +51,7 @@ class SoakDriver : public QObject {
     static void NoteMessage(const QString& message);
 
   private:
+    void WriteChoosableFiles();
     void Tick();
     QString Draw();
     void Perform(const QString& action);
