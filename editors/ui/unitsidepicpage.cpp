@@ -11,12 +11,15 @@
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace quorvant::ui {
@@ -172,10 +175,16 @@ void CUnitSidePicPage::ShowPicture() {
 }
 
 void CUnitSidePicPage::ImportPicture() {
+    // Pictures are drawn elsewhere, so the chooser starts where the last one came from, or in the
+    // user's pictures, never in whatever folder the program last worked in.
+    static QString lastFolder;
+    if (lastFolder.isEmpty()) lastFolder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!QFileInfo(lastFolder).isDir()) lastFolder = QDir::homePath();
     const QString file =
-        FileChooser::current().openFile(this, QStringLiteral("Import Picture"), QString(),
+        FileChooser::current().openFile(this, QStringLiteral("Import Picture"), lastFolder,
                                         QStringLiteral("Pictures (*.png *.bmp *.gif)"), QString());
     if (file.isEmpty()) return;
+    lastFolder = QFileInfo(file).absolutePath();
     std::string reason;
     std::optional<SourceImage> image = ReadImportImage(file, reason);
     const std::string prefix = FamilyPicturePrefix(FamilyOf(doc_.Generation, form_ == PictureNameForm::Long));

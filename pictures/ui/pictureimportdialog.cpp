@@ -35,6 +35,21 @@ QImage SourceQImage(const SourceImage& image) {
     return out;
 }
 
+// The game draws the transparent entry's pixels as whatever lies behind; a checkerboard shows
+// which pixels those are, where the entry's own colour would pass for part of the picture.
+QImage ShowingClearPixels(QImage shown, const ImportedPicture& picture, const ImportTarget& target) {
+    if (!target.transparentIndex) return shown;
+    const std::vector<std::uint8_t>& indices = picture.mapping.indices;
+    const int width = shown.width();
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < width; ++x) {
+            const std::size_t at = std::size_t(y) * std::size_t(width) + std::size_t(x);
+            if (at < indices.size() && indices[at] == *target.transparentIndex)
+                shown.setPixel(x, y, ((x / 4 + y / 4) % 2) ? 0xFFC8C8C8 : 0xFFFFFFFF);
+        }
+    return shown;
+}
+
 } // namespace
 
 std::optional<SourceImage> ReadImportImage(const QString& path, std::string& reason) {
@@ -201,7 +216,7 @@ void CPictureImportDlg::Map() {
             lbm2bmp(std::span<const std::uint8_t>(picture_->lbm), reason);
         std::optional<PictureBlock> block = bmp ? PictureBlockFromBmp(*bmp) : std::nullopt;
         std::optional<SidePicture> shown = block ? MakeSidePicture(std::move(*block)) : std::nullopt;
-        if (shown) preview_->showPicture(*shown);
+        if (shown) preview_->showImage(ShowingClearPixels(PictureImage(*shown), *picture_, target_));
     }
     ShowName();
 }

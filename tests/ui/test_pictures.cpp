@@ -383,6 +383,10 @@ TEST_F(PictureImportTest, ATransparentColourIsChosenByClickingThePictureWhenTheF
     EXPECT_EQ(Find<QLabel>(dialog, 1213)->toolTip(), "#99BBDD");
     ASSERT_TRUE(dialog->picture());
     EXPECT_EQ(dialog->picture()->mapping.indices, std::vector<std::uint8_t>(800, 3));
+    // Shown as a checkerboard, not as the entry's own colour.
+    const QImage preview = Find<ui::CPictureControl>(dialog, 1206)->image();
+    EXPECT_EQ(preview.pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(preview.pixel(4, 0), 0xFFC8C8C8u);
     dialog->reject();
 }
 
