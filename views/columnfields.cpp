@@ -74,6 +74,12 @@ int FindColumn(int table, int generation, std::string_view name) {
     return -1;
 }
 
+std::string FieldHeading(int table, int generation, std::string_view exportName) {
+    for (const ColumnSpec& column : ColumnSet(table, generation))
+        if (ExportName(column) == exportName) return std::string(TrimmedBlanks(column.heading));
+    return std::string(exportName);
+}
+
 std::optional<ValueRange> FieldRange(int table, int generation, const ColumnSpec& column) {
     if (!HasField(column) || !IsRecordTable(table)) return std::nullopt;
     return WithFieldOf(table, column.field.name, [&](const auto* field) -> std::optional<ValueRange> {

@@ -18,6 +18,10 @@ class CQuorvantDoc;
 // only marks another field.
 std::string ExportName(const ColumnSpec& column);
 
+// The list heading of the column that shows the field named exportName ("HE Kill" for "HEKill"), or
+// exportName itself where no column of the list shows it.
+std::string FieldHeading(int table, int generation, std::string_view exportName);
+
 // The column of the table whose heading or export name is name, ignoring case and the blanks around
 // it; -1 when there is none.
 int FindColumn(int table, int generation, std::string_view name);

@@ -18,6 +18,7 @@
 #include "platform/cdroots.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
+#include "views/columnfields.h"
 #include "views/ui/unitview.h"
 #include "workspace/ui/workspace.h"
 
@@ -161,8 +162,12 @@ void ShowCompare(Workspace& workspace) {
                                    RecordAddress(d.table, d.slot));
             ++records;
         }
-        window->addRow({QString(), QString::fromStdString(d.field), GameText(d.a), GameText(d.b)},
-                       RecordAddress(d.table, d.slot), group);
+        // Named as the lists head it, with the name a patch and obtool give it in the tip.
+        QTreeWidgetItem* row = window->addRow(
+            {QString(), QString::fromStdString(FieldHeading(d.table, mine.Generation, d.field)),
+             GameText(d.a), GameText(d.b)},
+            RecordAddress(d.table, d.slot), group);
+        row->setToolTip(1, QString::fromStdString(d.field));
     }
     window->setSummary(differences.empty()
                            ? QStringLiteral("The files hold the same records.")
@@ -175,8 +180,10 @@ void ShowCompare(Workspace& workspace) {
     window->onActivated = ShowIn(workspace, view, false);
     auto* save = new QPushButton(QStringLiteral("Save as &Patch..."), window);
     save->setObjectName(QStringLiteral("SaveAsPatch"));
-    save->setToolTip(
-        QStringLiteral("Write the differences as a patch that turns %1 into %2").arg(mineName, otherName));
+    const QString saveTip =
+        QStringLiteral("Write the differences as a patch that turns %1 into %2").arg(mineName, otherName);
+    save->setToolTip(saveTip);
+    save->setStatusTip(saveTip);
     save->setEnabled(!differences.empty());
     QObject::connect(
         save, &QPushButton::clicked, window,

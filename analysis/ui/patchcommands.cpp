@@ -26,6 +26,18 @@ QString Native(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(QString::fromStdString(path.string()));
 }
 
+// Patches are kept and shared apart from the game, so the chooser starts where the last one was
+// saved or read; the document's folder only until then.
+QString& LastPatchFolder() {
+    static QString folder;
+    return folder;
+}
+
+QString PatchFolderOr(const std::filesystem::path& fallback) {
+    const QString& last = LastPatchFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QString::fromStdString(fallback.string());
+}
+
 void ShowPreview(Workspace& workspace, PatchPreviewSetup setup) {
     auto* window = new PatchPreviewWindow(workspace, std::move(setup));
     window->show();
@@ -35,11 +47,15 @@ void ShowPreview(Workspace& workspace, PatchPreviewSetup setup) {
 } // namespace
 
 bool SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const QString& suggested) {
+    const QFileInfo proposed(suggested);
+    const QString start =
+        QDir(PatchFolderOr(proposed.absolutePath().toStdString())).filePath(proposed.fileName());
     const QString path =
-        FileChooser::current().saveFile(parent, QStringLiteral("Save Patch"), suggested, kPatchFilter);
+        FileChooser::current().saveFile(parent, QStringLiteral("Save Patch"), start, kPatchFilter);
     if (path.isEmpty()) return false;
     std::string error;
     if (WriteFileAtomically(path.toStdString(), WritePatch(patch), error)) {
+        LastPatchFolder() = QFileInfo(path).absolutePath();
         workspace.ShowStatusMessage(QStringLiteral("Exported a patch of %1 to %2")
                                         .arg(patch.changes.size() == 1
                                                  ? QStringLiteral("1 record")
@@ -92,10 +108,11 @@ void ApplyPatchFile(Workspace& workspace) {
     CUnitView* view = workspace.ActiveView();
     if (!view) return;
     const CQuorvantDoc& doc = view->document();
-    const QString path = FileChooser::current().openFile(workspace.Window(), QStringLiteral("Apply Patch"),
-                                                         QString::fromStdString(doc.Folder().string()),
-                                                         kPatchFilter, QString());
+    const QString path =
+        FileChooser::current().openFile(workspace.Window(), QStringLiteral("Apply Patch"),
+                                        PatchFolderOr(doc.Folder()), kPatchFilter, QString());
     if (path.isEmpty()) return;
+    LastPatchFolder() = QFileInfo(path).absolutePath();
     std::string error;
     std::optional<std::vector<std::uint8_t>> bytes = ReadWholeFile(path.toStdString(), error);
     std::optional<Patch> patch;

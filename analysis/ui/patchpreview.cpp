@@ -1,12 +1,14 @@
 #include "analysis/ui/patchpreview.h"
 
 #include "game/appsettings.h"
+#include "game/obmenu.h"
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
 #include "platform/ui/dialogbuttons.h"
 #include "platform/ui/promptservice.h"
 #include "platform/ui/waitcursor.h"
+#include "views/columnfields.h"
 #include "views/columnsets.h"
 #include "views/ui/unitview.h"
 #include "workspace/ui/dialogcontrols.h"
@@ -19,8 +21,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvant::ui {
 namespace {
@@ -94,8 +99,10 @@ PatchPreviewWindow::PatchPreviewWindow(Workspace& workspace, PatchPreviewSetup s
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Apply"));
     buttons->addButton(AddFieldHelp(this, QStringLiteral("patches")), QDialogButtonBox::HelpRole);
     layout->addWidget(buttons);
+    apply_ = buttons->button(QDialogButtonBox::Ok);
     disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
     connect(buttons, &QDialogButtonBox::accepted, this, &PatchPreviewWindow::apply);
+    connect(list_, &QTreeWidget::itemChanged, this, &PatchPreviewWindow::summarize);
     resize(760, 460);
     refresh();
 }
@@ -138,14 +145,21 @@ void PatchPreviewWindow::refresh() {
             f.preview.refusal = "not a complete OB file; open it to patch it";
         targets_.push_back({std::move(f), view});
     }
+    // The menus list nations by region; a user looks for a file by its name, the one at hand first.
+    std::stable_sort(targets_.begin(), targets_.end(), [this](const Target& a, const Target& b) {
+        const bool aActive = a.view && a.view == active_;
+        const bool bActive = b.view && b.view == active_;
+        if (aActive != bActive) return aActive;
+        return QString::fromStdString(a.file.file)
+                   .compare(QString::fromStdString(b.file.file), Qt::CaseInsensitive) < 0;
+    });
     fill();
 }
 
 void PatchPreviewWindow::fill() {
+    const QSignalBlocker quiet(list_);
     list_->clear();
-    int fields = 0;
-    int conflicts = 0;
-    int files = 0;
+    const int generation = setup_.patch.generation;
     for (std::size_t t = 0; t < targets_.size(); ++t) {
         const Target& target = targets_[t];
         const PatchPreview& preview = target.file.preview;
@@ -161,7 +175,6 @@ void PatchPreviewWindow::fill() {
             file->setDisabled(true);
             continue;
         }
-        ++files;
         file->setFlags(file->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         for (std::size_t r = 0; r < preview.rows.size(); ++r) {
             const PatchRow& row = preview.rows[r];
@@ -173,32 +186,94 @@ void PatchPreviewWindow::fill() {
                      .arg(QString::fromLatin1(TableWord(row.table)))
                      .arg(row.slot)
                      .arg(GameText(row.name)),
-                 QString::fromStdString(row.field), ValueText(row, row.found), ValueText(row, row.to),
+                 QString::fromStdString(FieldHeading(row.table, generation, row.field)),
+                 ValueText(row, row.found), ValueText(row, row.to),
                  conflict
                      ? QStringLiteral("conflict: the patch expected %1").arg(ValueText(row, row.expected))
                      : QString()});
+            item->setToolTip(1, QString::fromStdString(row.field));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, conflict ? Qt::Unchecked : Qt::Checked);
             item->setData(0, kTargetRole, static_cast<int>(t));
             item->setData(0, kRowRole, static_cast<int>(r));
-            ++fields;
-            conflicts += conflict;
         }
     }
     list_->expandAll();
     for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
-    QString summary = fields == 0
-                          ? QStringLiteral("The patch changes nothing here.")
-                          : QStringLiteral("%1 in %2 would change.")
-                                .arg(Plural(fields, QStringLiteral("field"), QStringLiteral("fields")),
-                                     Plural(files, QStringLiteral("file"), QStringLiteral("files")));
-    if (conflicts > 0)
-        summary +=
-            QStringLiteral(" %1 (unticked): the field holds neither the patch's old nor its new value; "
-                           "tick one to take the new value.")
-                .arg(conflicts == 1 ? QStringLiteral("1 is a conflict")
-                                    : QStringLiteral("%1 are conflicts").arg(conflicts));
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+    list_->scrollToTop();
+    summarize();
+}
+
+QString PatchPreviewWindow::whyNothing() const {
+    if (targets_.empty())
+        return everyFile_->isChecked()
+                   ? QStringLiteral("The game folder holds no %1 OB file of the menus.")
+                         .arg(QString::fromLatin1(GenerationLabel(setup_.patch.generation)))
+                   : QStringLiteral("No document is open.");
+    const bool reachesAny = std::any_of(targets_.begin(), targets_.end(),
+                                        [](const Target& t) { return !t.file.preview.rows.empty(); });
+    if (!reachesAny)
+        return byName_->isChecked()
+                   ? QStringLiteral("The patch changes nothing here: no record has the name of "
+                                    "a record the patch changes.")
+                   : QStringLiteral("The patch changes nothing here: it reaches no record.");
+    return QStringLiteral(
+        "The patch changes nothing here: every field it reaches already holds its new value.");
+}
+
+void PatchPreviewWindow::summarize() {
+    int fields = 0;
+    int ticked = 0;
+    int conflicts = 0;
+    int tickedConflicts = 0;
+    int files = 0;
+    bool modern = false;
+    bool war = false;
+    for (int f = 0; f < list_->topLevelItemCount(); ++f) {
+        QTreeWidgetItem* file = list_->topLevelItem(f);
+        bool any = false;
+        for (int r = 0; r < file->childCount(); ++r) {
+            QTreeWidgetItem* row = file->child(r);
+            const bool on = row->checkState(0) == Qt::Checked;
+            const bool conflict = !row->text(4).isEmpty();
+            ++fields;
+            conflicts += conflict;
+            ticked += on;
+            tickedConflicts += on && conflict;
+            any = any || on;
+        }
+        files += any;
+        if (file->childCount() > 0) {
+            const int code = file->text(0).mid(3, 2).toInt();
+            (code >= kFirstWarNation ? war : modern) = true;
+        }
+    }
+    QString summary;
+    if (fields == 0) {
+        summary = whyNothing();
+    } else {
+        summary = ticked == 0 ? QStringLiteral("No field is ticked.")
+                              : QStringLiteral("%1 in %2 will change.")
+                                    .arg(Plural(ticked, QStringLiteral("field"), QStringLiteral("fields")),
+                                         Plural(files, QStringLiteral("file"), QStringLiteral("files")));
+        if (conflicts > tickedConflicts)
+            summary +=
+                QStringLiteral(" %1 left unticked: the field holds neither the patch's old nor its new "
+                               "value; tick one to take the new value.")
+                    .arg(conflicts - tickedConflicts == 1
+                             ? QStringLiteral("1 conflict is")
+                             : QStringLiteral("%1 conflicts are").arg(conflicts - tickedConflicts));
+        if (tickedConflicts > 0)
+            summary += QStringLiteral(" %1 ticked to take the new value.")
+                           .arg(Plural(tickedConflicts, QStringLiteral("conflict is"),
+                                       QStringLiteral("conflicts are")));
+        if (setup_.patch.generation == kBW3 && !byName_->isChecked() && modern && war)
+            summary += QStringLiteral(" Careful: a slot holds other records in the modern files than in the "
+                                      "WWII files; check the names, or apply by name.");
+    }
     summary_->setText(summary + QStringLiteral(" Nothing is written until Apply."));
+    apply_->setEnabled(ticked > 0);
 }
 
 bool PatchPreviewWindow::applyTo(Target& target, const std::vector<PatchRow>& rows, QString& failure) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QTreeWidget;
 
@@ -45,6 +46,10 @@ class PatchPreviewWindow : public QDialog {
     };
     void refresh();
     void fill();
+    // The summary and Apply follow the ticks.
+    void summarize();
+    // Why nothing is listed, when nothing is.
+    QString whyNothing() const;
     bool applyTo(Target& target, const std::vector<PatchRow>& rows, QString& failure);
 
     Workspace& workspace_;
@@ -55,6 +60,7 @@ class PatchPreviewWindow : public QDialog {
     QRadioButton* byName_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* summary_ = nullptr;
+    QPushButton* apply_ = nullptr;
 };
 
 } // namespace quorvant::ui

@@ -5,6 +5,7 @@
 #include "views/ui/unitview.h"
 #include "workspace/commandids.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -63,7 +64,7 @@ TEST_F(PatchPreviewWindow, ShowsEachFieldAndWritesOnlyTheTickedOnesAsOneUndoStep
     ASSERT_NE(Preview(), nullptr);
     EXPECT_EQ(Rows(Preview()->list()).toStdString(),
               "OBPZ (open)\n"
-              "  weapons 1  Pak 40|HEKill|0|9| ticked\n"
+              "  weapons 1  Pak 40|HE Kill|0|9| ticked\n"
               "  units 1  PzKpfw IV|Cost|0|5| ticked\n"
               "  units 1  PzKpfw IV|Men|0|4|conflict: the patch expected 3\n");
     EXPECT_FALSE(child->document().IsModified());
@@ -99,7 +100,7 @@ TEST_F(PatchPreviewWindow, EveryFileByNameWritesClosedFilesAndCopyGoesToTheOther
     Preview()->findChild<QRadioButton*>("PatchByName")->click();
     EXPECT_EQ(Rows(Preview()->list()).toStdString(),
               "OBPZ (open)\n"
-              "  weapons 1  Pak 40|HEKill|0|9| ticked\n"
+              "  weapons 1  Pak 40|HE Kill|0|9| ticked\n"
               "  units 1  PzKpfw IV|Cost|0|5| ticked\n"
               "  units 1  PzKpfw IV|Men|0|4|conflict: the patch expected 3\n"
               "OBBR\n"
@@ -161,4 +162,35 @@ TEST_F(PatchPreviewWindow, ExportChangesAndSaveAsPatchWriteTheDifferences) {
     EXPECT_EQ(saved->changes[1].name, "PzKpfw IV");
     EXPECT_EQ(saved->changes[1].fields[0].to, "Matilda");
     compare->close();
+}
+
+TEST_F(PatchPreviewWindow, TheSummaryAndApplyFollowTheTicksAndSayWhyNothingChanges) {
+    ASSERT_NE(Open(32842), nullptr);
+    WritePatch(kPatch);
+    Command(ID_TOOLS_APPLY_PATCH)->trigger();
+    ASSERT_NE(Preview(), nullptr);
+    auto* summary = Preview()->findChild<QLabel*>("PatchSummary");
+    QPushButton* apply = Preview()->findChild<QPushButton*>("1");
+    EXPECT_TRUE(summary->text().startsWith("2 fields in 1 file will change. 1 conflict is left unticked"));
+    QTreeWidgetItem* file = Preview()->list()->topLevelItem(0);
+    file->child(2)->setCheckState(0, Qt::Checked);
+    EXPECT_TRUE(summary->text().startsWith("3 fields in 1 file will change. 1 conflict is ticked"));
+    file->setCheckState(0, Qt::Unchecked);
+    EXPECT_TRUE(summary->text().startsWith("No field is ticked."));
+    EXPECT_FALSE(apply->isEnabled());
+    Preview()->close();
+    QTRY_COMPARE(Preview(), nullptr);
+
+    // The chooser starts where the last patch came from; a name found nowhere is said so.
+    WritePatch({kBW1, {{kUnitTable, 1, "Nobody", {{"Cost", "0", "5"}}}}});
+    Command(ID_TOOLS_APPLY_PATCH)->trigger();
+    EXPECT_EQ(chooser.lastFolder.toStdString(), root.string());
+    ASSERT_NE(Preview(), nullptr);
+    Preview()->findChild<QRadioButton*>("PatchByName")->click();
+    EXPECT_TRUE(Preview()
+                    ->findChild<QLabel*>("PatchSummary")
+                    ->text()
+                    .startsWith("The patch changes nothing here: no record has the name"));
+    EXPECT_FALSE(Preview()->findChild<QPushButton*>("1")->isEnabled());
+    Preview()->close();
 }
