@@ -29,6 +29,21 @@ std::string WhyUnreadable(const std::filesystem::path& path, const std::string& 
 
 } // namespace
 
+std::optional<TableFilters> ParseTableFilters(std::string_view where, std::optional<int> table,
+                                              int generation, FilterProblem& problem) {
+    TableFilters filters;
+    bool any = false;
+    for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
+        if (table && *table != t) continue;
+        FilterProblem why;
+        filters[static_cast<std::size_t>(t)] = RowFilter::Parse(where, t, generation, &why);
+        any = any || filters[static_cast<std::size_t>(t)].has_value();
+        if (table || t == kUnitTable) problem = why;
+    }
+    if (any) return filters;
+    return std::nullopt;
+}
+
 std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,
                                       std::optional<int> table, const TableFilters* where) {
     std::vector<FindMatch> matches;

@@ -27,6 +27,12 @@ struct FindMatch {
 // An expression per table the slots must also meet; a table without one is not searched.
 using TableFilters = std::array<std::optional<RowFilter>, 3>;
 
+// The expression over each table searched (one, or all three when table is empty); a table whose
+// columns it does not fit is left out. Nothing when it fits none, with the reason for the table asked
+// for, or else for the units.
+std::optional<TableFilters> ParseTableFilters(std::string_view where, std::optional<int> table,
+                                              int generation, FilterProblem& problem);
+
 // The listed slots (1 upward) whose name holds text, ignoring ASCII case, in table then slot order;
 // one table, or all three when table is empty. An empty text matches every named slot.
 std::vector<FindMatch> FindInDocument(const CQuorvantDoc& doc, const std::string& file, std::string_view text,

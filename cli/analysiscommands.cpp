@@ -35,25 +35,6 @@ int TableNumber(Table table) {
     }
 }
 
-// The expression over each table searched; a table whose columns it does not fit is left out, and
-// when it fits none the reason is told for the table asked for, or the units.
-std::optional<TableFilters> ParseFilters(const std::string& where, std::optional<int> table, int generation,
-                                         std::ostream& err) {
-    TableFilters filters;
-    FilterProblem shown;
-    bool any = false;
-    for (int t : {kWeaponTable, kUnitTable, kFormationTable}) {
-        if (table && *table != t) continue;
-        FilterProblem problem;
-        filters[static_cast<std::size_t>(t)] = RowFilter::Parse(where, t, generation, &problem);
-        any = any || filters[static_cast<std::size_t>(t)].has_value();
-        if (table || t == kUnitTable) shown = problem;
-    }
-    if (any) return filters;
-    err << "obtool find: --where: " << Latin1ToUtf8(shown.describe()) << '\n';
-    return std::nullopt;
-}
-
 } // namespace
 
 int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
@@ -82,8 +63,12 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
     }
     std::optional<TableFilters> filters;
     if (line.has("where")) {
-        filters = ParseFilters(*where, table, *game, err);
-        if (!filters) return kExitError;
+        FilterProblem problem;
+        filters = ParseTableFilters(*where, table, *game, problem);
+        if (!filters) {
+            err << "obtool find: --where: " << Latin1ToUtf8(problem.describe()) << '\n';
+            return kExitError;
+        }
     }
     fs::path folder = ResolveInputPath(line.positionals[0]);
     if (!IsGameFolder(folder, *game, err)) return kExitFailure;

@@ -58,6 +58,7 @@ enum CommandId : int {
     ID_EDIT_COPY_TO_FILES = 41013,
     ID_EDIT_CHANGE_FIELD = 41020,
     ID_VIEW_SELECT_FILTERED = 41021,
+    ID_EDIT_SELECT_ALL = 41022,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

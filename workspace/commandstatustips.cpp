@@ -74,6 +74,8 @@ const char* CommandStatusTip(int command) {
                "Change Field";
     case ID_VIEW_SELECT_FILTERED:
         return "Select every row the list shows\nSelect Filtered";
+    case ID_EDIT_SELECT_ALL:
+        return "Select every row of the list, or all the text of the field being typed in\nSelect All";
     case ID_TOOLS_CHECK_REFERENCES:
         return "List units and formations that name empty or missing slots\nCheck References";
     case ID_EDIT_CLEAR:

@@ -43,6 +43,17 @@ QTableWidgetItem* Cell(const QString& text, bool marked = false) {
     return item;
 }
 
+// What the last change did and with which value, offered again: rebalancing is done field by field
+// with the same rule.
+struct RememberedChange {
+    int operation = 0;
+    QString value;
+};
+RememberedChange& LastChange() {
+    static RememberedChange last;
+    return last;
+}
+
 } // namespace
 
 ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::vector<int> records, int column,
@@ -61,9 +72,11 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
     const std::vector<ColumnSpec>& columns = ColumnSet(table, doc.Generation);
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (!FieldRange(table, doc.Generation, columns[i])) continue;
-        const QString text =
-            QStringLiteral("%1 [%2]").arg(QString::fromStdString(columns[i].heading).trimmed(),
-                                          QString::fromStdString(ExportName(columns[i])));
+        const QString heading = QString::fromStdString(columns[i].heading).trimmed();
+        const QString exported = QString::fromStdString(ExportName(columns[i]));
+        const QString text = heading.compare(exported, Qt::CaseInsensitive) == 0
+                                 ? heading
+                                 : QStringLiteral("%1 [%2]").arg(heading, exported);
         field_->addItem(text);
         source_->addItem(text);
         columns_.push_back(static_cast<int>(i));
@@ -79,6 +92,7 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
     operation_ = new QComboBox(this);
     operation_->setObjectName(QStringLiteral("changeOperation"));
     for (const char* operation : kOperations) operation_->addItem(QString::fromLatin1(operation));
+    operation_->setCurrentIndex(LastChange().operation);
     operation_->setWhatsThis(QStringLiteral(
         "Set to a value, add a number (years, for a date), multiply by a number, or take another field's "
         "value. Results are rounded to whole numbers and held to what the field can hold."));
@@ -87,13 +101,17 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
     value_->setWhatsThis(QStringLiteral("A number; for a class, nation or other named field its name, for a "
                                         "date a date as the list shows it (\"1960\", \"4/53\")."));
     TakeGameTextOnly(value_);
+    value_->setText(LastChange().value);
+    value_->selectAll();
 
     preview_ = new QTableWidget(0, 3, this);
     preview_->setObjectName(QStringLiteral("changePreview"));
     preview_->setHorizontalHeaderLabels(
         {QStringLiteral("Record"), QStringLiteral("Now"), QStringLiteral("After")});
     preview_->verticalHeader()->hide();
-    preview_->horizontalHeader()->setStretchLastSection(true);
+    preview_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    preview_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    preview_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     preview_->setSelectionMode(QAbstractItemView::NoSelection);
     preview_->setWhatsThis(QStringLiteral("Every selected record's value now and after the change; a value "
                                           "held to the field's range is marked \"held\"."));
@@ -108,7 +126,10 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
     buttons->addButton(AddFieldHelp(this, QStringLiteral("change-field")), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        LastChange() = {operation_->currentIndex(), value_->text()};
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
@@ -127,6 +148,8 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
         connect(box, &QComboBox::currentIndexChanged, this, &ChangeFieldDialog::UpdatePreview);
     connect(value_, &QLineEdit::textChanged, this, &ChangeFieldDialog::UpdatePreview);
     UpdatePreview();
+    // The field is most often the one the user stands in; what to do with it is typed next.
+    (value_->isEnabled() ? static_cast<QWidget*>(value_) : source_)->setFocus();
 }
 
 FieldChangeRequest ChangeFieldDialog::request() const {
@@ -163,7 +186,7 @@ void ChangeFieldDialog::UpdatePreview() {
                 row, 2, Cell(changed.clamped ? after + QStringLiteral(" (held)") : after, changed.clamped));
             ++row;
         }
-        preview_->resizeColumnsToContents();
+        for (int c : {1, 2}) preview_->resizeColumnToContents(c);
     }
 
     const int records = plan.recordCount();

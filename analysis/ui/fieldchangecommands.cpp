@@ -8,6 +8,8 @@
 #include "workspace/ui/workspace.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTableView>
 
@@ -30,6 +32,10 @@ void ApplyChange(Workspace& workspace, CUnitView* view, const std::vector<int>& 
     for (int slot : changed) emit view->recordReplaced(table, slot);
     view->SelectRows(rows);
     QString report = GameText(plan.stepName());
+    // The count is of the records changed; the dialog counted those selected.
+    if (const int kept = plan.recordCount() - plan.changedCount(); kept > 0)
+        report +=
+            QStringLiteral("; %1 of the %2 selected kept their value").arg(kept).arg(plan.recordCount());
     if (plan.clampedCount() > 0)
         report += QStringLiteral("; %1 held to the field's range").arg(plan.clampedCount());
     workspace.ShowStatusMessage(report);
@@ -54,19 +60,30 @@ void ShowChangeField(Workspace& workspace) {
     dialog->open();
 }
 
+void SelectShownRows(Workspace& workspace) {
+    CUnitView* view = workspace.ActiveView();
+    if (!view) return;
+    view->SelectShownRows();
+    const auto count = view->SelectedRows().size();
+    workspace.ShowStatusMessage(count == 1 ? QStringLiteral("Selected the 1 row shown")
+                                           : QStringLiteral("Selected the %1 rows shown").arg(count));
+}
+
 } // namespace
 
 void InstallFieldChangeCommands(Workspace& workspace) {
     QObject* owner = workspace.Window();
     QObject::connect(workspace.Command(ID_EDIT_CHANGE_FIELD), &QAction::triggered, owner,
                      [&workspace] { ShowChangeField(workspace); });
-    QObject::connect(workspace.Command(ID_VIEW_SELECT_FILTERED), &QAction::triggered, owner, [&workspace] {
-        CUnitView* view = workspace.ActiveView();
-        if (!view) return;
-        view->SelectShownRows();
-        const auto count = view->SelectedRows().size();
-        workspace.ShowStatusMessage(count == 1 ? QStringLiteral("Selected the 1 row shown")
-                                               : QStringLiteral("Selected the %1 rows shown").arg(count));
+    QObject::connect(workspace.Command(ID_VIEW_SELECT_FILTERED), &QAction::triggered, owner,
+                     [&workspace] { SelectShownRows(workspace); });
+    QObject::connect(workspace.Command(ID_EDIT_SELECT_ALL), &QAction::triggered, owner, [&workspace] {
+        // In the filter box the keys mean its text, as everywhere else one types.
+        if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            field->selectAll();
+            return;
+        }
+        SelectShownRows(workspace);
     });
 }
 

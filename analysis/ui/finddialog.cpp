@@ -35,6 +35,14 @@ FindDialog::FindDialog(Workspace& workspace)
     text_->setObjectName(QStringLiteral("findText"));
     text_->setWhatsThis(QStringLiteral("Part of a name to look for; case does not matter."));
     TakeGameTextOnly(text_);
+    where_ = new QLineEdit(this);
+    where_->setObjectName(QStringLiteral("findWhere"));
+    where_->setPlaceholderText(QStringLiteral("Cost > 100 and Available < 1960 (optional)"));
+    where_->setWhatsThis(
+        QStringLiteral("An expression over the fields the records found must also meet, as the filter "
+                       "above a list takes it: Cost > 100 and Class = \"Main Battle Tank\". A table whose "
+                       "fields it does not name is not searched."));
+    TakeGameTextOnly(where_);
     table_ = new QComboBox(this);
     table_->setObjectName(QStringLiteral("findTable"));
     table_->addItems({QStringLiteral("All tables"), QStringLiteral("Weapons"), QStringLiteral("Units"),
@@ -60,15 +68,19 @@ FindDialog::FindDialog(Workspace& workspace)
     auto* controls = new QGridLayout;
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(text_);
+    auto* whereLabel = new QLabel(QStringLiteral("&Where:"), this);
+    whereLabel->setBuddy(where_);
     auto* inLabel = new QLabel(QStringLiteral("&In:"), this);
     inLabel->setBuddy(table_);
     controls->addWidget(nameLabel, 0, 0, Qt::AlignRight);
     controls->addWidget(text_, 0, 1, 1, 2);
     controls->addWidget(find_, 0, 3);
-    controls->addWidget(inLabel, 1, 0, Qt::AlignRight);
-    controls->addWidget(table_, 1, 1);
-    controls->addWidget(scope_, 1, 2, 1, 2);
-    controls->addWidget(progress_, 2, 0, 1, 4);
+    controls->addWidget(whereLabel, 1, 0, Qt::AlignRight);
+    controls->addWidget(where_, 1, 1, 1, 3);
+    controls->addWidget(inLabel, 2, 0, Qt::AlignRight);
+    controls->addWidget(table_, 2, 1);
+    controls->addWidget(scope_, 2, 2, 1, 2);
+    controls->addWidget(progress_, 3, 0, 1, 4);
     controls->setColumnStretch(2, 1);
     addControls(controls);
 
@@ -102,15 +114,26 @@ void FindDialog::Find() {
     if (table_->currentIndex() > 0) table = table_->currentIndex() - 1;
 
     CUnitView* view = workspace_.ActiveView();
+    if (scope_->currentIndex() == kThisFile && !view) return;
+    const int generation = scope_->currentIndex() == kThisFile ? view->document().Generation
+                                                               : scope_->itemData(kWholeFolder).toInt();
+    std::optional<TableFilters> filters;
+    if (const std::optional<std::string> where = GameTextFrom(where_->text()); where && !where->empty()) {
+        FilterProblem problem;
+        filters = ParseTableFilters(*where, table, generation, problem);
+        if (!filters) {
+            setSummary(QStringLiteral("Where: %1").arg(GameText(problem.describe())));
+            return;
+        }
+    }
+    const TableFilters* only = filters ? &*filters : nullptr;
     if (scope_->currentIndex() == kThisFile) {
-        if (!view) return;
         const CQuorvantDoc& doc = view->document();
-        AddMatches(doc.Folder(), FindInDocument(doc, doc.FileName(), text, table));
+        AddMatches(doc.Folder(), FindInDocument(doc, doc.FileName(), text, table, only));
         setSummary(QStringLiteral("%1 found in %2.").arg(found_).arg(QString::fromStdString(doc.GetTitle())));
         fitColumns();
         return;
     }
-    const int generation = scope_->itemData(kWholeFolder).toInt();
     const std::filesystem::path folder = workspace_.Settings().InstallFolder(generation);
     if (folder.empty()) {
         setSummary(QStringLiteral("No %1 folder is set (Options > Directories).")
@@ -131,7 +154,8 @@ void FindDialog::Find() {
         [this](const std::filesystem::path& file) -> const CQuorvantDoc* {
             CUnitView* open = workspace_.OpenView(QString::fromStdString(file.string()));
             return open ? &open->document() : nullptr;
-        });
+        },
+        only);
     progress_->setVisible(false);
     find_->setEnabled(true);
     QString summary = QStringLiteral("%1 found in %2.")

@@ -12,15 +12,16 @@ namespace quorvant::ui {
 
 class Workspace;
 
-// Edit > Find...: a name, which tables, and the active document or every OB file of its
-// generation's install folder. Results fill in as each file is read; a double-click opens the file
-// (or brings it forward) on that record.
+// Edit > Find...: a name, an expression over the fields the records must also meet, which tables, and the
+// active document or every OB file of its generation's install folder. Results fill in as each file is read;
+// a double-click opens the file (or brings it forward) on that record.
 class FindDialog : public FindingsWindow {
     Q_OBJECT
   public:
     explicit FindDialog(Workspace& workspace);
 
     QLineEdit* textBox() const { return text_; }
+    QLineEdit* whereBox() const { return where_; }
     QComboBox* tableBox() const { return table_; }
     QComboBox* scopeBox() const { return scope_; }
     // Runs the search as the Find button does.
@@ -31,6 +32,7 @@ class FindDialog : public FindingsWindow {
 
     Workspace& workspace_;
     QLineEdit* text_ = nullptr;
+    QLineEdit* where_ = nullptr;
     QComboBox* table_ = nullptr;
     QComboBox* scope_ = nullptr;
     QPushButton* find_ = nullptr;

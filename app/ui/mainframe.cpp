@@ -117,10 +117,10 @@ void CMainFrame::UpdateCommandStates() {
             : QString());
     action(ID_VIEW_HIDE_EMPTY)->setEnabled(child != nullptr);
     action(ID_VIEW_HIDE_EMPTY)->setChecked(child && child->view()->HideEmptySlots());
-    for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT,
-                        ID_VIEW_REPORT, ID_VIEW_LIST, ID_EDIT_FILTER, ID_TOOLS_CHECK_REFERENCES,
-                        ID_FILE_COMPARE, ID_EDIT_CHANGE_FIELD, ID_VIEW_SELECT_FILTERED,
-                        ID_FILE_EXPORT_CHANGES, ID_TOOLS_APPLY_PATCH})
+    for (int command :
+         {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT, ID_VIEW_REPORT,
+          ID_VIEW_LIST, ID_EDIT_FILTER, ID_TOOLS_CHECK_REFERENCES, ID_FILE_COMPARE, ID_EDIT_CHANGE_FIELD,
+          ID_VIEW_SELECT_FILTERED, ID_EDIT_SELECT_ALL, ID_FILE_EXPORT_CHANGES, ID_TOOLS_APPLY_PATCH})
         action(command)->setEnabled(child != nullptr);
     // The Window menu, and with it the tabbed view's entry, is there only while a document is.
     for (int command : {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, ID_WINDOW_TABBED,

@@ -110,6 +110,7 @@ void CMainFrame::CreateActions() {
     InstallRecordCommands(*this);
     AddCommand(ID_EDIT_CHANGE_FIELD, QStringLiteral("C&hange Field..."), {Keys("Ctrl+E")});
     AddCommand(ID_VIEW_SELECT_FILTERED, QStringLiteral("S&elect Filtered"));
+    AddCommand(ID_EDIT_SELECT_ALL, QStringLiteral("Select A&ll"), {Keys("Ctrl+A")});
     InstallFieldChangeCommands(*this);
     connect(AddCommand(ID_VIEW_LBM_CROSS_REFERENCE, QStringLiteral("View LBM &Cross Reference...")),
             &QAction::triggered, this, [this] { RunLbmCrossReference(*this); });
@@ -238,8 +239,8 @@ void CMainFrame::CreateMenus() {
     QMenu* help = shared(QStringLiteral("&Help"), {ID_HELP_FINDER, 0, ID_APP_ABOUT});
     QMenu* edit = shared(QStringLiteral("&Edit"),
                          {ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE,
-                          ID_EDIT_CLEAR, ID_EDIT_CHANGE_FIELD, ID_EDIT_COPY_TO_FILES, 0, ID_EDIT_FIND,
-                          ID_EDIT_FILTER});
+                          ID_EDIT_CLEAR, 0, ID_EDIT_SELECT_ALL, ID_EDIT_CHANGE_FIELD, ID_EDIT_COPY_TO_FILES,
+                          0, ID_EDIT_FIND, ID_EDIT_FILTER});
     windowMenu_ = shared(QStringLiteral("&Window"),
                          {ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_ARRANGE, 0, ID_WINDOW_TABBED});
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);

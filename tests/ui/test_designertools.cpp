@@ -87,6 +87,9 @@ TEST_F(FindInAWorkspace, FindSearchesTheGamesFilesAndOpensTheRecordFound) {
 }
 
 TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChanges) {
+    WriteBytes(
+        bw1 / "OBBR",
+        OBFileBuilder::BW1().unitName(1, "Matilda").unitName(2, "Matilda II").column(24750, 2, 5).bytes());
     ui::CChildFrame* child = Open(32842);
     ASSERT_NE(child, nullptr);
     child->document().Units.at(1).Name.assignPadded("Panther");
@@ -98,14 +101,17 @@ TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChang
     ASSERT_NE(summary, nullptr);
     const struct {
         const char* text;
+        const char* where;
         QList<QStringList> rows;
     } searches[] = {
-        {"panther", {{"OBPZ (unsaved changes)", "units", "1", "Panther"}}},
-        {"pzkpfw", {}},
-        {"matilda", {{"OBBR", "units", "1", "Matilda"}}},
+        {"panther", "", {{"OBPZ (unsaved changes)", "units", "1", "Panther"}}},
+        {"pzkpfw", "", {}},
+        {"matilda", "", {{"OBBR", "units", "1", "Matilda"}, {"OBBR", "units", "2", "Matilda II"}}},
+        {"", "Cost > 3", {{"OBBR", "units", "2", "Matilda II"}}},
     };
     for (const auto& search : searches) {
         dialog->textBox()->setText(QString::fromLatin1(search.text));
+        dialog->whereBox()->setText(QString::fromLatin1(search.where));
         dialog->Find();
         QList<QStringList> rows;
         for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i)
@@ -113,6 +119,11 @@ TEST_F(DesignerTools, FindOverTheFolderSearchesAnOpenDocumentWithItsUnsavedChang
         EXPECT_EQ(rows, search.rows) << search.text;
         EXPECT_TRUE(summary->text().contains(QStringLiteral("unsaved changes: OBPZ."))) << search.text;
     }
+    // A wrong expression searches nothing and says why.
+    dialog->whereBox()->setText("Cost >");
+    dialog->Find();
+    EXPECT_EQ(dialog->list()->topLevelItemCount(), 0);
+    EXPECT_EQ(summary->text(), "Where: expected a value after \">\", not the end (at character 7)");
     dialog->close();
 }
 
@@ -152,7 +163,7 @@ TEST_F(DesignerTools, CompareGroupsTheDifferencesByRecord) {
     QTreeWidgetItem* unit = window->list()->topLevelItem(0);
     EXPECT_EQ(unit->text(0), "units 1  PzKpfw IV");
     ASSERT_EQ(unit->childCount(), 2);
-    EXPECT_EQ(Row(unit->child(0)), (QStringList{"", "Name", "PzKpfw IV", "PzKpfw IV H"}));
+    EXPECT_EQ(Row(unit->child(0)), (QStringList{"", "Unit Name", "PzKpfw IV", "PzKpfw IV H"}));
     EXPECT_EQ(Row(unit->child(1)), (QStringList{"", "Cost", "0", "5"}));
     window->close();
 

@@ -86,7 +86,7 @@ TEST_F(ManyRecords, ChangeFieldOverASortedAndFilteredSelectionChangesTheSlotsSho
 
     ui::ChangeFieldDialog* dialog = OpenChangeField();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->fieldBox()->currentText(), "Cost [Cost]");
+    EXPECT_EQ(dialog->fieldBox()->currentText(), "Cost");
     dialog->operationBox()->setCurrentIndex(static_cast<int>(ChangeKind::MultiplyBy));
     QTest::keyClicks(dialog->valueBox(), "1.1");
     ASSERT_EQ(dialog->preview()->rowCount(), 2);
@@ -102,6 +102,18 @@ TEST_F(ManyRecords, ChangeFieldOverASortedAndFilteredSelectionChangesTheSlotsSho
     EXPECT_EQ(frame->messages()->last(), "Change Cost of 2 Units; 1 held to the field's range");
     Command(ID_EDIT_UNDO)->trigger();
     EXPECT_EQ(Costs(), (std::vector<int>{60, 10, 200, 30, 250, 90, 0}));
+
+    // The next change starts from the last one, ready to type its value; the status bar counts the
+    // records changed and says how many of those selected kept theirs.
+    dialog = OpenChangeField();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->operationBox()->currentIndex(), static_cast<int>(ChangeKind::MultiplyBy));
+    EXPECT_EQ(dialog->valueBox()->text(), "1.1");
+    EXPECT_EQ(dialog->focusWidget(), dialog->valueBox());
+    dialog->operationBox()->setCurrentIndex(static_cast<int>(ChangeKind::SetTo));
+    dialog->valueBox()->setText("250");
+    dialog->okButton()->click();
+    EXPECT_EQ(frame->messages()->last(), "Change Cost of 1 Unit; 1 of the 2 selected kept their value");
 }
 
 TEST_F(ManyRecords, AWrongExpressionShowsRedWithTheReasonAndFiltersNothing) {
@@ -117,6 +129,16 @@ TEST_F(ManyRecords, AWrongExpressionShowsRedWithTheReasonAndFiltersNothing) {
     // The weapons have no Cost: there the same text is wrong, and says so while they are shown.
     Command(ViewModeCommand(kViewWeapons))->trigger();
     EXPECT_EQ(box->toolTip(), "the weapons have no field \"Cost\" (at character 1)");
+    // Each table's placeholder gives an example that works there.
+    const QString typed = box->text();
+    for (int mode : {kViewWeapons, kViewUnits, kViewFormations}) {
+        Command(ViewModeCommand(mode))->trigger();
+        const QString example = box->placeholderText().section(": ", 1).section(" (Ctrl+L)", 0, 0);
+        box->setText(example);
+        EXPECT_TRUE(box->toolTip().isEmpty())
+            << example.toStdString() << ": " << box->toolTip().toStdString();
+    }
+    box->setText(typed);
     Command(ViewModeCommand(kViewUnits))->trigger();
 
     box->setFocus();

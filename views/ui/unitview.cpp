@@ -86,7 +86,6 @@ CUnitView::CUnitView(CQuorvantDoc& doc, QWidget* parent) : QWidget(parent), doc_
 
     filter_ = new QLineEdit;
     filter_->setObjectName(QStringLiteral("quickFilter"));
-    filter_->setPlaceholderText(tr("Filter by name, or by fields: Cost > 100 and Name ~ HQ (Ctrl+L)"));
     filter_->setClearButtonEnabled(true);
     filter_->setWhatsThis(
         tr("Shows only the rows whose names hold this text, in every table of the file; or, with an "
@@ -534,6 +533,11 @@ void CUnitView::ShowFilterState() {
                                                        : QColor(Qt::red));
     filter_->setPalette(palette);
     filter_->setToolTip(problem);
+    // The example names fields the table shown has.
+    static const char* const kExamples[] = {"AP Pen > 100 and Name ~ mm", "Cost > 100 and Name ~ HQ",
+                                            "Available < 1960 and Name ~ HQ"};
+    filter_->setPlaceholderText(tr("Filter by name, or by fields: %1 (Ctrl+L)")
+                                    .arg(QLatin1String(kExamples[std::clamp(currentKind_, 0, 2)])));
 }
 
 void CUnitView::OnRowClicked() {
