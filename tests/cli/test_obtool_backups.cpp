@@ -44,42 +44,34 @@ void KeepBackups(const fs::path& profile, int generation, const fs::path& file, 
 TEST(ObtoolBackups, ListsNewestFirstWithDateSizeAndPath) {
     TempFolder dir;
     const fs::path file = dir / "OBPZ";
-    const fs::path profile = dir / "profile";
+    const fs::path profile = dir / "config" / "Vexmoor Software" / "Quorvant";
+    const std::size_t size = OBFileBuilder::BW1().bytes().size();
     WriteBytes(file, OBFileBuilder::BW1().bytes());
     KeepBackups(profile, kBW1, file, {7, 7});
-    WriteBytes(file, OBFileBuilder::BW1().unitName(1, "Pz").bytes());
     std::ofstream(file, std::ios::app) << "tail";
     KeepBackups(profile, kBW1, file, {8});
     WriteBytes(dir / "MOB31", OBFileBuilder::BW2().column(25000, 1, 31).bytes());
     KeepBackups(profile, kBW2, dir / "MOB31", {9}); // another file's backups are not listed
 
     const std::string folder = (profile / "backups" / "BW1" / "OBPZ").string() + "/";
-    const std::string size = std::to_string(OBFileBuilder::BW1().bytes().size());
-    const std::string expected =
-        "2026-12-10 10:42:08\t" + std::to_string(OBFileBuilder::BW1().bytes().size() + 4) + "\t" + folder +
-        "2026-12-10_10-42-08\n" + "2026-12-10 10:42:07\t" + size + "\t" + folder + "2026-12-10_10-42-07-2\n" +
-        "2026-12-10 10:42:07\t" + size + "\t" + folder + "2026-12-10_10-42-07\n";
+    const std::string expected = "2026-12-10 10:42:08\t" + std::to_string(size + 4) + "\t" + folder +
+                                 "2026-12-10_10-42-08\n" + "2026-12-10 10:42:07\t" + std::to_string(size) +
+                                 "\t" + folder + "2026-12-10_10-42-07-2\n" + "2026-12-10 10:42:07\t" +
+                                 std::to_string(size) + "\t" + folder + "2026-12-10_10-42-07\n";
     // The file is found ignoring case, as game files are, and its backups by its real name.
-    ToolResult r = Obtool({"backups", (dir / "obpz").string(), "--profile", profile.string()});
+    const std::vector<std::string> byOption{"backups", (dir / "obpz").string(), "--profile",
+                                            profile.string()};
+    ToolResult r = Obtool(byOption);
     EXPECT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(r.out, expected);
     EXPECT_EQ(r.err, "");
-
-    ScopedEnvironment named("QUORVANT_PROFILE", profile.string());
-    EXPECT_EQ(Obtool({"backups", file.string()}).out, expected);
-}
-
-TEST(ObtoolBackups, TheSettingsFolderIsTheDefaultProfile) {
-    TempFolder dir;
-    WriteBytes(dir / "KOB71", OBFileBuilder::BW3().column(25000, 1, 71).bytes());
-    const fs::path profile = dir / "config" / "Vexmoor Software" / "Quorvant";
-    KeepBackups(profile, kBW3, dir / "KOB71", {1});
+    {
+        ScopedEnvironment named("QUORVANT_PROFILE", profile.string());
+        EXPECT_EQ(Obtool({"backups", file.string()}).out, expected);
+    }
     ScopedEnvironment unnamed("QUORVANT_PROFILE", "");
-    ScopedEnvironment config("XDG_CONFIG_HOME", (dir / "config").string());
-    ToolResult r = Obtool({"backups", (dir / "KOB71").string()});
-    EXPECT_EQ(r.code, 0) << r.err;
-    EXPECT_EQ(r.out, "2026-12-10 10:42:01\t" + std::to_string(fs::file_size(dir / "KOB71")) + "\t" +
-                         (profile / "backups" / "BW3" / "KOB71" / "2026-12-10_10-42-01").string() + "\n");
+    ScopedEnvironment settings("XDG_CONFIG_HOME", (dir / "config").string());
+    EXPECT_EQ(Obtool({"backups", file.string()}).out, expected);
 }
 
 TEST(ObtoolBackups, ExitCodes) {
