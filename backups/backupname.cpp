@@ -41,7 +41,11 @@ BackupMoment CurrentLocalMoment() {
 
 std::string BackupName(const BackupMoment& moment, int sequence) {
     std::string name = Format(moment, "%04d-%02d-%02d_%02d-%02d-%02d");
-    if (sequence > 1) name += "-" + std::to_string(sequence);
+    if (sequence > 1) {
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "-" + text.
+        name += '-';
+        name += std::to_string(sequence);
+    }
     return name;
 }
 
