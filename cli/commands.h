@@ -39,5 +39,7 @@ int RunPatchMake(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPatchApply(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunPatchApplyAll(const CommandLine& line, std::ostream& out, std::ostream& err);
 int RunXref(const CommandLine& line, std::ostream& out, std::ostream& err);
+constexpr const char* kBackupsUsage = "backups FILE [--profile DIR]";
+int RunBackups(const CommandLine& line, std::ostream& out, std::ostream& err);
 
 } // namespace quorvant::cli

@@ -111,6 +111,7 @@ const std::vector<Command>& Commands() {
          {{"family", {"--family"}}, {"picture", {"--picture"}}},
          1,
          RunXref},
+        {"backups", kBackupsUsage, {{"profile", {"--profile"}}}, 1, RunBackups},
     };
     return commands;
 }
@@ -165,6 +166,10 @@ void PrintUsage(std::ostream& out) {
            "          the family's transparent colour); an existing OUT is replaced only with --yes\n"
            "  xref    the units of a family's OB files that use each side picture, one line each:\n"
            "          picture, unit, name, nation, available, unavailable, tab-separated\n"
+           "  backups the copies the editor kept of FILE before writing over it, newest first, one\n"
+           "          DATE<TAB>SIZE<TAB>PATH line each (DATE: when the copy was made, YYYY-MM-DD\n"
+           "          HH:MM:SS local time; SIZE in bytes; PATH absolute), from the backups folder of\n"
+           "          the profile DIR, else of QUORVANT_PROFILE, else of the editor's settings folder\n"
            "\n"
            "  EXPR compares list columns, named by heading or field name (Cost > 100 and Class = \"APC\",\n"
            "  Available < 1960 or not Name ~ HQ), with = != < <= > >= and ~ (holds), joined by and, or,\n"

@@ -153,6 +153,13 @@ class OperatingSystemFiles : public FileSystem {
 #endif
     }
 
+    bool CopyTimeStamp(const fs::path& model, const fs::path& path, std::string& why) override {
+        std::error_code ec;
+        const fs::file_time_type time = fs::last_write_time(model, ec);
+        if (!ec) fs::last_write_time(path, time, ec);
+        return Succeeded(ec, why);
+    }
+
   private:
     static bool Succeeded(const std::error_code& ec, std::string& why) {
         if (!ec) return true;

@@ -47,6 +47,9 @@ class FileSystem {
     // Gives path the permission bits of model (a file being replaced by a new one).
     virtual bool CopyPermissions(const std::filesystem::path& model, const std::filesystem::path& path,
                                  std::string& why) = 0;
+    // Gives path the modification time of model (a copy that must look like its original).
+    virtual bool CopyTimeStamp(const std::filesystem::path& model, const std::filesystem::path& path,
+                               std::string& why) = 0;
 };
 
 // Writes all of bytes, going on after short writes; false with the reason when a write fails.

@@ -67,7 +67,8 @@ enum class Call {
     CreateFolder,
     CreateFolders,
     Copy,
-    Chmod
+    Chmod,
+    Stamp
 };
 
 class FaultyFileSystem : public FileSystem {
@@ -118,6 +119,10 @@ class FaultyFileSystem : public FileSystem {
                          std::string& why) override {
         return !Strike(Call::Chmod, path, why) && real().CopyPermissions(model, path, why);
     }
+    bool CopyTimeStamp(const std::filesystem::path& model, const std::filesystem::path& path,
+                       std::string& why) override {
+        return !Strike(Call::Stamp, path, why) && real().CopyTimeStamp(model, path, why);
+    }
 
   private:
     class File : public WritableFile {
@@ -162,7 +167,8 @@ class FaultyFileSystem : public FileSystem {
         case Fault::PermissionDenied:
             return call == Call::Read || call == Call::Create || call == Call::Rename ||
                    call == Call::Remove || call == Call::RemoveAll || call == Call::CreateFolder ||
-                   call == Call::CreateFolders || call == Call::Copy || call == Call::Chmod;
+                   call == Call::CreateFolders || call == Call::Copy || call == Call::Chmod ||
+                   call == Call::Stamp;
         case Fault::RenameFails:
             return call == Call::Rename;
         case Fault::SyncFails:
@@ -171,7 +177,7 @@ class FaultyFileSystem : public FileSystem {
             return call == Call::Write;
         case Fault::Vanish:
             return call == Call::Read || call == Call::Write || call == Call::Sync || call == Call::Close ||
-                   call == Call::Rename || call == Call::Remove || call == Call::Copy;
+                   call == Call::Rename || call == Call::Remove || call == Call::Copy || call == Call::Stamp;
         }
         return false;
     }
