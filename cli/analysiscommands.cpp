@@ -38,11 +38,13 @@ int TableNumber(Table table) {
 } // namespace
 
 int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    std::optional<int> game = line.option("game") ? ParseGameName(*line.option("game")) : std::nullopt;
-    if (!game) {
+    const std::optional<int> parsedGame =
+        line.option("game") ? ParseGameName(*line.option("game")) : std::nullopt;
+    if (!parsedGame) {
         err << "obtool find: --game bw1|bw2|bw3 is needed\n";
         return kExitError;
     }
+    const int generation = *parsedGame;
     std::optional<int> table;
     if (auto word = line.option("table")) {
         auto parsed = ParseTableName(*word);
@@ -64,16 +66,16 @@ int RunFind(const CommandLine& line, std::ostream& out, std::ostream& err) {
     std::optional<TableFilters> filters;
     if (line.has("where")) {
         FilterProblem problem;
-        filters = ParseTableFilters(*where, table, *game, problem);
+        filters = ParseTableFilters(*where, table, generation, problem);
         if (!filters) {
             err << "obtool find: --where: " << Latin1ToUtf8(problem.describe()) << '\n';
             return kExitError;
         }
     }
     fs::path folder = ResolveInputPath(line.positionals[0]);
-    if (!IsGameFolder(folder, *game, err)) return kExitFailure;
+    if (!IsGameFolder(folder, generation, err)) return kExitFailure;
     FolderFindResult result =
-        FindInGameFolder(folder, *game, *text, table, {}, {}, filters ? &*filters : nullptr);
+        FindInGameFolder(folder, generation, *text, table, {}, {}, filters ? &*filters : nullptr);
     for (const FindMatch& m : result.matches)
         out << m.file << '\t' << TableWord(m.table) << '\t' << m.slot << '\t' << Latin1ToUtf8(m.name) << '\n';
     for (const SkippedFile& s : result.skipped)

@@ -5,6 +5,7 @@
 #include "obdata/oblayout.h"
 #include "obdata/obreader.h"
 #include "obdata/obwriter.h"
+#include "obdata/overwriteguard.h"
 #include "platform/fileio.h"
 #include "platform/pathresolve.h"
 
@@ -97,7 +98,9 @@ bool CQuorvantDoc::OnSaveDocument(const std::filesystem::path& path, std::string
         return false;
     }
     // A file that already holds these bytes is left alone, so its time stamp does not claim a change.
-    if (!FileHolds(path, image) && !WriteFileAtomically(path, image, error)) return false;
+    if (!FileHolds(path, image) &&
+        (!GuardOverwrite(path, Generation, error) || !WriteFileAtomically(path, image, error)))
+        return false;
     // The records now show what the file reads back as, not a value its layout cannot keep (another
     // nation in a one-nation BW2 or BW3 file, a field of a slot without a name).
     CQuorvantDoc written;

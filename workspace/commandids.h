@@ -59,6 +59,7 @@ enum CommandId : int {
     ID_EDIT_CHANGE_FIELD = 41020,
     ID_VIEW_SELECT_FILTERED = 41021,
     ID_EDIT_SELECT_ALL = 41022,
+    ID_OPTIONS_BACKUPS = 41023,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -74,6 +74,9 @@ const char* CommandStatusTip(int command) {
                "Change Field";
     case ID_VIEW_SELECT_FILTERED:
         return "Select every row the list shows\nSelect Filtered";
+    case ID_OPTIONS_BACKUPS:
+        return "Choose whether and how many backups of each OB file are kept before it is written "
+               "over\nBackups";
     case ID_EDIT_SELECT_ALL:
         return "Select every row of the list, or all the text of the field being typed in\nSelect All";
     case ID_TOOLS_CHECK_REFERENCES:

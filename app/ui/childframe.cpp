@@ -96,7 +96,20 @@ bool CChildFrame::SaveTo(const QString& path) {
     }
     if (ownFile && watcher_ && !watcher_->ConfirmOverwrite()) return false;
     std::string error;
-    if (!doc_->OnSaveDocument(path.toStdString(), error)) {
+    bool written = doc_->OnSaveDocument(path.toStdString(), error);
+    // A backup that cannot be kept stops the save; the user may then save without one, once.
+    if (!written && BackupRefused && BackupRefused(path)) {
+        if (Prompt(PromptKind::YesNo,
+                   tr("%1 was not saved, because no backup of the file on disk could be kept.\n\n%2\n\n"
+                      "Save it without a backup this once?")
+                       .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),
+                   this) != PromptAnswer::Yes)
+            return false;
+        AllowOnceWithoutBackup(path);
+        error.clear();
+        written = doc_->OnSaveDocument(path.toStdString(), error);
+    }
+    if (!written) {
         Prompt(PromptKind::Exclamation,
                tr("%1 could not be saved; the file on disk is unchanged.\n\n%2")
                    .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),

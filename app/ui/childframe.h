@@ -49,6 +49,10 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
 
     // Whether another window holds the document of path; a save never writes over such a file.
     std::function<bool(const QString& path)> HeldElsewhere;
+    // Whether the last save over path was stopped because its backup failed, and the way to let
+    // the next one go ahead without it.
+    std::function<bool(const QString& path)> BackupRefused;
+    std::function<void(const QString& path)> AllowOnceWithoutBackup;
 
     void onModifiedChanged(bool modified) override;
     void onTitleChanged(const std::string& title) override;

@@ -1,5 +1,6 @@
 #include "app/ui/quorvantapp.h"
 #include "app/version.h"
+#include "backups/profilefolder.h"
 #include "game/ui/qsettingsprofile.h"
 
 #include <QApplication>
@@ -48,7 +49,12 @@ int main(int argc, char** argv) {
 
     quorvant::ui::QSettingsProfile settings;
 
-    quorvant::ui::CQuorvantApp quorvant(settings);
+    // The same folder obtool finds: --profile, else QUORVANT_PROFILE, else the settings' own place.
+    const QString given = parser.value(profile);
+    quorvant::ui::CQuorvantApp quorvant(
+        settings, nullptr,
+        quorvant::ProfileFolder(given.isEmpty() ? std::nullopt
+                                                : std::optional<std::string>(given.toStdString())));
     if (!quorvant.InitInstance(parser.positionalArguments())) return 1;
     return app->exec();
 }

@@ -11,6 +11,7 @@
 #include "game/ui/qtsettingsdialogs.h"
 #include "obdata/docsummary.h"
 #include "obdata/generation.h"
+#include "obdata/overwriteguard.h"
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/helptopics.h"
 #include "views/ui/unitview.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(AppSettings& settings, Profile& profile, RecentFileList& 
 CMainFrame::~CMainFrame() {
     // Children go first: their documents report through this frame.
     for (CChildFrame* child : std::vector<CChildFrame*>(children_)) delete child;
+    if (backupGuard_) InstallOverwriteGuard({});
     SetHelpTopicHandler(nullptr);
 }
 
@@ -116,6 +118,7 @@ void CMainFrame::UpdateCommandStates() {
             ? QDir::toNativeSeparators(QString::fromStdString(child->document().PathName().string()))
             : QString());
     action(ID_VIEW_HIDE_EMPTY)->setEnabled(child != nullptr);
+    action(ID_OPTIONS_BACKUPS)->setEnabled(backupStore_ != nullptr);
     action(ID_VIEW_HIDE_EMPTY)->setChecked(child && child->view()->HideEmptySlots());
     for (int command :
          {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT, ID_VIEW_REPORT,

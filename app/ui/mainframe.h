@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/recentfiles.h"
+#include "backups/backupguard.h"
+#include "backups/backupstore.h"
 #include "game/appsettings.h"
 #include "workspace/ui/workspace.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <vector>
@@ -51,6 +54,11 @@ class CMainFrame : public QMainWindow, public Workspace {
 
     CChildFrame* activeChild() const;
     const std::vector<CChildFrame*>& childFrames() const { return children_; }
+
+    // From now on each OB file is kept in folder (the profile's backup folder) before it is first
+    // written over in the session, as Options > Backups says. Without it nothing is kept (tests).
+    void UseBackups(const std::filesystem::path& folder);
+    const BackupStore* backupStore() const { return backupStore_.get(); }
 
     // Replaces the dialogs the Options commands run (not owned); nullptr restores the real ones.
     void setSettingsDialogs(SettingsDialogs* dialogs);
@@ -115,6 +123,8 @@ class CMainFrame : public QMainWindow, public Workspace {
     void OnStartup();
     void OnAbout();
     void OnHelpTopics(const QString& topic = QString());
+    // mainframebackups.cpp
+    void OnBackupsOptions();
 
     AppSettings& settings_;
     Profile& profile_;
@@ -138,6 +148,8 @@ class CMainFrame : public QMainWindow, public Workspace {
     QPointer<HelpWindow> help_;
     MessagesWindow* messages_ = nullptr;
     std::vector<CChildFrame*> children_;
+    std::unique_ptr<BackupStore> backupStore_;
+    std::unique_ptr<BackupGuard> backupGuard_;
 };
 
 } // namespace quorvant::ui

@@ -120,6 +120,12 @@ void CMainFrame::AddChild(CChildFrame* child) {
         CChildFrame* holder = FindOpenDocument(path);
         return holder && holder != child;
     };
+    child->BackupRefused = [this](const QString& path) {
+        return backupGuard_ && backupGuard_->Refused(path.toStdString());
+    };
+    child->AllowOnceWithoutBackup = [this](const QString& path) {
+        if (backupGuard_) backupGuard_->AllowOnceWithout(path.toStdString());
+    };
     AttachRecordTransfer(*this, child->view());
     AttachRecordCommands(*this, child->view());
     mdi_->addSubWindow(child);

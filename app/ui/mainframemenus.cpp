@@ -131,6 +131,8 @@ void CMainFrame::CreateActions() {
             &CMainFrame::OnStartup);
     connect(AddCommand(ID_OPTIONS_DIRECTORIES, QStringLiteral("&Directories")), &QAction::triggered, this,
             &CMainFrame::OnDirectories);
+    connect(AddCommand(ID_OPTIONS_BACKUPS, QStringLiteral("&Backups...")), &QAction::triggered, this,
+            &CMainFrame::OnBackupsOptions);
 
     connect(AddCommand(ID_WINDOW_CASCADE, QStringLiteral("&Cascade")), &QAction::triggered, this,
             &CMainFrame::CascadeWindows);
@@ -230,8 +232,8 @@ void CMainFrame::CreateMenus() {
                {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_MESSAGES, 0, ViewModeCommand(kViewWeapons),
                 ViewModeCommand(kViewUnits), ViewModeCommand(kViewFormations), 0, ID_VIEW_LIST,
                 ID_VIEW_REPORT, 0, ID_VIEW_HIDE_EMPTY, ID_VIEW_SELECT_FILTERED});
-    QMenu* options = shared(QStringLiteral("&Options"),
-                            {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES, 0, ID_OPTIONS_DELETE_REG_KEYS});
+    QMenu* options = shared(QStringLiteral("&Options"), {ID_OPTIONS_STARTUP, ID_OPTIONS_DIRECTORIES,
+                                                         ID_OPTIONS_BACKUPS, 0, ID_OPTIONS_DELETE_REG_KEYS});
     QMenu* tools = shared(QStringLiteral("&Tools"), {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE});
     QMenu* documentTools = shared(QStringLiteral("&Tools"),
                                   {ID_GAME_MANAGER, ID_VIEW_LBM_CROSS_REFERENCE, 0, ID_TOOLS_CHECK_REFERENCES,

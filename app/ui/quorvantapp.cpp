@@ -1,6 +1,7 @@
 #include "app/ui/quorvantapp.h"
 
 #include "app/ui/mainframe.h"
+#include "backups/profilefolder.h"
 #include "game/settingsroutine.h"
 #include "game/ui/qtsettingsdialogs.h"
 
@@ -8,8 +9,8 @@
 
 namespace quorvant::ui {
 
-CQuorvantApp::CQuorvantApp(Profile& profile, SettingsDialogs* dialogs)
-    : profile_(profile), dialogs_(dialogs) {
+CQuorvantApp::CQuorvantApp(Profile& profile, SettingsDialogs* dialogs, std::filesystem::path profileFolder)
+    : profile_(profile), dialogs_(dialogs), profileFolder_(std::move(profileFolder)) {
     if (QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
 
@@ -18,6 +19,7 @@ CQuorvantApp::~CQuorvantApp() = default;
 bool CQuorvantApp::InitInstance(const QStringList& files) {
     recent_.Load(profile_);
     frame_ = std::make_unique<CMainFrame>(settings_, profile_, recent_);
+    if (!profileFolder_.empty()) frame_->UseBackups(BackupRoot(profileFolder_));
     if (dialogs_) frame_->setSettingsDialogs(dialogs_);
     for (const QString& file : files) frame_->OpenDocumentFile(file);
     frame_->show();

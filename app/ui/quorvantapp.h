@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <filesystem>
 #include <memory>
 
 namespace quorvant {
@@ -25,8 +26,10 @@ inline const QEvent::Type kRerunSettingsEvent = static_cast<QEvent::Type>(QEvent
 class CQuorvantApp : public QObject {
     Q_OBJECT
   public:
-    // dialogs runs the settings dialogs; nullptr shows the real ones.
-    explicit CQuorvantApp(Profile& profile, SettingsDialogs* dialogs = nullptr);
+    // dialogs runs the settings dialogs; nullptr shows the real ones. profileFolder: where the
+    // program keeps its own files (the backups); empty keeps none there.
+    explicit CQuorvantApp(Profile& profile, SettingsDialogs* dialogs = nullptr,
+                          std::filesystem::path profileFolder = {});
     ~CQuorvantApp() override;
 
     // The start-up sequence: loads the recent files, creates and shows the main frame, opens the
@@ -43,6 +46,7 @@ class CQuorvantApp : public QObject {
   private:
     Profile& profile_;
     SettingsDialogs* dialogs_;
+    std::filesystem::path profileFolder_;
     AppSettings settings_;
     RecentFileList recent_;
     std::unique_ptr<CMainFrame> frame_;

@@ -1,3 +1,4 @@
+#include "backups/backupguard.h"
 #include "backups/backuplisting.h"
 #include "backups/backupsetting.h"
 #include "backups/backupstore.h"
@@ -220,4 +221,22 @@ TEST(BackupSetting, HeldToOffUpToTheMost) {
     MemoryProfile profile;
     WriteBackupsKept(profile, 250);
     EXPECT_EQ(profile.ReadString("Settings", "Backups"), "100");
+}
+
+TEST_F(BackupsTest, TheGuardStopsAWriteWhoseBackupFailsUntilTheUserAllowsItOnce) {
+    const fs::path file = Game("OBPZ", "old");
+    int keep = 0;
+    WriteText(dir_ / "profile", "a file where the profile's folder should be");
+    BackupStore store = Session(1);
+    BackupGuard guard(store, [&keep] { return keep; });
+    std::string error;
+    EXPECT_TRUE(guard.BeforeOverwrite(file, kBW1, error)) << "backups off: nothing to keep";
+    keep = 3;
+    EXPECT_FALSE(guard.BeforeOverwrite(file, kBW1, error));
+    EXPECT_NE(error.find("OBPZ"), std::string::npos) << error;
+    EXPECT_TRUE(guard.Refused(dir_ / "game" / ".." / "game" / "OBPZ"));
+    guard.AllowOnceWithout(file);
+    EXPECT_TRUE(guard.BeforeOverwrite(file, kBW1, error));
+    EXPECT_FALSE(guard.Refused(file));
+    EXPECT_FALSE(guard.BeforeOverwrite(file, kBW1, error)) << "allowed once only";
 }

@@ -1,0 +1,68 @@
+// Backups before the editor writes over a file: the first save of a session keeps the file as it
+// was, a backup that cannot be made stops the save until the user lets it go ahead once, and
+// Options > Backups turns them off.
+
+#include "backups/backuplisting.h"
+#include "backups/backupsetting.h"
+#include "backups/ui/backupsoptionsdialog.h"
+#include "test_mainframe_fixture.h"
+#include "workspace/commandids.h"
+
+#include <QCheckBox>
+
+using namespace quorvant;
+using namespace quorvant::testing;
+
+namespace {
+
+class SaveWithBackups : public MainFrameTest {
+  protected:
+    ui::CChildFrame* SaveChanged(const char* name) {
+        ui::CChildFrame* child = Open(32842);
+        EXPECT_NE(child, nullptr);
+        child->document().Units.at(1).Name.assignPadded(name);
+        child->document().SetModifiedFlag(true);
+        Command(ID_FILE_SAVE)->trigger();
+        return child;
+    }
+    std::vector<BackupEntry> Backups(const fs::path& folder) const { return ListBackups(folder, kBW1, "OBPZ"); }
+};
+
+} // namespace
+
+TEST_F(SaveWithBackups, TheFirstSaveOfASessionKeepsTheFileAsItWas) {
+    const fs::path folder = root / "profile" / "backups";
+    frame->UseBackups(folder);
+    const std::vector<std::uint8_t> original = ReadBytes(bw1 / "OBPZ");
+    SaveChanged("Panther");
+    SaveChanged("Tiger");
+    const std::vector<BackupEntry> kept = Backups(folder);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(ReadBytes(kept[0].path), original);
+    EXPECT_NE(ReadBytes(bw1 / "OBPZ"), original);
+
+    // Off in Options > Backups: the next session keeps nothing.
+    ui::BackupsOptionsDialog options(profile, folder);
+    options.keepBox()->setChecked(false);
+    options.accept();
+    EXPECT_EQ(ReadBackupsKept(profile), 0);
+    frame->UseBackups(folder);
+    SaveChanged("Maus");
+    EXPECT_EQ(Backups(folder).size(), 1u);
+}
+
+TEST_F(SaveWithBackups, ABackupThatFailsStopsTheSaveUntilTheUserSavesWithoutOne) {
+    WriteBytes(root / "profile", {'x'}); // a file where the profile's folder should be
+    frame->UseBackups(root / "profile" / "backups");
+    const std::vector<std::uint8_t> original = ReadBytes(bw1 / "OBPZ");
+    prompts.answers = {ui::PromptAnswer::No};
+    ui::CChildFrame* child = SaveChanged("Panther");
+    EXPECT_NE(TextsAsked().back().find("Save it without a backup this once?"), std::string::npos);
+    EXPECT_EQ(ReadBytes(bw1 / "OBPZ"), original);
+    EXPECT_TRUE(child->document().IsModified());
+
+    prompts.answers = {ui::PromptAnswer::Yes};
+    Command(ID_FILE_SAVE)->trigger();
+    EXPECT_NE(ReadBytes(bw1 / "OBPZ"), original);
+    EXPECT_FALSE(child->document().IsModified());
+}
