@@ -60,6 +60,7 @@ enum CommandId : int {
     ID_VIEW_SELECT_FILTERED = 41021,
     ID_EDIT_SELECT_ALL = 41022,
     ID_OPTIONS_BACKUPS = 41023,
+    ID_FILE_REVERT_TO = 41024,
 };
 
 // The Weapons, Units and Formations commands by the view mode they switch to (0, 1, 2).

@@ -74,6 +74,8 @@ const char* CommandStatusTip(int command) {
                "Change Field";
     case ID_VIEW_SELECT_FILTERED:
         return "Select every row the list shows\nSelect Filtered";
+    case ID_FILE_REVERT_TO:
+        return "Go back to the file as last saved or to one of its backups, as a step of Undo\nRevert To";
     case ID_OPTIONS_BACKUPS:
         return "Choose whether and how many backups of each OB file are kept before it is written "
                "over\nBackups";

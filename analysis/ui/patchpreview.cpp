@@ -293,12 +293,7 @@ bool PatchPreviewWindow::applyTo(Target& target, const std::vector<PatchRow>& ro
         failure = QString::fromStdString(problem);
         return false;
     }
-    doc->RecordStep(setup_.stepName.toStdString(), changed);
-    doc->UpdateAllViews(doc->ViewMode);
-    // An editor showing a changed record reads it again rather than writing its old fields back.
-    for (int table : {kWeaponTable, kUnitTable, kFormationTable})
-        for (int slot : changed[static_cast<std::size_t>(table)])
-            emit target.view->recordReplaced(table, slot);
+    target.view->TakeStep(setup_.stepName.toStdString(), changed);
     return true;
 }
 

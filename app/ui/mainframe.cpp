@@ -119,6 +119,7 @@ void CMainFrame::UpdateCommandStates() {
             : QString());
     action(ID_VIEW_HIDE_EMPTY)->setEnabled(child != nullptr);
     action(ID_OPTIONS_BACKUPS)->setEnabled(backupStore_ != nullptr);
+    action(ID_FILE_REVERT_TO)->setEnabled(child && child->document().LoadedFromFile());
     action(ID_VIEW_HIDE_EMPTY)->setChecked(child && child->view()->HideEmptySlots());
     for (int command :
          {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_EXPORT, ID_FILE_IMPORT, ID_VIEW_REPORT,

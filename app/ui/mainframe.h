@@ -125,6 +125,7 @@ class CMainFrame : public QMainWindow, public Workspace {
     void OnHelpTopics(const QString& topic = QString());
     // mainframebackups.cpp
     void OnBackupsOptions();
+    void OnRevertTo();
 
     AppSettings& settings_;
     Profile& profile_;

@@ -1,8 +1,11 @@
 #include "app/ui/mainframe.h"
 
+#include "app/ui/childframe.h"
 #include "backups/backupsetting.h"
 #include "backups/ui/backupsoptionsdialog.h"
+#include "backups/ui/reverttodialog.h"
 #include "obdata/overwriteguard.h"
+#include "obdata/quorvantdoc.h"
 
 namespace quorvant::ui {
 
@@ -21,6 +24,18 @@ void CMainFrame::OnBackupsOptions() {
     if (!backupStore_) return;
     BackupsOptionsDialog dialog(profile_, backupStore_->root(), this);
     dialog.exec();
+}
+
+void CMainFrame::OnRevertTo() {
+    CChildFrame* child = activeChild();
+    if (!child || !child->document().LoadedFromFile()) return;
+    // Without a backup folder (a test's frame) only the file as last saved is offered.
+    auto* dialog = new RevertToDialog(*this, *child->view(),
+                                      backupStore_ ? backupStore_->root() : std::filesystem::path(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The versions and their counts stand for the document as it is while the window is open.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->open();
 }
 
 } // namespace quorvant::ui

@@ -133,6 +133,8 @@ void CMainFrame::CreateActions() {
             &CMainFrame::OnDirectories);
     connect(AddCommand(ID_OPTIONS_BACKUPS, QStringLiteral("&Backups...")), &QAction::triggered, this,
             &CMainFrame::OnBackupsOptions);
+    connect(AddCommand(ID_FILE_REVERT_TO, QStringLiteral("Re&vert To...")), &QAction::triggered, this,
+            &CMainFrame::OnRevertTo);
 
     connect(AddCommand(ID_WINDOW_CASCADE, QStringLiteral("&Cascade")), &QAction::triggered, this,
             &CMainFrame::CascadeWindows);
@@ -253,7 +255,7 @@ void CMainFrame::CreateMenus() {
         file->addSeparator();
         file->addAction(action(ID_FILE_OPEN));
         if (withDocument) {
-            for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS})
+            for (int command : {ID_FILE_CLOSE, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_REVERT_TO})
                 file->addAction(action(command));
             file->addSeparator();
             file->addAction(action(ID_FILE_EXPORT));

@@ -90,7 +90,8 @@ int main(int argc, char** argv) {
 
     g_previous = qInstallMessageHandler(OnQtMessage);
     NoDialogs dialogs;
-    ui::CQuorvantApp quorvant(profile, &dialogs);
+    // Backups go to the profile, beside the game, so saves exercise them as a user's do.
+    ui::CQuorvantApp quorvant(profile, &dialogs, root / "profile");
     if (!quorvant.InitInstance({})) return 2;
     ui::CMainFrame* frame = quorvant.mainFrame();
     frame->show();

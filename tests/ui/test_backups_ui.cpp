@@ -5,10 +5,12 @@
 #include "backups/backuplisting.h"
 #include "backups/backupsetting.h"
 #include "backups/ui/backupsoptionsdialog.h"
+#include "backups/ui/reverttodialog.h"
 #include "test_mainframe_fixture.h"
 #include "workspace/commandids.h"
 
 #include <QCheckBox>
+#include <QTreeWidget>
 
 using namespace quorvant;
 using namespace quorvant::testing;
@@ -25,7 +27,9 @@ class SaveWithBackups : public MainFrameTest {
         Command(ID_FILE_SAVE)->trigger();
         return child;
     }
-    std::vector<BackupEntry> Backups(const fs::path& folder) const { return ListBackups(folder, kBW1, "OBPZ"); }
+    std::vector<BackupEntry> Backups(const fs::path& folder) const {
+        return ListBackups(folder, kBW1, "OBPZ");
+    }
 };
 
 } // namespace
@@ -65,4 +69,31 @@ TEST_F(SaveWithBackups, ABackupThatFailsStopsTheSaveUntilTheUserSavesWithoutOne)
     Command(ID_FILE_SAVE)->trigger();
     EXPECT_NE(ReadBytes(bw1 / "OBPZ"), original);
     EXPECT_FALSE(child->document().IsModified());
+}
+
+TEST_F(SaveWithBackups, RevertToABackupIsAStepOfUndoAndWritesNothing) {
+    const fs::path folder = root / "profile" / "backups";
+    frame->UseBackups(folder);
+    ui::CChildFrame* child = SaveChanged("Panther"); // the backup holds "PzKpfw IV"
+    CQuorvantDoc& doc = child->document();
+    doc.Units[1].Name.assignPadded("Tiger");
+    ASSERT_TRUE(doc.RecordStep("Edit", {{{}, {1}, {}}}));
+    const std::vector<std::uint8_t> saved = ReadBytes(bw1 / "OBPZ");
+
+    Command(ID_FILE_REVERT_TO)->trigger();
+    auto* dialog = frame->findChild<ui::RevertToDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    QStringList rows;
+    for (int i = 0; i < dialog->list()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = dialog->list()->topLevelItem(i);
+        rows << item->text(0) + "|" + item->text(3);
+    }
+    EXPECT_EQ(rows, (QStringList{"OBPZ as last saved|1", "Backup|1"}));
+    dialog->list()->setCurrentItem(dialog->list()->topLevelItem(1));
+    dialog->accept();
+    EXPECT_EQ(doc.Units[1].Name.trimmed(), "PzKpfw IV");
+    EXPECT_EQ(ReadBytes(bw1 / "OBPZ"), saved);
+    EXPECT_EQ(Command(ID_EDIT_UNDO)->text().toStdString().rfind("&Undo Revert to Backup of ", 0), 0u);
+    Command(ID_EDIT_UNDO)->trigger();
+    EXPECT_EQ(doc.Units[1].Name.trimmed(), "Tiger");
 }

@@ -48,7 +48,7 @@ TEST_F(MainFrameMenus, MenuBarSwitchesBetweenNoDocumentAndDocumentStates) {
     file = MenuTitled(frame->currentMenuBar(), "&File");
     QStringList entries = Titles(file->actions());
     EXPECT_EQ(entries.mid(4, 8),
-              QStringList({"&Open...", "&Close", "&Save", "Save &As...", "-", "&Export", "&Import", "-"}));
+              QStringList({"&Open...", "&Close", "&Save", "Save &As...", "Re&vert To...", "-", "&Export", "&Import"}));
     // The file just opened, numbered in a submenu of its own so "&1" never clashes with "BW&1 Files".
     QStringList recentEntries = Titles(MenuTitled(file, "&Recent Files")->actions());
     ASSERT_EQ(recentEntries.size(), 1);

@@ -540,6 +540,14 @@ void CUnitView::ShowFilterState() {
                                     .arg(QLatin1String(kExamples[std::clamp(currentKind_, 0, 2)])));
 }
 
+bool CUnitView::TakeStep(const std::string& name, const CQuorvantDoc::SlotsByTable& changed) {
+    const bool stepped = doc_.RecordStep(name, changed);
+    doc_.UpdateAllViews(doc_.ViewMode);
+    for (int table : {kWeaponTable, kUnitTable, kFormationTable})
+        for (int slot : changed[static_cast<std::size_t>(table)]) emit recordReplaced(table, slot);
+    return stepped;
+}
+
 void CUnitView::OnRowClicked() {
     if (int* row = RowOf(currentKind_)) *row = SelectedRow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "obdata/docobserver.h"
+#include "obdata/quorvantdoc.h"
 
 #include <QWidget>
 
@@ -88,6 +89,9 @@ class CUnitView : public QWidget, public DocObserver {
     void ShowRecord(int table, int slot, bool edit = false);
     // What a double-click on the selected row does; nothing without one.
     void EditSelectedRow();
+    // A command changed the records at changed in place: one undo step named name, the lists shown
+    // again, and an editor showing a changed record reads it again. False when nothing changed.
+    bool TakeStep(const std::string& name, const CQuorvantDoc::SlotsByTable& changed);
 
   signals:
     // A row was double-clicked (or Enter pressed on it): the editor of that kind opens on the slot.
