@@ -122,7 +122,8 @@ bool ReadEntry(std::span<const std::uint8_t> body, JournalEntry& entry) {
     if (entry.kind == JournalEntryKind::Step) {
         entry.step.name = in.Bytes(in.U16());
         const std::size_t count = in.U16();
-        if (in.Failed() || count == 0) return false;
+        // Every change takes more than eight bytes, so a count the body cannot hold allocates nothing.
+        if (in.Failed() || count == 0 || count > body.size() / 8) return false;
         entry.step.changes.resize(count);
         for (RecordChange& change : entry.step.changes)
             if (!ReadChange(in, change)) return false;
