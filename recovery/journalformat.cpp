@@ -252,10 +252,10 @@ JournalContents ReadJournal(std::span<const std::uint8_t> bytes) {
     return contents;
 }
 
-int StepsInEffect(const std::vector<JournalEntry>& entries) {
+JournalPosition PositionAfter(const std::vector<JournalEntry>& entries) {
     Cursor cursor;
     for (const JournalEntry& entry : entries) cursor.Take(entry.kind);
-    return cursor.current;
+    return {cursor.steps, cursor.current};
 }
 
 } // namespace quorvant

@@ -80,7 +80,12 @@ void EncodeJournalEntry(const JournalEntry& entry, std::vector<std::uint8_t>& ou
 // Never reads outside bytes, whatever they hold.
 JournalContents ReadJournal(std::span<const std::uint8_t> bytes);
 
-// The steps the user's history holds after the entries: the ones undo would take back.
-int StepsInEffect(const std::vector<JournalEntry>& entries);
+// Where the user stands after the entries: the steps their history holds, and how many of them are
+// in effect (the ones undo would take back).
+struct JournalPosition {
+    int steps = 0;
+    int current = 0;
+};
+JournalPosition PositionAfter(const std::vector<JournalEntry>& entries);
 
 } // namespace quorvant

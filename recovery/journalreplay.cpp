@@ -91,7 +91,7 @@ JournalSummary SummarizeJournal(const std::filesystem::path& journalFile, const 
     summary.entriesLost = contents.entriesLost;
     if (!contents.readable) return summary;
     summary.obFile = contents.header.obFile;
-    summary.changes = StepsInEffect(contents.entries);
+    summary.changes = PositionAfter(contents.entries).current;
     summary.lastEntryTime = contents.entries.empty() ? contents.header.begun : contents.entries.back().time;
     std::string why;
     const auto bytes = Files().Read(summary.obFile, why);

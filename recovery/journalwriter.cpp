@@ -1,5 +1,6 @@
 #include "recovery/journalwriter.h"
 
+#include "platform/fileio.h"
 #include "platform/filesystem.h"
 
 #include <algorithm>
@@ -63,6 +64,32 @@ void JournalWriter::Begin(const JournalHeader& header) {
     begun_ = true;
     created_ = false;
     undoable_ = redoable_ = 0;
+}
+
+bool JournalWriter::Resume(const std::filesystem::path& journalFile, std::string& error) {
+    std::string why;
+    auto bytes = Files().Read(journalFile, why);
+    const JournalContents contents = bytes ? ReadJournal(*bytes) : JournalContents{};
+    if (!bytes || !contents.readable) {
+        error = "The recovery journal " + journalFile.string() +
+                " cannot be read: " + (bytes ? contents.problem : why);
+        return false;
+    }
+    if (contents.bytesLost > 0) {
+        bytes->resize(bytes->size() - contents.bytesLost);
+        if (!WriteFileAtomically(journalFile, *bytes, why)) {
+            error = "The recovery journal cannot be cut to its valid part: " + why;
+            return false;
+        }
+    }
+    Begin(contents.header);
+    path_ = journalFile;
+    created_ = true;
+    // The recovery made each step of the journal one step of the document.
+    const JournalPosition position = PositionAfter(contents.entries);
+    undoable_ = position.current;
+    redoable_ = position.steps - position.current;
+    return true;
 }
 
 void JournalWriter::Add(const JournalEntry& entry) {

@@ -29,6 +29,10 @@ class JournalWriter {
     // is made by the first flush that has an entry to write; one left by an earlier session is never
     // written over, and that flush fails.
     void Begin(const JournalHeader& header);
+    // Goes on with the journal a recovery applied to the document (ApplyJournal), so the recovered
+    // changes stay journaled until saved: a damaged end is cut off first, and the next entries follow
+    // its valid part. False with the reason when it cannot be read or cut; then Begin starts anew.
+    bool Resume(const std::filesystem::path& journalFile, std::string& error);
     // Each buffers an entry; nothing before Begin.
     // The step the document just pushed (its History().UndoStep(), as the document keeps it).
     void AddStep(const HistoryStep& step, std::int64_t time);

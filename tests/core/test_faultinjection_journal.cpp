@@ -49,8 +49,19 @@ TEST(FaultInjection, JournalWritesKeepTheJournalOrFinish) {
     Journaled j;
     auto flush = [](JournalWriter& w, std::string& error) { return w.Flush(error); };
     auto remove = [](JournalWriter& w, std::string& error) { return w.Remove(error); };
+    Journaled torn;
+    auto cutAndResume = torn.Operation("journal resumed, its torn end cut", 2, false, {});
+    cutAndResume.setUp = [setUp = cutAndResume.setUp](const fs::path& root) {
+        setUp(root);
+        const fs::path journal = JournalPathFor(root / "recovery", root / "KOB12");
+        fs::resize_file(journal, fs::file_size(journal) - 3);
+    };
+    cutAndResume.run = [](const fs::path& root, std::string& error) {
+        JournalWriter writer(root / "recovery");
+        return writer.Resume(JournalPathFor(root / "recovery", root / "KOB12"), error);
+    };
     ExpectEveryFaultHandled({j.Operation("journal, first flush", 0, true, flush),
                              j.Operation("journal, flush appended", 2, true, flush),
-                             j.Operation("journal removed", 2, false, remove)},
+                             j.Operation("journal removed", 2, false, remove), cutAndResume},
                             Root());
 }

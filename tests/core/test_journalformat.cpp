@@ -90,7 +90,7 @@ TEST(JournalFormat, EveryEntryKindAndRecordTypeReadsBackAsWritten) {
     EXPECT_EQ(read.header, Header());
     EXPECT_EQ(Encode(Header(), read.entries), Encode(Header(), entries));
     EXPECT_EQ(read.bytesLost, 0u);
-    EXPECT_EQ(StepsInEffect(read.entries), 2);
+    EXPECT_EQ(PositionAfter(read.entries).current, 2);
 }
 
 TEST(JournalFormat, TruncationAtEveryByteKeepsTheWholeEntriesBeforeIt) {

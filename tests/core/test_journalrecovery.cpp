@@ -142,6 +142,27 @@ TEST(JournalRecovery, ATornJournalRecoversItsWholeStepsAndSaysWhatWasLost) {
     EXPECT_TRUE(recovered.Units[1] == user.doc.Units[1]);
 }
 
+TEST(JournalRecovery, ARecoveredDocumentGoesOnInTheJournalItCameFrom) {
+    const fs::path root = FreshRoot();
+    WriteOB(root / "KOB12");
+    Session user(root / "KOB12", root / "recovery");
+    user.Run("pep");
+    const fs::path journal = user.writer.JournalPath();
+    fs::resize_file(journal, fs::file_size(journal) - 10);
+    Session again(root / "KOB12", root / "recovery");
+    ASSERT_TRUE(RecoverFromJournal(journal, again.doc).applied);
+    std::string error;
+    ASSERT_TRUE(again.writer.Resume(journal, error)) << error;
+    again.clock = 2000;
+    again.Run("uup");
+    CQuorvantDoc third;
+    ASSERT_TRUE(third.OnOpenDocument(root / "KOB12"));
+    const ReplayResult result = RecoverFromJournal(journal, third);
+    ASSERT_TRUE(result.applied) << result.error;
+    EXPECT_EQ(result.bytesLost, 0u);
+    EXPECT_TRUE(third.Units == again.doc.Units && third.SnapshotUnits == again.doc.SnapshotUnits);
+}
+
 TEST(JournalRecovery, AFailedFlushKeepsTheJournalReadableAndWritesItsEntriesNextTime) {
     const fs::path root = FreshRoot();
     WriteOB(root / "KOB12");
