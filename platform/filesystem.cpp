@@ -6,6 +6,7 @@
 #include <system_error>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -136,6 +137,73 @@ class OperatingSystemFiles : public FileSystem {
         std::error_code ec;
         fs::copy_file(from, to, ec);
         return Succeeded(ec, why);
+    }
+
+    bool Append(const fs::path& path, const void* bytes, std::size_t size, AppendMode mode,
+                std::string& why) override {
+#ifndef _WIN32
+        const bool create = mode == AppendMode::CreateNew;
+        const int fd = ::open(path.string().c_str(),
+                              O_WRONLY | O_APPEND | O_CLOEXEC | (create ? O_CREAT | O_EXCL : 0), 0666);
+        if (fd < 0) {
+            why = ErrnoText();
+            return false;
+        }
+        struct stat before {};
+        if (::fstat(fd, &before) != 0) {
+            why = ErrnoText();
+            ::close(fd);
+            return false;
+        }
+        const auto* at = static_cast<const char*>(bytes);
+        std::size_t left = size;
+        bool failed = false;
+        while (left > 0 && !failed) {
+            const ssize_t n = ::write(fd, at, left);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                why = n < 0 ? ErrnoText() : "nothing could be written";
+                failed = true;
+                break;
+            }
+            at += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        if (::close(fd) != 0 && !failed) {
+            why = ErrnoText();
+            failed = true;
+        }
+        if (!failed) return true;
+        // A torn tail would hide whatever is appended after it from a reader.
+        if (create)
+            ::unlink(path.string().c_str());
+        else
+            (void)::truncate(path.string().c_str(), before.st_size);
+        return false;
+#else
+        std::error_code ec;
+        const bool exists = fs::exists(path, ec);
+        if (exists == (mode == AppendMode::CreateNew)) {
+            why = exists ? "already exists" : std::strerror(ENOENT);
+            return false;
+        }
+        const std::uintmax_t oldSize = exists ? fs::file_size(path, ec) : 0;
+        std::FILE* file = std::fopen(path.string().c_str(), "ab");
+        if (!file) {
+            why = ErrnoText();
+            return false;
+        }
+        const bool written = std::fwrite(bytes, 1, size, file) == size;
+        if (!written) why = ErrnoText();
+        const bool closed = std::fclose(file) == 0;
+        if (!closed && written) why = ErrnoText();
+        if (written && closed) return true;
+        if (exists)
+            fs::resize_file(path, oldSize, ec);
+        else
+            fs::remove(path, ec);
+        return false;
+#endif
     }
 
     bool CopyPermissions(const fs::path& model, const fs::path& path, std::string& why) override {

@@ -22,6 +22,8 @@ class WritableFile {
     virtual bool Close(std::string& why) = 0;
 };
 
+enum class AppendMode { CreateNew, Existing };
+
 // Every read, write, rename, copy and delete of a file the program does goes through here, so that
 // tests can make any one of them fail. Each call is one step; a false or empty return says why.
 class FileSystem {
@@ -44,6 +46,13 @@ class FileSystem {
     // Copies a file to a name that must not exist yet.
     virtual bool CopyFile(const std::filesystem::path& from, const std::filesystem::path& to,
                           std::string& why) = 0;
+    // Adds bytes at the end of a file in one step. CreateNew makes a file that must not exist yet;
+    // Existing needs one that does. The bytes are handed to the operating system, not flushed to the
+    // disk itself: they outlive the program being killed, not a power cut, and cost no wait for the
+    // disk. After a failure the file is as it was: cut back to its old length, or gone again when this
+    // call created it.
+    virtual bool Append(const std::filesystem::path& path, const void* bytes, std::size_t size,
+                        AppendMode mode, std::string& why) = 0;
     // Gives path the permission bits of model (a file being replaced by a new one).
     virtual bool CopyPermissions(const std::filesystem::path& model, const std::filesystem::path& path,
                                  std::string& why) = 0;

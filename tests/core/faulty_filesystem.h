@@ -68,7 +68,8 @@ enum class Call {
     CreateFolders,
     Copy,
     Chmod,
-    Stamp
+    Stamp,
+    Append
 };
 
 class FaultyFileSystem : public FileSystem {
@@ -114,6 +115,17 @@ class FaultyFileSystem : public FileSystem {
     bool CopyFile(const std::filesystem::path& from, const std::filesystem::path& to,
                   std::string& why) override {
         return !Strike(Call::Copy, from, why, nullptr, to) && real().CopyFile(from, to, why);
+    }
+    bool Append(const std::filesystem::path& path, const void* bytes, std::size_t size, AppendMode mode,
+                std::string& why) override {
+        bool shortened = false;
+        if (Strike(Call::Append, path, why, &shortened)) return false;
+        if (!shortened || size < 2) return real().Append(path, bytes, size, mode, why);
+        // The system takes it in two writes, which the real call goes on after.
+        const std::size_t half = size / 2;
+        return real().Append(path, bytes, half, mode, why) &&
+               real().Append(path, static_cast<const char*>(bytes) + half, size - half, AppendMode::Existing,
+                             why);
     }
     bool CopyPermissions(const std::filesystem::path& model, const std::filesystem::path& path,
                          std::string& why) override {
@@ -162,22 +174,24 @@ class FaultyFileSystem : public FileSystem {
     static bool Applies(Fault fault, Call call) {
         switch (fault) {
         case Fault::NoSpace:
-            return call == Call::Create || call == Call::Write || call == Call::Close ||
-                   call == Call::CreateFolder || call == Call::CreateFolders || call == Call::Copy;
+            return call == Call::Create || call == Call::Write || call == Call::Append ||
+                   call == Call::Close || call == Call::CreateFolder || call == Call::CreateFolders ||
+                   call == Call::Copy;
         case Fault::PermissionDenied:
             return call == Call::Read || call == Call::Create || call == Call::Rename ||
                    call == Call::Remove || call == Call::RemoveAll || call == Call::CreateFolder ||
                    call == Call::CreateFolders || call == Call::Copy || call == Call::Chmod ||
-                   call == Call::Stamp;
+                   call == Call::Stamp || call == Call::Append;
         case Fault::RenameFails:
             return call == Call::Rename;
         case Fault::SyncFails:
             return call == Call::Sync;
         case Fault::ShortWrite:
-            return call == Call::Write;
+            return call == Call::Write || call == Call::Append;
         case Fault::Vanish:
             return call == Call::Read || call == Call::Write || call == Call::Sync || call == Call::Close ||
-                   call == Call::Rename || call == Call::Remove || call == Call::Copy || call == Call::Stamp;
+                   call == Call::Rename || call == Call::Remove || call == Call::Copy || call == Call::Stamp ||
+                   call == Call::Append;
         }
         return false;
     }
