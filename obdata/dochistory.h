@@ -39,6 +39,8 @@ class DocHistory {
     void Push(HistoryStep step);
     void Clear();
 
+    // How many steps stand before the state now: Undo lowers it, Redo and a new step raise it.
+    std::size_t Position() const { return current_; }
     bool CanUndo() const { return current_ > 0; }
     bool CanRedo() const { return current_ < steps_.size(); }
     // The step Undo would take back and the one Redo would make again; null when there is none.

@@ -8,6 +8,7 @@
 #include "obdata/quorvantdoc.h"
 #include "platform/ui/filechooser.h"
 #include "platform/ui/promptservice.h"
+#include "recovery/ui/documentjournal.h"
 #include "views/ui/unitview.h"
 
 #include <QAction>
@@ -43,6 +44,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CQuorvantDoc> doc, const AppSettings* s
 }
 
 CChildFrame::~CChildFrame() {
+    // A close the user confirmed ends the journal, before the editors revert what they held.
+    journal_.reset();
     doc_->RemoveObserver(this);
     // Nobody asks a window on its way out what Undo can do.
     disconnect(editors_.get(), nullptr, this, nullptr);
@@ -64,6 +67,10 @@ void CChildFrame::onHistoryChanged() {
 
 void CChildFrame::onTitleChanged(const std::string& title) {
     setWindowTitle(QString::fromStdString(title) + QStringLiteral("[*]"));
+}
+
+void CChildFrame::setJournal(std::unique_ptr<DocumentJournal> journal) {
+    journal_ = std::move(journal);
 }
 
 bool CChildFrame::Save() {
@@ -117,6 +124,7 @@ bool CChildFrame::SaveTo(const QString& path) {
         return false;
     }
     if (watcher_) watcher_->Saved();
+    if (journal_) journal_->Saved();
     emit saved(path);
     return true;
 }

@@ -16,6 +16,7 @@ namespace quorvant::ui {
 
 class CUnitView;
 class DiskWatcher;
+class DocumentJournal;
 class EditorHost;
 
 // One document's window inside the main frame: it owns the document and hosts its list view. Its
@@ -33,6 +34,9 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     CUnitView* view() const { return view_; }
     // The record editors the view opened.
     EditorHost* editors() const { return editors_.get(); }
+    // The journal of the document's unsaved changes, when the program keeps them for recovery.
+    DocumentJournal* journal() const { return journal_.get(); }
+    void setJournal(std::unique_ptr<DocumentJournal> journal);
     // What watches the document's file on disk; null for a document not read from a file.
     DiskWatcher* diskWatcher() const { return watcher_; }
 
@@ -78,6 +82,7 @@ class CChildFrame : public QMdiSubWindow, public DocObserver {
     std::unique_ptr<CQuorvantDoc> doc_;
     CUnitView* view_ = nullptr;
     std::unique_ptr<EditorHost> editors_;
+    std::unique_ptr<DocumentJournal> journal_;
     DiskWatcher* watcher_ = nullptr;
 };
 

@@ -59,6 +59,14 @@ class CMainFrame : public QMainWindow, public Workspace {
     // written over in the session, as Options > Backups says. Without it nothing is kept (tests).
     void UseBackups(const std::filesystem::path& folder);
     const BackupStore* backupStore() const { return backupStore_.get(); }
+    // From now on each document's unsaved changes are journaled in folder (the profile's recovery
+    // folder), and a journal a crash left there is offered when its file is opened.
+    void UseRecovery(const std::filesystem::path& folder);
+    // At start: offers each journal left behind (Recover opens its file with the changes, Discard
+    // deletes it, Later keeps it for the next time).
+    void OfferRecovery();
+    // Writes every document's journal now rather than within the second.
+    void FlushJournals();
 
     // Replaces the dialogs the Options commands run (not owned); nullptr restores the real ones.
     void setSettingsDialogs(SettingsDialogs* dialogs);
@@ -126,6 +134,8 @@ class CMainFrame : public QMainWindow, public Workspace {
     // mainframebackups.cpp
     void OnBackupsOptions();
     void OnRevertTo();
+    // mainframerecovery.cpp
+    void AttachJournal(CChildFrame* child);
 
     AppSettings& settings_;
     Profile& profile_;
@@ -151,6 +161,9 @@ class CMainFrame : public QMainWindow, public Workspace {
     std::vector<CChildFrame*> children_;
     std::unique_ptr<BackupStore> backupStore_;
     std::unique_ptr<BackupGuard> backupGuard_;
+    std::filesystem::path recoveryFolder_;
+    // The journal the user chose to recover, while its file is being opened.
+    std::filesystem::path recovering_;
 };
 
 } // namespace quorvant::ui

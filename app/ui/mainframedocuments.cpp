@@ -126,6 +126,7 @@ void CMainFrame::AddChild(CChildFrame* child) {
     child->AllowOnceWithoutBackup = [this](const QString& path) {
         if (backupGuard_) backupGuard_->AllowOnceWithout(path.toStdString());
     };
+    AttachJournal(child);
     AttachRecordTransfer(*this, child->view());
     AttachRecordCommands(*this, child->view());
     mdi_->addSubWindow(child);

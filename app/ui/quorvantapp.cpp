@@ -19,12 +19,16 @@ CQuorvantApp::~CQuorvantApp() = default;
 bool CQuorvantApp::InitInstance(const QStringList& files) {
     recent_.Load(profile_);
     frame_ = std::make_unique<CMainFrame>(settings_, profile_, recent_);
-    if (!profileFolder_.empty()) frame_->UseBackups(BackupRoot(profileFolder_));
+    if (!profileFolder_.empty()) {
+        frame_->UseBackups(BackupRoot(profileFolder_));
+        frame_->UseRecovery(profileFolder_ / "recovery");
+    }
     if (dialogs_) frame_->setSettingsDialogs(dialogs_);
     for (const QString& file : files) frame_->OpenDocumentFile(file);
     frame_->show();
     frame_->repaint();
     RunSettingsRoutine();
+    frame_->OfferRecovery();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/promptservice.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quorvant::ui {
 namespace {
@@ -30,6 +31,8 @@ QMessageBox::StandardButtons ButtonsOf(PromptKind kind) {
         return QMessageBox::Apply | QMessageBox::Discard | QMessageBox::Cancel;
     case PromptKind::OpenCancel:
         return QMessageBox::Open | QMessageBox::Cancel;
+    case PromptKind::RecoverDiscardLater:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     default:
         return QMessageBox::Ok;
     }
@@ -63,6 +66,13 @@ class MessageBoxPrompts : public PromptService {
         // Closing a question box with Escape or its close button means the safe answer.
         if (kind == PromptKind::YesNo) box.setEscapeButton(QMessageBox::No);
         if (kind == PromptKind::OpenCancel) box.setDefaultButton(QMessageBox::Cancel);
+        if (kind == PromptKind::RecoverDiscardLater) {
+            box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recover"));
+            box.button(QMessageBox::No)->setText(QStringLiteral("&Discard"));
+            box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Later"));
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::Cancel);
+        }
         return AnswerOf(box.exec());
     }
 };
@@ -91,7 +101,7 @@ PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text
     if (answers.empty())
         return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ||
                        kind == PromptKind::SaveDiscardCancel || kind == PromptKind::ApplyDiscardCancel ||
-                       kind == PromptKind::OpenCancel
+                       kind == PromptKind::OpenCancel || kind == PromptKind::RecoverDiscardLater
                    ? PromptAnswer::Yes
                    : PromptAnswer::Ok;
     PromptAnswer a = answers.front();

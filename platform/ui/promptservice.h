@@ -10,7 +10,8 @@ class QWidget;
 namespace quorvant::ui {
 
 // SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons, ApplyDiscardCancel its Apply,
-// Discard and Cancel buttons; both answer Yes, No, Cancel. OpenCancel answers Yes for Open.
+// Discard and Cancel buttons; both answer Yes, No, Cancel. OpenCancel answers Yes for Open;
+// RecoverDiscardLater shows Recover, Discard and Later and answers Yes, No, Cancel.
 enum class PromptKind {
     Information,
     Exclamation,
@@ -19,7 +20,8 @@ enum class PromptKind {
     YesNoCancel,
     SaveDiscardCancel,
     ApplyDiscardCancel,
-    OpenCancel
+    OpenCancel,
+    RecoverDiscardLater
 };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 

@@ -84,7 +84,8 @@ class RandomPrompts : public ui::PromptService {
             return Below(2) ? PromptAnswer::Yes : PromptAnswer::Cancel;
         case ui::PromptKind::YesNoCancel:
         case ui::PromptKind::SaveDiscardCancel:
-        case ui::PromptKind::ApplyDiscardCancel: {
+        case ui::PromptKind::ApplyDiscardCancel:
+        case ui::PromptKind::RecoverDiscardLater: {
             const PromptAnswer answers[] = {PromptAnswer::Yes, PromptAnswer::No, PromptAnswer::Cancel};
             return answers[Below(3)];
         }

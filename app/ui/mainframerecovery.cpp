@@ -1,0 +1,95 @@
+#include "app/ui/childframe.h"
+#include "app/ui/mainframe.h"
+#include "obdata/quorvantdoc.h"
+#include "platform/ui/promptservice.h"
+#include "recovery/journalreplay.h"
+#include "recovery/journalwriter.h"
+#include "recovery/recoverytexts.h"
+#include "recovery/ui/documentjournal.h"
+
+#include <QDir>
+
+namespace quorvant::ui {
+namespace {
+
+std::optional<JournalSummary> SummaryOf(const std::filesystem::path& folder,
+                                        const std::filesystem::path& journal) {
+    for (JournalSummary& summary : ListJournals(folder))
+        if (summary.journal == journal) return std::move(summary);
+    return std::nullopt;
+}
+
+} // namespace
+
+void CMainFrame::UseRecovery(const std::filesystem::path& folder) {
+    recoveryFolder_ = folder;
+}
+
+void CMainFrame::FlushJournals() {
+    for (CChildFrame* child : children_)
+        if (child->journal()) child->journal()->Flush();
+}
+
+void CMainFrame::AttachJournal(CChildFrame* child) {
+    CQuorvantDoc& doc = child->document();
+    if (recoveryFolder_.empty() || !doc.LoadedFromFile()) return;
+    const std::filesystem::path waiting = JournalPathFor(recoveryFolder_, doc.PathName());
+    std::error_code ec;
+    const bool left = std::filesystem::exists(waiting, ec);
+    child->setJournal(std::make_unique<DocumentJournal>(
+        doc, recoveryFolder_, [this](const QString& text) { ShowStatusMessage(text); }));
+    if (!left) return;
+    const QString name = QString::fromStdString(doc.FileName());
+    PromptAnswer answer = PromptAnswer::Yes;
+    if (waiting != recovering_) {
+        const std::optional<JournalSummary> summary = SummaryOf(recoveryFolder_, waiting);
+        if (!summary) return;
+        answer =
+            Prompt(PromptKind::RecoverDiscardLater, QString::fromStdString(RecoveryQuestion(*summary)), this);
+    }
+    if (answer == PromptAnswer::Cancel) {
+        child->journal()->Hold();
+        ShowStatusMessage(tr("The unsaved changes of an earlier session to %1 wait to be recovered; "
+                             "until then this window's changes are not kept for recovery")
+                              .arg(name));
+        return;
+    }
+    if (answer == PromptAnswer::No) {
+        std::string error;
+        if (!DiscardJournal(waiting, error))
+            Prompt(PromptKind::Exclamation,
+                   tr("Cannot delete %1.\n\n%2")
+                       .arg(QDir::toNativeSeparators(QString::fromStdString(waiting.string())),
+                            QString::fromStdString(error)),
+                   this);
+        return;
+    }
+    const DocumentJournal::Recovered recovered = child->journal()->Recover(waiting);
+    doc.UpdateAllViews(doc.ViewMode);
+    if (!recovered.report.isEmpty())
+        Prompt(recovered.applied ? PromptKind::Information : PromptKind::Exclamation, recovered.report, this);
+    if (recovered.applied)
+        ShowStatusMessage(tr("Recovered the unsaved changes to %1; not saved yet").arg(name));
+}
+
+void CMainFrame::OfferRecovery() {
+    if (recoveryFolder_.empty()) return;
+    for (const JournalSummary& summary : ListJournals(recoveryFolder_)) {
+        // A file open already was offered when it opened.
+        if (FindOpenDocument(QString::fromStdString(summary.obFile.string()))) continue;
+        const PromptAnswer answer =
+            Prompt(PromptKind::RecoverDiscardLater, QString::fromStdString(RecoveryQuestion(summary)), this);
+        if (answer == PromptAnswer::Cancel) continue;
+        if (answer == PromptAnswer::No) {
+            std::string error;
+            DiscardJournal(summary.journal, error);
+            continue;
+        }
+        recovering_ = summary.journal;
+        OpenDocumentFile(QString::fromStdString(summary.obFile.string()));
+        recovering_.clear();
+    }
+    UpdateCommandStates();
+}
+
+} // namespace quorvant::ui
