@@ -7,6 +7,7 @@ std::size_t DocHistory::BytesOf(const HistoryStep& step) {
 }
 
 void DocHistory::Push(HistoryStep step) {
+    ++pushes_;
     if (saved_ && *saved_ > current_) saved_.reset();
     while (steps_.size() > current_) {
         bytes_ -= BytesOf(steps_.back());

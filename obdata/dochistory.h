@@ -6,6 +6,7 @@
 #include "obdata/records.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -41,6 +42,8 @@ class DocHistory {
 
     // How many steps stand before the state now: Undo lowers it, Redo and a new step raise it.
     std::size_t Position() const { return current_; }
+    // How many steps were ever pushed: tells a new step from a redo, which may stand where it stood.
+    std::uint64_t PushCount() const { return pushes_; }
     bool CanUndo() const { return current_ > 0; }
     bool CanRedo() const { return current_ < steps_.size(); }
     // The step Undo would take back and the one Redo would make again; null when there is none.
@@ -68,6 +71,7 @@ class DocHistory {
     std::size_t current_ = 0;
     std::optional<std::size_t> saved_ = 0;
     std::size_t bytes_ = 0;
+    std::uint64_t pushes_ = 0;
     std::size_t limit_;
 };
 

@@ -38,8 +38,7 @@ void DocumentJournal::Begin() {
 void DocumentJournal::Track() {
     const DocHistory& history = doc_.History();
     position_ = history.Position();
-    undoStep_ = history.UndoStep();
-    redoStep_ = history.RedoStep();
+    pushes_ = history.PushCount();
 }
 
 void DocumentJournal::onHistoryChanged() {
@@ -49,12 +48,13 @@ void DocumentJournal::onHistoryChanged() {
     }
     const DocHistory& history = doc_.History();
     const std::int64_t now = JournalClockNow();
-    if (history.Position() + 1 == position_ && history.RedoStep() && history.RedoStep() == undoStep_)
+    if (history.PushCount() != pushes_) {
+        if (history.UndoStep()) writer_.AddStep(*history.UndoStep(), now);
+    } else if (history.Position() + 1 == position_ && history.RedoStep()) {
         writer_.AddUndo(*history.RedoStep(), now);
-    else if (history.Position() == position_ + 1 && history.UndoStep() && history.UndoStep() == redoStep_)
+    } else if (history.Position() == position_ + 1 && history.UndoStep()) {
         writer_.AddRedo(*history.UndoStep(), now);
-    else if (history.UndoStep())
-        writer_.AddStep(*history.UndoStep(), now);
+    }
     Track();
     Schedule();
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 
@@ -58,8 +59,7 @@ class DocumentJournal : public QObject, public DocObserver {
     bool failing_ = false;
     // The history as last seen, to tell a new step from an undo or a redo.
     std::size_t position_ = 0;
-    const HistoryStep* undoStep_ = nullptr;
-    const HistoryStep* redoStep_ = nullptr;
+    std::uint64_t pushes_ = 0;
 };
 
 } // namespace quorvant::ui
