@@ -12,16 +12,15 @@
 #include <optional>
 
 namespace quorvant {
-namespace {
+namespace {} // namespace
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameName(const std::string& trimmed, const std::string& wanted) {
+bool SameRecordName(const std::string& trimmed, const std::string& wanted) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return !wanted.empty() && std::equal(trimmed.begin(), trimmed.end(), wanted.begin(), wanted.end(),
-                                         [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+                                         [&](char a, char b) { return lower(a) == lower(b); });
 }
+
+namespace {
 
 template <class Rec> struct FieldAt {
     const RecordField<Rec>* field = nullptr;
@@ -70,7 +69,7 @@ void PreviewChange(const std::vector<Rec>& records, int generation, const PatchC
         slots.push_back(change.slot);
     } else {
         for (std::size_t s = 0; s < records.size(); ++s)
-            if (SameName(records[s].Name.trimmed(), change.name)) slots.push_back(static_cast<int>(s));
+            if (SameRecordName(records[s].Name.trimmed(), change.name)) slots.push_back(static_cast<int>(s));
     }
     for (int slot : slots) {
         const Rec& record = records[static_cast<std::size_t>(slot)];

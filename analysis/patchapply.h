@@ -12,6 +12,10 @@ namespace quorvant {
 // change's, ignoring ASCII case and trailing blanks (a change of an unnamed record goes nowhere).
 enum class PatchMatch { BySlot, ByName };
 
+// Whether a record's name (less its trailing blanks) is the one a change names, ignoring ASCII case; an
+// unnamed change names no record.
+bool SameRecordName(const std::string& trimmed, const std::string& wanted);
+
 // A field that already holds the patch's to is Applied; one that holds its from (or any value, when
 // from equals to) is a Change; any other value is a Conflict.
 enum class PatchFieldState { Applied, Change, Conflict };

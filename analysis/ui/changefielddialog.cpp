@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
+#include <string>
 #include <utility>
 
 namespace quorvant::ui {
@@ -48,6 +50,8 @@ QTableWidgetItem* Cell(const QString& text, bool marked = false) {
 struct RememberedChange {
     int operation = 0;
     QString value;
+    // By export name, per table: a field of one table is never offered in another.
+    std::array<std::string, 3> field;
 };
 RememberedChange& LastChange() {
     static RememberedChange last;
@@ -74,15 +78,22 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
         if (!FieldRange(table, doc.Generation, columns[i])) continue;
         const QString heading = QString::fromStdString(columns[i].heading).trimmed();
         const QString exported = QString::fromStdString(ExportName(columns[i]));
-        const QString text = heading.compare(exported, Qt::CaseInsensitive) == 0
-                                 ? heading
-                                 : QStringLiteral("%1 [%2]").arg(heading, exported);
+        // "Land Speed" needs no "[LandSpeed]" beside it; "Wep 1 [Wpn[0]]" does.
+        const QString text =
+            QString(heading).remove(QLatin1Char(' ')).compare(exported, Qt::CaseInsensitive) == 0
+                ? heading
+                : QStringLiteral("%1 [%2]").arg(heading, exported);
         field_->addItem(text);
         source_->addItem(text);
         columns_.push_back(static_cast<int>(i));
     }
-    // The column the user stands in, else the first plain number (Cost rather than Class).
-    auto start = std::find(columns_.begin(), columns_.end(), column);
+    // The field last changed in this table, else the column the user stands in, else the first plain
+    // number (Cost rather than Class).
+    const std::string& last = LastChange().field[static_cast<std::size_t>(std::clamp(table, 0, 2))];
+    auto start = std::find_if(columns_.begin(), columns_.end(), [&](int c) {
+        return !last.empty() && ExportName(columns[static_cast<std::size_t>(c)]) == last;
+    });
+    if (start == columns_.end()) start = std::find(columns_.begin(), columns_.end(), column);
     if (start == columns_.end())
         start = std::find_if(columns_.begin(), columns_.end(), [&](int c) {
             return columns[static_cast<std::size_t>(c)].field.value == ColumnValue::Number;
@@ -127,7 +138,13 @@ ChangeFieldDialog::ChangeFieldDialog(const CQuorvantDoc& doc, int table, std::ve
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("2"));
     buttons->addButton(AddFieldHelp(this, QStringLiteral("change-field")), QDialogButtonBox::HelpRole);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        LastChange() = {operation_->currentIndex(), value_->text()};
+        RememberedChange& last = LastChange();
+        last.operation = operation_->currentIndex();
+        last.value = value_->text();
+        const FieldChangeRequest chosen = request();
+        if (chosen.column >= 0)
+            last.field[static_cast<std::size_t>(std::clamp(table_, 0, 2))] =
+                ExportName(ColumnSet(table_, doc_.Generation)[static_cast<std::size_t>(chosen.column)]);
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

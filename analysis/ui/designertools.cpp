@@ -169,14 +169,15 @@ void ShowCompare(Workspace& workspace) {
             RecordAddress(d.table, d.slot), group);
         row->setToolTip(1, QString::fromStdString(d.field));
     }
-    window->setSummary(differences.empty()
-                           ? QStringLiteral("The files hold the same records.")
-                           : QStringLiteral("%1 %2 in %3 %4.")
-                                 .arg(differences.size())
-                                 .arg(differences.size() == 1 ? QStringLiteral("field differs")
-                                                              : QStringLiteral("fields differ"))
-                                 .arg(records)
-                                 .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records")));
+    const QString summary =
+        differences.empty() ? QStringLiteral("The files hold the same records.")
+                            : QStringLiteral("%1 %2 in %3 %4.")
+                                  .arg(differences.size())
+                                  .arg(differences.size() == 1 ? QStringLiteral("field differs")
+                                                               : QStringLiteral("fields differ"))
+                                  .arg(records)
+                                  .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records"));
+    window->setSummary(summary);
     window->onActivated = ShowIn(workspace, view, false);
     auto* save = new QPushButton(QStringLiteral("Save as &Patch..."), window);
     save->setObjectName(QStringLiteral("SaveAsPatch"));
@@ -187,9 +188,23 @@ void ShowCompare(Workspace& workspace) {
     save->setEnabled(!differences.empty());
     QObject::connect(
         save, &QPushButton::clicked, window,
-        [&workspace, window, patch = MakePatch(mine, other),
-         suggested = QString::fromStdString((mine.Folder() / (mine.FileName() + ".json")).string())] {
-            SavePatch(workspace, window, patch, suggested);
+        [&workspace, window, summary, patch = MakePatch(mine, other),
+         suggested = QString::fromStdString(
+             (mine.Folder() / (mine.FileName() + " to " +
+                               std::filesystem::path(path.toStdString()).filename().string() + ".json"))
+                 .string())] {
+            const QString saved = SavePatch(workspace, window, patch, suggested);
+            if (saved.isEmpty()) return;
+            // A patch leaves out what no file of the other nation could take: slots without a name and the
+            // nation a file keeps for all its records.
+            window->setSummary(
+                QStringLiteral(
+                    "%1 Saved the patch of %2 to %3 (slots without a name and the file's nation are "
+                    "left out).")
+                    .arg(summary,
+                         patch.changes.size() == 1 ? QStringLiteral("1 record")
+                                                   : QStringLiteral("%1 records").arg(patch.changes.size()),
+                         QDir::toNativeSeparators(saved)));
         });
     auto* controls = new QHBoxLayout;
     controls->addStretch();

@@ -50,7 +50,8 @@ void ShowChangeField(Workspace& workspace) {
     for (int row : rows) chosen.push_back(row + 1);
     auto* dialog = new ChangeFieldDialog(view->document(), view->CurrentKind(), chosen,
                                          view->reportView()->currentIndex().column(), workspace.Window());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // OK and Cancel only hide a dialog; each Change Field is a new one.
+    QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
     // Nothing may change the records while the preview shows them.
     dialog->setWindowModality(Qt::ApplicationModal);
     QPointer<CUnitView> target(view);

@@ -54,7 +54,8 @@ FindDialog::FindDialog(Workspace& workspace)
         view ? QStringLiteral("This file (%1)").arg(QString::fromStdString(view->document().GetTitle()))
              : QStringLiteral("This file"));
     const int generation = view ? view->document().Generation : workspace.Settings().DefaultGeneration;
-    scope_->addItem(QStringLiteral("Every %1 OB file").arg(QString::fromLatin1(GenerationLabel(generation))),
+    scope_->addItem(QStringLiteral("Every %1 OB file of the File menu")
+                        .arg(QString::fromLatin1(GenerationLabel(generation))),
                     generation);
     if (!view) scope_->setCurrentIndex(kWholeFolder);
     find_ = new QPushButton(QStringLiteral("&Find"), this);

@@ -46,13 +46,13 @@ void ShowPreview(Workspace& workspace, PatchPreviewSetup setup) {
 
 } // namespace
 
-bool SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const QString& suggested) {
+QString SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const QString& suggested) {
     const QFileInfo proposed(suggested);
     const QString start =
         QDir(PatchFolderOr(proposed.absolutePath().toStdString())).filePath(proposed.fileName());
     const QString path =
         FileChooser::current().saveFile(parent, QStringLiteral("Save Patch"), start, kPatchFilter);
-    if (path.isEmpty()) return false;
+    if (path.isEmpty()) return {};
     std::string error;
     if (WriteFileAtomically(path.toStdString(), WritePatch(patch), error)) {
         LastPatchFolder() = QFileInfo(path).absolutePath();
@@ -61,13 +61,13 @@ bool SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const 
                                                  ? QStringLiteral("1 record")
                                                  : QStringLiteral("%1 records").arg(patch.changes.size()),
                                              QDir::toNativeSeparators(path)));
-        return true;
+        return path;
     }
     Prompt(PromptKind::Exclamation,
            QStringLiteral("Cannot write the patch %1.\n\n%2")
                .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),
            parent);
-    return false;
+    return {};
 }
 
 void ExportChanges(Workspace& workspace) {

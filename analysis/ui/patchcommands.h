@@ -17,7 +17,8 @@ void ExportChanges(Workspace& workspace);
 
 // Asks where and writes the patch there atomically, saying so in the status bar; false when
 // cancelled or it failed (said).
-bool SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const QString& suggested);
+// Returns the file written; empty when the user cancelled or it could not be written (then said why).
+QString SavePatch(Workspace& workspace, QWidget* parent, const Patch& patch, const QString& suggested);
 
 // Tools > Apply Patch...: a patch file applied to the active document or every file of its
 // generation, after the preview.

@@ -38,6 +38,13 @@ QString ValueText(const PatchRow& row, const std::string& value) {
                                   : QString::fromStdString(value);
 }
 
+// The name the patch gives the record it changes at that slot; null when it changes none there.
+const std::string* NameInPatch(const Patch& patch, int table, int slot) {
+    for (const PatchChange& change : patch.changes)
+        if (change.table == table && change.slot == slot) return &change.name;
+    return nullptr;
+}
+
 QString Plural(qsizetype n, const QString& one, const QString& many) {
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
 }
@@ -57,7 +64,7 @@ PatchPreviewWindow::PatchPreviewWindow(Workspace& workspace, PatchPreviewSetup s
     const QString generation = QString::fromLatin1(GenerationLabel(setup_.patch.generation));
     auto* document = new QRadioButton(QStringLiteral("&This document"), this);
     document->setObjectName(QStringLiteral("PatchToDocument"));
-    everyFile_ = new QRadioButton(QStringLiteral("&Every %1 file of the game folder").arg(generation), this);
+    everyFile_ = new QRadioButton(QStringLiteral("&Every %1 file of the File menu").arg(generation), this);
     everyFile_->setObjectName(QStringLiteral("PatchToEveryFile"));
     auto* bySlot = new QRadioButton(QStringLiteral("By &slot"), this);
     bySlot->setObjectName(QStringLiteral("PatchBySlot"));
@@ -160,6 +167,7 @@ void PatchPreviewWindow::fill() {
     const QSignalBlocker quiet(list_);
     list_->clear();
     const int generation = setup_.patch.generation;
+    const bool bySlot = !byName_->isChecked();
     for (std::size_t t = 0; t < targets_.size(); ++t) {
         const Target& target = targets_[t];
         const PatchPreview& preview = target.file.preview;
@@ -167,7 +175,10 @@ void PatchPreviewWindow::fill() {
             target.file.unreadable.empty() ? preview.refusal : target.file.unreadable;
         const std::vector<PatchRow> shown = preview.Writes(true);
         if (refusal.empty() && shown.empty()) continue;
-        QString name = QString::fromStdString(target.file.file);
+        // The title names the nation too ("KOB00 - West Germany"), which a code alone does not.
+        const CQuorvantDoc* doc = target.file.doc();
+        QString name =
+            QString::fromStdString(doc && doc->LoadedFromFile() ? doc->GetTitle() : target.file.file);
         if (target.view) name += QStringLiteral(" (open)");
         auto* file = new QTreeWidgetItem(list_, {name});
         if (!refusal.empty()) {
@@ -180,20 +191,25 @@ void PatchPreviewWindow::fill() {
             const PatchRow& row = preview.rows[r];
             if (row.state == PatchFieldState::Applied) continue;
             const bool conflict = row.state == PatchFieldState::Conflict;
+            // By slot the record there may be another one than the patch's: said, and left to the user.
+            const std::string* patched = bySlot ? NameInPatch(setup_.patch, row.table, row.slot) : nullptr;
+            const bool otherRecord = patched && !patched->empty() && !SameRecordName(row.name, *patched);
+            QString note =
+                conflict ? QStringLiteral("conflict: the patch expected %1").arg(ValueText(row, row.expected))
+                         : QString();
+            if (otherRecord)
+                note = QStringLiteral("another record: the patch's is \"%1\"%2")
+                           .arg(GameText(*patched), note.isEmpty() ? QString() : QStringLiteral("; ") + note);
             auto* item = new QTreeWidgetItem(
-                file,
-                {QStringLiteral("%1 %2  %3")
-                     .arg(QString::fromLatin1(TableWord(row.table)))
-                     .arg(row.slot)
-                     .arg(GameText(row.name)),
-                 QString::fromStdString(FieldHeading(row.table, generation, row.field)),
-                 ValueText(row, row.found), ValueText(row, row.to),
-                 conflict
-                     ? QStringLiteral("conflict: the patch expected %1").arg(ValueText(row, row.expected))
-                     : QString()});
+                file, {QStringLiteral("%1 %2  %3")
+                           .arg(QString::fromLatin1(TableWord(row.table)))
+                           .arg(row.slot)
+                           .arg(GameText(row.name)),
+                       QString::fromStdString(FieldHeading(row.table, generation, row.field)),
+                       ValueText(row, row.found), ValueText(row, row.to), note});
             item->setToolTip(1, QString::fromStdString(row.field));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(0, conflict ? Qt::Unchecked : Qt::Checked);
+            item->setCheckState(0, conflict || otherRecord ? Qt::Unchecked : Qt::Checked);
             item->setData(0, kTargetRole, static_cast<int>(t));
             item->setData(0, kRowRole, static_cast<int>(r));
         }

@@ -64,6 +64,8 @@ class ManyRecords : public MainFrameTest {
                           report()->visualRect(report()->model()->index(shownRow, 2)).center());
     }
     ui::ChangeFieldDialog* OpenChangeField() const {
+        // The last one goes once the events run; until then it would be found instead.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !frame->findChild<ui::ChangeFieldDialog*>(); }));
         Command(ID_EDIT_CHANGE_FIELD)->trigger();
         return frame->findChild<ui::ChangeFieldDialog*>();
     }
@@ -87,6 +89,7 @@ TEST_F(ManyRecords, ChangeFieldOverASortedAndFilteredSelectionChangesTheSlotsSho
     ui::ChangeFieldDialog* dialog = OpenChangeField();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->fieldBox()->currentText(), "Cost");
+    EXPECT_NE(dialog->fieldBox()->findText("Land Speed"), -1) << "no [LandSpeed] beside it";
     dialog->operationBox()->setCurrentIndex(static_cast<int>(ChangeKind::MultiplyBy));
     QTest::keyClicks(dialog->valueBox(), "1.1");
     ASSERT_EQ(dialog->preview()->rowCount(), 2);
@@ -105,6 +108,7 @@ TEST_F(ManyRecords, ChangeFieldOverASortedAndFilteredSelectionChangesTheSlotsSho
 
     // The next change starts from the last one, ready to type its value; the status bar counts the
     // records changed and says how many of those selected kept theirs.
+    view()->SelectRows({4, 0});
     dialog = OpenChangeField();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->operationBox()->currentIndex(), static_cast<int>(ChangeKind::MultiplyBy));
@@ -114,6 +118,14 @@ TEST_F(ManyRecords, ChangeFieldOverASortedAndFilteredSelectionChangesTheSlotsSho
     dialog->valueBox()->setText("250");
     dialog->okButton()->click();
     EXPECT_EQ(frame->messages()->last(), "Change Cost of 1 Unit; 1 of the 2 selected kept their value");
+    // The field is remembered by its name, for its own table only.
+    for (int mode : {kViewWeapons, kViewUnits}) {
+        Command(ViewModeCommand(mode))->trigger();
+        dialog = OpenChangeField();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fieldBox()->currentText() == "Cost", mode == kViewUnits) << mode;
+        dialog->reject();
+    }
 }
 
 TEST_F(ManyRecords, AWrongExpressionShowsRedWithTheReasonAndFiltersNothing) {

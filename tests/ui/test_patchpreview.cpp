@@ -186,6 +186,10 @@ TEST_F(PatchPreviewWindow, TheSummaryAndApplyFollowTheTicksAndSayWhyNothingChang
     Command(ID_TOOLS_APPLY_PATCH)->trigger();
     EXPECT_EQ(chooser.lastFolder.toStdString(), root.string());
     ASSERT_NE(Preview(), nullptr);
+    // By slot the record there is another one: said, and left unticked.
+    EXPECT_EQ(Rows(Preview()->list()).toStdString(),
+              "OBPZ (open)\n"
+              "  units 1  PzKpfw IV|Cost|0|5|another record: the patch's is \"Nobody\"\n");
     Preview()->findChild<QRadioButton*>("PatchByName")->click();
     EXPECT_TRUE(Preview()
                     ->findChild<QLabel*>("PatchSummary")
