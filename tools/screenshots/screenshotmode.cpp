@@ -10,6 +10,7 @@
 #include "game/ui/gamedefaultsdialog.h"
 #include "game/ui/setpathsdialog.h"
 #include "obdata/quorvantdoc.h"
+#include "tools/screenshots/backupshots.h"
 #include "tools/screenshots/designertoolshots.h"
 #include "tools/screenshots/gamemanagershots.h"
 #include "tools/screenshots/manyrecordshots.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace quorvant::ui {
@@ -93,8 +95,17 @@ int RunScreenshotMode(Profile& profile, const QString& folderName) {
     ok = ShootManyRecords(frame, save) && ok;
     ok = ShootPatchPreview(frame, save) && ok;
 
-    // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them.
+    // The reports of the pictures above and of a save (of the demo copy), as View > Messages lists them;
+    // the save keeps a backup, which Revert To then offers.
+    QTemporaryDir backups;
+    frame->UseBackups(std::filesystem::path(backups.path().toStdString()));
+    if (CChildFrame* child = frame->activeChild()) {
+        CQuorvantDoc& doc = child->document();
+        doc.Units[1].Cost = static_cast<std::uint8_t>(doc.Units[1].Cost + 5);
+        doc.RecordStep("Edit Cost", {{{}, {1}, {}}});
+    }
     frame->action(ID_FILE_SAVE)->trigger();
+    ok = ShootBackups(frame, save) && ok;
     frame->action(ID_VIEW_MESSAGES)->trigger();
     ok = SaveScreenshot(frame->messages(), folder, QStringLiteral("54-messages")) && ok;
     frame->messages()->close();
