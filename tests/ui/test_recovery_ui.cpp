@@ -14,6 +14,7 @@ class RecoverAfterACrash : public MainFrameTest {
   protected:
     void SetUp() override {
         MainFrameTest::SetUp();
+        folder = root / "profile" / "recovery";
         frame->UseRecovery(folder);
     }
     fs::path Journal() const { return JournalPathFor(folder, bw1 / "OBPZ"); }
@@ -39,7 +40,7 @@ class RecoverAfterACrash : public MainFrameTest {
     }
     std::string Name() const { return frame->activeChild()->document().Units[1].Name.trimmed(); }
 
-    const fs::path folder = root / "profile" / "recovery";
+    fs::path folder; // in the test's own folder, made by SetUp
 };
 
 } // namespace
