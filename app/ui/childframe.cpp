@@ -106,7 +106,7 @@ bool CChildFrame::SaveTo(const QString& path) {
     bool written = doc_->OnSaveDocument(path.toStdString(), error);
     // A backup that cannot be kept stops the save; the user may then save without one, once.
     if (!written && BackupRefused && BackupRefused(path)) {
-        if (Prompt(PromptKind::YesNo,
+        if (Prompt(PromptKind::YesNoRisky,
                    tr("%1 was not saved, because no backup of the file on disk could be kept.\n\n%2\n\n"
                       "Save it without a backup this once?")
                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(error)),

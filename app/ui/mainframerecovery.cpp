@@ -49,9 +49,14 @@ void CMainFrame::AttachJournal(CChildFrame* child) {
     }
     if (answer == PromptAnswer::Cancel) {
         child->journal()->Hold();
-        ShowStatusMessage(tr("The unsaved changes of an earlier session to %1 wait to be recovered; "
-                             "until then this window's changes are not kept for recovery")
-                              .arg(name));
+        // Said in a box, not in the status bar: what is typed in this window is not safe from a crash.
+        Prompt(PromptKind::Exclamation,
+               tr("The unsaved changes of an earlier session to %1 wait to be recovered.\n\nUntil they are "
+                  "recovered or discarded (the next time you open %1 or start Quorvant), the changes you "
+                  "make in "
+                  "this window are not kept for recovery after a crash; save them to keep them.")
+                   .arg(name),
+               this);
         return;
     }
     if (answer == PromptAnswer::No) {

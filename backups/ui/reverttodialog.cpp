@@ -28,6 +28,11 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kLabelRole = Qt::UserRole + 1;
 
+QString SavedAt(const std::filesystem::path& file) {
+    return QLocale::c().toString(QFileInfo(QString::fromStdString(file.string())).lastModified(),
+                                 QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 } // namespace
 
 RevertToDialog::RevertToDialog(Workspace& workspace, CUnitView& view, const std::filesystem::path& backupRoot,
@@ -62,11 +67,10 @@ RevertToDialog::RevertToDialog(Workspace& workspace, CUnitView& view, const std:
         WaitCursor wait;
         const std::filesystem::path file = doc.PathName();
         AddVersion(QStringLiteral("%1 as last saved").arg(QString::fromStdString(doc.FileName())),
-                   QLocale::c().toString(QFileInfo(QString::fromStdString(file.string())).lastModified(),
-                                         QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                   file);
+                   SavedAt(file), file);
+        // A backup keeps its file's time stamp: when that version was saved, not when it was copied.
         for (const BackupEntry& backup : ListBackups(backupRoot, doc.Generation, doc.FileName()))
-            AddVersion(QStringLiteral("Backup"), QString::fromStdString(backup.date()), backup.path);
+            AddVersion(QStringLiteral("Backup"), SavedAt(backup.path), backup.path);
     }
     for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
     list_->setCurrentItem(list_->topLevelItem(0));

@@ -11,6 +11,7 @@ QMessageBox::Icon IconOf(PromptKind kind) {
     case PromptKind::Information:
         return QMessageBox::Information;
     case PromptKind::Exclamation:
+    case PromptKind::YesNoRisky:
         return QMessageBox::Warning;
     case PromptKind::Stop:
         return QMessageBox::Critical;
@@ -22,6 +23,7 @@ QMessageBox::Icon IconOf(PromptKind kind) {
 QMessageBox::StandardButtons ButtonsOf(PromptKind kind) {
     switch (kind) {
     case PromptKind::YesNo:
+    case PromptKind::YesNoRisky:
         return QMessageBox::Yes | QMessageBox::No;
     case PromptKind::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -64,7 +66,8 @@ class MessageBoxPrompts : public PromptService {
         if (kind == PromptKind::SaveDiscardCancel) box.setDefaultButton(QMessageBox::Save);
         if (kind == PromptKind::ApplyDiscardCancel) box.setDefaultButton(QMessageBox::Apply);
         // Closing a question box with Escape or its close button means the safe answer.
-        if (kind == PromptKind::YesNo) box.setEscapeButton(QMessageBox::No);
+        if (kind == PromptKind::YesNo || kind == PromptKind::YesNoRisky) box.setEscapeButton(QMessageBox::No);
+        if (kind == PromptKind::YesNoRisky) box.setDefaultButton(QMessageBox::No);
         if (kind == PromptKind::OpenCancel) box.setDefaultButton(QMessageBox::Cancel);
         if (kind == PromptKind::RecoverDiscardLater) {
             box.button(QMessageBox::Yes)->setText(QStringLiteral("&Recover"));
@@ -99,9 +102,10 @@ PromptAnswer ScriptedPrompts::ask(QWidget*, PromptKind kind, const QString& text
                                   const QString& detail) {
     asked.push_back({kind, text, title, detail});
     if (answers.empty())
-        return kind == PromptKind::YesNo || kind == PromptKind::YesNoCancel ||
-                       kind == PromptKind::SaveDiscardCancel || kind == PromptKind::ApplyDiscardCancel ||
-                       kind == PromptKind::OpenCancel || kind == PromptKind::RecoverDiscardLater
+        return kind == PromptKind::YesNo || kind == PromptKind::YesNoRisky ||
+                       kind == PromptKind::YesNoCancel || kind == PromptKind::SaveDiscardCancel ||
+                       kind == PromptKind::ApplyDiscardCancel || kind == PromptKind::OpenCancel ||
+                       kind == PromptKind::RecoverDiscardLater
                    ? PromptAnswer::Yes
                    : PromptAnswer::Ok;
     PromptAnswer a = answers.front();

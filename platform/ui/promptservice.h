@@ -11,7 +11,8 @@ namespace quorvant::ui {
 
 // SaveDiscardCancel shows the platform's Save, Discard and Cancel buttons, ApplyDiscardCancel its Apply,
 // Discard and Cancel buttons; both answer Yes, No, Cancel. OpenCancel answers Yes for Open;
-// RecoverDiscardLater shows Recover, Discard and Later and answers Yes, No, Cancel.
+// RecoverDiscardLater shows Recover, Discard and Later and answers Yes, No, Cancel. YesNoRisky is YesNo
+// where Yes gives up a safeguard: No is the default, so Enter never says Yes.
 enum class PromptKind {
     Information,
     Exclamation,
@@ -21,7 +22,8 @@ enum class PromptKind {
     SaveDiscardCancel,
     ApplyDiscardCancel,
     OpenCancel,
-    RecoverDiscardLater
+    RecoverDiscardLater,
+    YesNoRisky
 };
 enum class PromptAnswer { Ok, Yes, No, Cancel };
 

@@ -79,6 +79,7 @@ class RandomPrompts : public ui::PromptService {
         using ui::PromptAnswer;
         switch (kind) {
         case ui::PromptKind::YesNo:
+        case ui::PromptKind::YesNoRisky:
             return Below(2) ? PromptAnswer::Yes : PromptAnswer::No;
         case ui::PromptKind::OpenCancel:
             return Below(2) ? PromptAnswer::Yes : PromptAnswer::Cancel;

@@ -72,6 +72,15 @@ TEST_F(RecoverAfterACrash, LaterKeepsTheJournalAndOpeningTheFileOffersItAgainDis
     EXPECT_TRUE(frame->childFrames().empty());
     EXPECT_TRUE(fs::exists(Journal()));
 
+    // Later again as the file opens: the window's own changes are not journaled, and a box says so.
+    prompts.answers = {ui::PromptAnswer::Cancel};
+    ui::CChildFrame* later = Open(32842);
+    ASSERT_NE(later, nullptr);
+    EXPECT_NE(TextsAsked().back().find("not kept for recovery"), std::string::npos);
+    later->close();
+    QTRY_VERIFY(frame->childFrames().empty());
+    EXPECT_TRUE(fs::exists(Journal())) << "closing a window that journals nothing keeps the waiting journal";
+
     prompts.answers = {ui::PromptAnswer::No};
     const std::size_t asked = prompts.asked.size();
     ASSERT_NE(Open(32842), nullptr);
