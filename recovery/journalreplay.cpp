@@ -110,17 +110,19 @@ std::vector<JournalSummary> ListJournals(const std::filesystem::path& recoveryFo
         if (it->path().extension() == ".journal" && it->is_regular_file(ec)) files.push_back(it->path());
     std::sort(files.begin(), files.end());
     std::vector<JournalSummary> summaries;
-    for (const auto& file : files) {
-        std::string why;
-        const auto bytes = Files().Read(file, why);
-        JournalContents contents;
-        if (bytes)
-            contents = ReadJournal(*bytes);
-        else
-            contents.problem = why;
-        summaries.push_back(SummarizeJournal(file, contents));
-    }
+    for (const auto& file : files) summaries.push_back(SummarizeJournalFile(file));
     return summaries;
+}
+
+JournalSummary SummarizeJournalFile(const std::filesystem::path& journalFile) {
+    std::string why;
+    const auto bytes = Files().Read(journalFile, why);
+    JournalContents contents;
+    if (bytes)
+        contents = ReadJournal(*bytes);
+    else
+        contents.problem = why;
+    return SummarizeJournal(journalFile, contents);
 }
 
 ReplayResult ApplyJournal(const JournalContents& journal, CQuorvantDoc& doc) {

@@ -31,6 +31,8 @@ struct JournalSummary {
 // Every "*.journal" of the folder, by file name; none when the folder is missing.
 std::vector<JournalSummary> ListJournals(const std::filesystem::path& recoveryFolder);
 JournalSummary SummarizeJournal(const std::filesystem::path& journalFile, const JournalContents& contents);
+// Reads one journal file and sums it up; an unreadable one says why.
+JournalSummary SummarizeJournalFile(const std::filesystem::path& journalFile);
 
 struct ReplayResult {
     bool applied = false;

@@ -1,5 +1,7 @@
 #include "recovery/recoverytexts.h"
 
+#include "backups/backupname.h"
+
 #include <cstdio>
 #include <ctime>
 
@@ -11,15 +13,10 @@ std::string Count(long long n, const char* word) {
 }
 
 std::string LocalClock(std::int64_t seconds) {
-    const auto time = static_cast<std::time_t>(seconds);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &time);
-#else
-    localtime_r(&time, &local);
-#endif
+    const BackupMoment local =
+        LocalMoment(std::chrono::system_clock::from_time_t(static_cast<std::time_t>(seconds)));
     char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", local.tm_hour, local.tm_min);
+    std::snprintf(text, sizeof text, "%02d:%02d", local.hour, local.minute);
     return text;
 }
 

@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace quorvant::ui {
 namespace {
@@ -168,6 +169,8 @@ void PatchPreviewWindow::fill() {
     list_->clear();
     const int generation = setup_.patch.generation;
     const bool bySlot = !byName_->isChecked();
+    bool modern = false;
+    bool war = false;
     for (std::size_t t = 0; t < targets_.size(); ++t) {
         const Target& target = targets_[t];
         const PatchPreview& preview = target.file.preview;
@@ -187,6 +190,9 @@ void PatchPreviewWindow::fill() {
             continue;
         }
         file->setFlags(file->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+        // BW3 numbers its second world war nations from 70 ("KOB70"), its modern ones below.
+        const std::string& fileName = target.file.file;
+        (fileName.size() > 3 && std::atoi(fileName.c_str() + 3) >= kFirstWarNation ? war : modern) = true;
         for (std::size_t r = 0; r < preview.rows.size(); ++r) {
             const PatchRow& row = preview.rows[r];
             if (row.state == PatchFieldState::Applied) continue;
@@ -214,6 +220,7 @@ void PatchPreviewWindow::fill() {
             item->setData(0, kRowRole, static_cast<int>(r));
         }
     }
+    bothFamilies_ = modern && war;
     list_->expandAll();
     for (int c = 0; c < list_->columnCount(); ++c) list_->resizeColumnToContents(c);
     if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
@@ -244,8 +251,6 @@ void PatchPreviewWindow::summarize() {
     int conflicts = 0;
     int tickedConflicts = 0;
     int files = 0;
-    bool modern = false;
-    bool war = false;
     for (int f = 0; f < list_->topLevelItemCount(); ++f) {
         QTreeWidgetItem* file = list_->topLevelItem(f);
         bool any = false;
@@ -260,10 +265,6 @@ void PatchPreviewWindow::summarize() {
             any = any || on;
         }
         files += any;
-        if (file->childCount() > 0) {
-            const int code = file->text(0).mid(3, 2).toInt();
-            (code >= kFirstWarNation ? war : modern) = true;
-        }
     }
     QString summary;
     if (fields == 0) {
@@ -284,7 +285,7 @@ void PatchPreviewWindow::summarize() {
             summary += QStringLiteral(" %1 ticked to take the new value.")
                            .arg(Plural(tickedConflicts, QStringLiteral("conflict is"),
                                        QStringLiteral("conflicts are")));
-        if (setup_.patch.generation == kBW3 && !byName_->isChecked() && modern && war)
+        if (setup_.patch.generation == kBW3 && !byName_->isChecked() && bothFamilies_)
             summary += QStringLiteral(" Careful: a slot holds other records in the modern files than in the "
                                       "WWII files; check the names, or apply by name.");
     }

@@ -61,6 +61,8 @@ class PatchPreviewWindow : public QDialog {
     QTreeWidget* list_ = nullptr;
     QLabel* summary_ = nullptr;
     QPushButton* apply_ = nullptr;
+    // The rows shown reach both BW3 families, whose slots hold other records.
+    bool bothFamilies_ = false;
 };
 
 } // namespace quorvant::ui

@@ -10,16 +10,6 @@
 #include <QDir>
 
 namespace quorvant::ui {
-namespace {
-
-std::optional<JournalSummary> SummaryOf(const std::filesystem::path& folder,
-                                        const std::filesystem::path& journal) {
-    for (JournalSummary& summary : ListJournals(folder))
-        if (summary.journal == journal) return std::move(summary);
-    return std::nullopt;
-}
-
-} // namespace
 
 void CMainFrame::UseRecovery(const std::filesystem::path& folder) {
     recoveryFolder_ = folder;
@@ -42,10 +32,8 @@ void CMainFrame::AttachJournal(CChildFrame* child) {
     const QString name = QString::fromStdString(doc.FileName());
     PromptAnswer answer = PromptAnswer::Yes;
     if (waiting != recovering_) {
-        const std::optional<JournalSummary> summary = SummaryOf(recoveryFolder_, waiting);
-        if (!summary) return;
-        answer =
-            Prompt(PromptKind::RecoverDiscardLater, QString::fromStdString(RecoveryQuestion(*summary)), this);
+        answer = Prompt(PromptKind::RecoverDiscardLater,
+                        QString::fromStdString(RecoveryQuestion(SummarizeJournalFile(waiting))), this);
     }
     if (answer == PromptAnswer::Cancel) {
         child->journal()->Hold();

@@ -198,3 +198,17 @@ TEST_F(PatchPreviewWindow, TheSummaryAndApplyFollowTheTicksAndSayWhyNothingChang
     EXPECT_FALSE(Preview()->findChild<QPushButton*>("1")->isEnabled());
     Preview()->close();
 }
+
+TEST_F(PatchPreviewWindow, BySlotOverTheModernAndTheWarFilesWarnsThatTheirSlotsDiffer) {
+    WriteBytes(bw3 / "KOB08", OBFileBuilder::BW3().unitName(1, "Leopard").column(25000, 1, 8).bytes());
+    ASSERT_NE(Open(32822 + 70), nullptr);
+    WritePatch({kBW3, {{kUnitTable, 1, "Tiger", {{"Cost", "0", "5"}}}}});
+    Command(ID_TOOLS_APPLY_PATCH)->trigger();
+    ASSERT_NE(Preview(), nullptr);
+    Preview()->findChild<QRadioButton*>("PatchToEveryFile")->click();
+    auto* summary = Preview()->findChild<QLabel*>("PatchSummary");
+    EXPECT_TRUE(summary->text().contains("Careful: a slot holds other records")) << summary->text().toStdString();
+    Preview()->findChild<QRadioButton*>("PatchByName")->click();
+    EXPECT_FALSE(summary->text().contains("Careful"));
+    Preview()->close();
+}
