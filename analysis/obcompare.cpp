@@ -1,5 +1,7 @@
 #include "analysis/obcompare.h"
 
+#include "obdata/doctables.h"
+#include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/recordfields.h"
 #include "views/columnsets.h"
@@ -50,6 +52,19 @@ std::vector<FieldDifference> CompareDocuments(const CQuorvantDoc& a, const CQuor
     CompareTables(kUnitTable, a.Units, b.Units, a.Generation, out);
     CompareTables(kFormationTable, a.Formations, b.Formations, a.Generation, out);
     return out;
+}
+
+bool IsFileNation(const CQuorvantDoc& doc, const FieldDifference& d) {
+    if (doc.Generation == kBW1) return false;
+    const std::optional<FieldRef> ref = ParseFieldRef(d.field);
+    if (!ref) return false;
+    bool nation = false;
+    WithDocTable(doc, d.table, [&](const auto& records) {
+        using Rec = typename std::decay_t<decltype(records)>::value_type;
+        const RecordField<Rec>* field = FindField<Rec>(ref->name);
+        nation = field && IsNationField(*field);
+    });
+    return nation;
 }
 
 } // namespace quorvant

@@ -21,4 +21,9 @@ struct FieldDifference {
 // document holds (a short file) compares against an empty record.
 std::vector<FieldDifference> CompareDocuments(const CQuorvantDoc& a, const CQuorvantDoc& b);
 
+// Whether d is the nation a BW2 or BW3 file keeps once for all its records (a unit's Nationality, a
+// formation's Country): two files of two nations differ there in every slot, and no patch can carry it
+// to a file of its own nation.
+bool IsFileNation(const CQuorvantDoc& doc, const FieldDifference& d);
+
 } // namespace quorvant

@@ -7,25 +7,6 @@
 
 namespace quorvant {
 
-namespace {
-
-// A nation a BW2 or BW3 file keeps once for all its records: two files of two nations differ there,
-// but no patch can carry it to a file of its own nation.
-bool IsFileNation(const CQuorvantDoc& doc, const FieldDifference& d) {
-    if (doc.Generation == kBW1) return false;
-    const std::optional<FieldRef> ref = ParseFieldRef(d.field);
-    if (!ref) return false;
-    bool nation = false;
-    WithDocTable(doc, d.table, [&](const auto& records) {
-        using Rec = typename std::decay_t<decltype(records)>::value_type;
-        const RecordField<Rec>* field = FindField<Rec>(ref->name);
-        nation = field && IsNationField(*field);
-    });
-    return nation;
-}
-
-} // namespace
-
 Patch MakePatch(const CQuorvantDoc& a, const CQuorvantDoc& b) {
     Patch patch{a.Generation, {}};
     for (const FieldDifference& d : CompareDocuments(a, b)) {

@@ -17,4 +17,16 @@ void WriteBackupsKept(Profile& profile, int count) {
     profile.WriteInt(kSettingsSection, kBackupsValue, std::clamp(count, 0, kMostBackupsKept));
 }
 
+int ReadBackupsChosen(const Profile& profile) {
+    if (const int kept = ReadBackupsKept(profile); kept > 0) return kept;
+    const std::optional<int> chosen = ReadProfileInt(profile, kSettingsSection, kBackupsChosenValue);
+    return chosen && *chosen > 0 ? std::min(*chosen, kMostBackupsKept) : kDefaultBackupsKept;
+}
+
+void WriteBackupsChoice(Profile& profile, bool keep, int count) {
+    count = std::clamp(count, 1, kMostBackupsKept);
+    profile.WriteInt(kSettingsSection, kBackupsChosenValue, count);
+    WriteBackupsKept(profile, keep ? count : 0);
+}
+
 } // namespace quorvant

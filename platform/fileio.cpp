@@ -51,6 +51,19 @@ bool CheckFileDestination(const fs::path& path, std::string& error) {
 bool CreateFolders(const fs::path& folder, std::string& error) {
     std::string why;
     if (Files().CreateFolders(folder, why)) return true;
+    // "Not a directory" of the folder asked for does not tell the user which file is in the way.
+    std::error_code ec;
+    for (fs::path at = folder; !at.empty(); at = at.parent_path()) {
+        const fs::file_type type = fs::status(at, ec).type();
+        if (type != fs::file_type::not_found) {
+            if (type != fs::file_type::directory && type != fs::file_type::none) {
+                error = Describe(at, "is a file, where a folder is needed");
+                return false;
+            }
+            break;
+        }
+        if (at == at.parent_path()) break;
+    }
     error = Describe(folder, why);
     return false;
 }

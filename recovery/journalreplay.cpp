@@ -3,6 +3,7 @@
 #include "analysis/recordclear.h"
 #include "platform/fileidentity.h"
 #include "platform/filesystem.h"
+#include "recovery/journalwriter.h"
 
 #include <algorithm>
 #include <array>
@@ -85,6 +86,8 @@ int ApplyStepEntry(CQuorvantDoc& doc, const HistoryStep& step) {
 JournalSummary SummarizeJournal(const std::filesystem::path& journalFile, const JournalContents& contents) {
     JournalSummary summary;
     summary.journal = journalFile;
+    std::error_code ec;
+    summary.keptForLater = std::filesystem::exists(LaterMarkFor(journalFile), ec);
     summary.readable = contents.readable;
     summary.problem = contents.problem;
     summary.bytesLost = contents.bytesLost;
@@ -188,7 +191,10 @@ ReplayResult RecoverFromJournal(const std::filesystem::path& journalFile, CQuorv
 
 bool DiscardJournal(const std::filesystem::path& journalFile, std::string& error) {
     std::string why;
-    if (Files().Remove(journalFile, why)) return true;
+    if (Files().Remove(journalFile, why)) {
+        RemoveLaterMark(journalFile);
+        return true;
+    }
     error = "The recovery journal " + journalFile.string() + " could not be deleted: " + why;
     return false;
 }

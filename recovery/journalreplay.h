@@ -16,6 +16,7 @@ enum class JournalFileState { Unchanged, Changed, Missing };
 
 struct JournalSummary {
     std::filesystem::path journal;
+    bool keptForLater = false; // the user chose Later for it: no trace of a crash
     bool readable = false;
     std::string problem; // why it is unreadable, or why its valid part ends early
     std::filesystem::path obFile;

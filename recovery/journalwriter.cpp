@@ -44,6 +44,29 @@ std::filesystem::path JournalPathFor(const std::filesystem::path& recoveryFolder
     return recoveryFolder / name;
 }
 
+std::filesystem::path LaterMarkFor(const std::filesystem::path& journalFile) {
+    std::filesystem::path mark = journalFile;
+    mark += ".later";
+    return mark;
+}
+
+bool MarkForLater(const std::filesystem::path& journalFile, std::string& error) {
+    const std::filesystem::path mark = LaterMarkFor(journalFile);
+    std::error_code ec;
+    if (std::filesystem::exists(mark, ec)) return true;
+    std::string why;
+    if (Files().Append(mark, "later\n", 6, AppendMode::CreateNew, why)) return true;
+    error = "The recovery journal " + journalFile.string() + " cannot be marked as kept: " + why;
+    return false;
+}
+
+void RemoveLaterMark(const std::filesystem::path& journalFile) {
+    const std::filesystem::path mark = LaterMarkFor(journalFile);
+    std::error_code ec;
+    std::string ignored;
+    if (std::filesystem::exists(mark, ec)) Files().Remove(mark, ignored);
+}
+
 JournalHeader JournalHeaderFor(const CQuorvantDoc& doc, std::int64_t now) {
     JournalHeader header;
     std::error_code ec;
@@ -85,6 +108,7 @@ bool JournalWriter::Resume(const std::filesystem::path& journalFile, std::string
     Begin(contents.header);
     path_ = journalFile;
     created_ = true;
+    RemoveLaterMark(journalFile);
     // The recovery made each step of the journal one step of the document.
     const JournalPosition position = PositionAfter(contents.entries);
     undoable_ = position.current;
@@ -160,6 +184,7 @@ bool JournalWriter::Remove(std::string& error) {
         return false;
     }
     created_ = false;
+    RemoveLaterMark(path_);
     return true;
 }
 

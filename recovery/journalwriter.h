@@ -18,6 +18,13 @@ namespace quorvant {
 // one name in different folders keep journals of their own.
 std::filesystem::path JournalPathFor(const std::filesystem::path& recoveryFolder,
                                      const std::filesystem::path& obFile);
+// Beside a journal the user chose to recover later, so that the next start does not take it for the
+// trace of a crash.
+std::filesystem::path LaterMarkFor(const std::filesystem::path& journalFile);
+// Marks the journal as one the user chose Later for; true when it is marked.
+bool MarkForLater(const std::filesystem::path& journalFile, std::string& error);
+// Removes the mark, if any (a journal recovered, discarded or deleted).
+void RemoveLaterMark(const std::filesystem::path& journalFile);
 // The header of a journal of the document as it stands on disk now (read from a file, or just saved).
 JournalHeader JournalHeaderFor(const CQuorvantDoc& doc, std::int64_t now);
 
@@ -44,7 +51,7 @@ class JournalWriter {
     // Appends the buffered entries. On failure they stay buffered for the next flush, the journal
     // keeps what it held, and error says why.
     bool Flush(std::string& error);
-    // Deletes the journal (a close or a save); Begin starts the next one.
+    // Deletes the journal and its later mark (a close or a save); Begin starts the next one.
     bool Remove(std::string& error);
 
     bool HasUnflushed() const { return !pending_.empty(); }

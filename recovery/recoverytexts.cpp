@@ -30,8 +30,10 @@ std::string LossSentence(std::size_t bytes, int entries) {
 
 std::string RecoveryQuestion(const JournalSummary& journal) {
     const std::string name = journal.obFile.filename().string();
-    std::string text = "Quorvant was not closed properly. Recover the unsaved changes to " + name + " (" +
-                       Count(journal.changes, "change") + ", " + LocalClock(journal.lastEntryTime) + ")?";
+    const std::string what = " the unsaved changes to " + name + " (" + Count(journal.changes, "change") +
+                             ", " + LocalClock(journal.lastEntryTime) + ")";
+    std::string text = journal.keptForLater ? "You chose to recover" + what + " later. Recover them now?"
+                                            : "Quorvant was not closed properly. Recover" + what + "?";
     if (journal.fileState == JournalFileState::Changed)
         text += " " + name +
                 " has changed on disk since; the changes are recovered only if the records they change "

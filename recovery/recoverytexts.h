@@ -8,7 +8,8 @@
 
 namespace quorvant {
 
-// "Quorvant was not closed properly. Recover the unsaved changes to KOB12 (12 changes, 10:42)?",
+// "Quorvant was not closed properly. Recover the unsaved changes to KOB12 (12 changes, 10:42)?" (or,
+// for a journal kept by Later, "You chose to recover the unsaved changes to ... later. Recover them now?"),
 // followed by a sentence when the file changed on disk or is gone, and one when the journal's end
 // is damaged. The time is local.
 std::string RecoveryQuestion(const JournalSummary& journal);

@@ -75,8 +75,14 @@ int FindColumn(int table, int generation, std::string_view name) {
 }
 
 std::string FieldHeading(int table, int generation, std::string_view exportName) {
-    for (const ColumnSpec& column : ColumnSet(table, generation))
+    const std::vector<ColumnSpec>& columns = ColumnSet(table, generation);
+    for (const ColumnSpec& column : columns)
         if (ExportName(column) == exportName) return std::string(TrimmedBlanks(column.heading));
+    for (const ColumnSpec& column : columns)
+        if (!column.field.monthField.empty() && column.field.monthField == exportName)
+            return std::string(TrimmedBlanks(column.heading)) + " Month";
+    // The later generations' map symbol has no column; the unit editor calls it so.
+    if (table == kUnitTable && exportName == "Symbol2") return "BW2 Graphic";
     return std::string(exportName);
 }
 

@@ -18,8 +18,8 @@ class CQuorvantDoc;
 // only marks another field.
 std::string ExportName(const ColumnSpec& column);
 
-// The list heading of the column that shows the field named exportName ("HE Kill" for "HEKill"), or
-// exportName itself where no column of the list shows it.
+// The list heading of the column that shows the field named exportName ("HE Kill" for "HEKill"),
+// "Available Month" for the month kept beside a date, else the editor's name for it or exportName.
 std::string FieldHeading(int table, int generation, std::string_view exportName);
 
 // The column of the table whose heading or export name is name, ignoring case and the blanks around

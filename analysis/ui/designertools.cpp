@@ -14,6 +14,7 @@
 #include "obdata/generation.h"
 #include "obdata/quorvantdoc.h"
 #include "obdata/ui/gametext.h"
+#include "obdata/vocabulary.h"
 #include "pictures/picfamily.h"
 #include "platform/cdroots.h"
 #include "platform/ui/filechooser.h"
@@ -149,7 +150,15 @@ void ShowCompare(Workspace& workspace) {
         QStringLiteral("Compare %1 with %2").arg(mineName, otherName),
         {QStringLiteral("Record"), QStringLiteral("Field"), mineName, otherName}, workspace.Window());
     window->setObjectName(QStringLiteral("CompareFiles"));
-    const std::vector<FieldDifference> differences = CompareDocuments(mine, other);
+    std::vector<FieldDifference> differences = CompareDocuments(mine, other);
+    // A BW2 or BW3 file keeps its nation in every slot: two nations' files differ there once, as files,
+    // not in each of their 450 slots.
+    std::erase_if(differences, [&](const FieldDifference& d) { return IsFileNation(mine, d); });
+    const bool nationsDiffer = mine.Generation != kBW1 && mine.FileNation != other.FileNation;
+    if (nationsDiffer)
+        window->addRow({QStringLiteral("File"), QStringLiteral("Nation"),
+                        GameText(NationNameOrCode(mine.Lists.NationList, mine.FileNation)),
+                        GameText(NationNameOrCode(other.Lists.NationList, other.FileNation))});
     QTreeWidgetItem* group = nullptr;
     int records = 0;
     for (std::size_t i = 0; i < differences.size(); ++i) {
@@ -169,14 +178,16 @@ void ShowCompare(Workspace& workspace) {
             RecordAddress(d.table, d.slot), group);
         row->setToolTip(1, QString::fromStdString(d.field));
     }
+    const QString nationNote = nationsDiffer ? QStringLiteral("The files are of two nations. ") : QString();
     const QString summary =
-        differences.empty() ? QStringLiteral("The files hold the same records.")
-                            : QStringLiteral("%1 %2 in %3 %4.")
-                                  .arg(differences.size())
-                                  .arg(differences.size() == 1 ? QStringLiteral("field differs")
-                                                               : QStringLiteral("fields differ"))
-                                  .arg(records)
-                                  .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records"));
+        nationNote + (differences.empty()
+                          ? QStringLiteral("The files hold the same records.")
+                          : QStringLiteral("%1 %2 in %3 %4.")
+                                .arg(differences.size())
+                                .arg(differences.size() == 1 ? QStringLiteral("field differs")
+                                                             : QStringLiteral("fields differ"))
+                                .arg(records)
+                                .arg(records == 1 ? QStringLiteral("record") : QStringLiteral("records")));
     window->setSummary(summary);
     window->onActivated = ShowIn(workspace, view, false);
     auto* save = new QPushButton(QStringLiteral("Save as &Patch..."), window);

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace quorvant::ui {
 namespace {
@@ -27,7 +28,7 @@ QString Native(const std::filesystem::path& path) {
 }
 
 // Patches are kept and shared apart from the game, so the chooser starts where the last one was
-// saved or read; the document's folder only until then.
+// saved or read, else in the user's documents; in the game's folder only where there are none.
 QString& LastPatchFolder() {
     static QString folder;
     return folder;
@@ -35,7 +36,10 @@ QString& LastPatchFolder() {
 
 QString PatchFolderOr(const std::filesystem::path& fallback) {
     const QString& last = LastPatchFolder();
-    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QString::fromStdString(fallback.string());
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents
+                                                                : QString::fromStdString(fallback.string());
 }
 
 void ShowPreview(Workspace& workspace, PatchPreviewSetup setup) {

@@ -136,6 +136,8 @@ class CMainFrame : public QMainWindow, public Workspace {
     void OnRevertTo();
     // mainframerecovery.cpp
     void AttachJournal(CChildFrame* child);
+    // The user chose Later: the next start offers the journal as kept, not as left by a crash.
+    void KeepForLater(const std::filesystem::path& journal);
 
     AppSettings& settings_;
     Profile& profile_;

@@ -15,6 +15,11 @@ void CMainFrame::UseRecovery(const std::filesystem::path& folder) {
     recoveryFolder_ = folder;
 }
 
+void CMainFrame::KeepForLater(const std::filesystem::path& journal) {
+    std::string error;
+    if (!MarkForLater(journal, error)) ShowStatusMessage(QString::fromStdString(error));
+}
+
 void CMainFrame::FlushJournals() {
     for (CChildFrame* child : children_)
         if (child->journal()) child->journal()->Flush();
@@ -37,6 +42,7 @@ void CMainFrame::AttachJournal(CChildFrame* child) {
     }
     if (answer == PromptAnswer::Cancel) {
         child->journal()->Hold();
+        KeepForLater(waiting);
         // Said in a box, not in the status bar: what is typed in this window is not safe from a crash.
         Prompt(PromptKind::Exclamation,
                tr("The unsaved changes of an earlier session to %1 wait to be recovered.\n\nUntil they are "
@@ -72,7 +78,10 @@ void CMainFrame::OfferRecovery() {
         if (FindOpenDocument(QString::fromStdString(summary.obFile.string()))) continue;
         const PromptAnswer answer =
             Prompt(PromptKind::RecoverDiscardLater, QString::fromStdString(RecoveryQuestion(summary)), this);
-        if (answer == PromptAnswer::Cancel) continue;
+        if (answer == PromptAnswer::Cancel) {
+            KeepForLater(summary.journal);
+            continue;
+        }
         if (answer == PromptAnswer::No) {
             std::string error;
             DiscardJournal(summary.journal, error);

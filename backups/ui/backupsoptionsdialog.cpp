@@ -33,7 +33,7 @@ BackupsOptionsDialog::BackupsOptionsDialog(Profile& profile, const std::filesyst
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("backupCount"));
     count_->setRange(1, kMostBackupsKept);
-    count_->setValue(stored > 0 ? stored : kDefaultBackupsKept);
+    count_->setValue(ReadBackupsChosen(profile));
     count_->setEnabled(stored > 0);
     count_->setWhatsThis(QStringLiteral("Older backups of a file are deleted once it has more."));
     connect(keep_, &QCheckBox::toggled, count_, &QSpinBox::setEnabled);
@@ -67,7 +67,7 @@ BackupsOptionsDialog::BackupsOptionsDialog(Profile& profile, const std::filesyst
 }
 
 void BackupsOptionsDialog::accept() {
-    WriteBackupsKept(profile_, keep_->isChecked() ? count_->value() : 0);
+    WriteBackupsChoice(profile_, keep_->isChecked(), count_->value());
     QDialog::accept();
 }
 

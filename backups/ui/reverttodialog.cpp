@@ -4,6 +4,7 @@
 #include "backups/backuplisting.h"
 #include "backups/reverttofile.h"
 #include "obdata/quorvantdoc.h"
+#include "platform/fileidentity.h"
 #include "platform/ui/dialogbuttons.h"
 #include "platform/ui/promptservice.h"
 #include "platform/ui/waitcursor.h"
@@ -125,10 +126,16 @@ void RevertToDialog::accept() {
         return;
     }
     const QString label = item->data(0, kLabelRole).toString();
-    const CQuorvantDoc::SlotsByTable changed = TakeRecordsOf(view_.document(), version);
-    if (view_.TakeStep(QStringLiteral("Revert to %1").arg(label).toStdString(), changed))
-        workspace_.ShowStatusMessage(QStringLiteral("Reverted to %1; not saved yet").arg(label));
-    else
+    CQuorvantDoc& doc = view_.document();
+    const CQuorvantDoc::SlotsByTable changed = TakeRecordsOf(doc, version);
+    // Back to the file itself the document holds what its file does, as after a save; Undo still
+    // takes the revert back, to a modified document.
+    const bool toItsFile = doc.LoadedFromFile() && SameFileIdentity(path.toStdString(), doc.PathName());
+    if (view_.TakeStep(QStringLiteral("Revert to %1").arg(label).toStdString(), changed)) {
+        if (toItsFile) doc.SetModifiedFlag(false);
+        workspace_.ShowStatusMessage(toItsFile ? QStringLiteral("Reverted to %1").arg(label)
+                                               : QStringLiteral("Reverted to %1; not saved yet").arg(label));
+    } else
         workspace_.ShowStatusMessage(QStringLiteral("The document already holds %1").arg(label));
     workspace_.UpdateCommandStates();
     QDialog::accept();

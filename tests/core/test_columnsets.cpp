@@ -136,3 +136,15 @@ TEST(ColumnSets, EveryColumnButAMarkShowsAStoredFieldFoundByHeadingOrExportName)
     EXPECT_EQ(ExportName(ColumnSet(kUnitTable, kBW3)[FindColumn(kUnitTable, kBW3, " ap-2 ")]), "Ammo[3]");
     EXPECT_EQ(FindColumn(kUnitTable, kBW3, "Country"), -1);
 }
+
+TEST(ColumnSet, FieldsAreNamedAsTheListsAndEditorsNameThem) {
+    const struct {
+        int table;
+        const char* field;
+        const char* heading;
+    } cases[] = {
+        {kWeaponTable, "HEKill", "HE Kill"},           {kUnitTable, "Nationality", "Nationality"},
+        {kUnitTable, "AvailMonth", "Available Month"}, {kFormationTable, "AvailMon", "Available Month"},
+        {kUnitTable, "Symbol2", "BW2 Graphic"},        {kUnitTable, "Spare3", "Spare3"}};
+    for (const auto& c : cases) EXPECT_EQ(FieldHeading(c.table, kBW3, c.field), c.heading) << c.field;
+}

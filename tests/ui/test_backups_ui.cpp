@@ -10,6 +10,7 @@
 #include "workspace/commandids.h"
 
 #include <QCheckBox>
+#include <QSpinBox>
 #include <QTreeWidget>
 
 using namespace quorvant;
@@ -46,10 +47,15 @@ TEST_F(SaveWithBackups, TheFirstSaveOfASessionKeepsTheFileAsItWas) {
     EXPECT_NE(ReadBytes(bw1 / "OBPZ"), original);
 
     // Off in Options > Backups: the next session keeps nothing.
-    ui::BackupsOptionsDialog options(profile, folder);
-    options.keepBox()->setChecked(false);
-    options.accept();
+    {
+        ui::BackupsOptionsDialog options(profile, folder);
+        options.countBox()->setValue(4);
+        options.keepBox()->setChecked(false);
+        options.accept();
+    }
     EXPECT_EQ(ReadBackupsKept(profile), 0);
+    // Turned on again, the options offer the number last chosen.
+    EXPECT_EQ(ui::BackupsOptionsDialog(profile, folder).countBox()->value(), 4);
     frame->UseBackups(folder);
     SaveChanged("Maus");
     EXPECT_EQ(Backups(folder).size(), 1u);
@@ -62,6 +68,10 @@ TEST_F(SaveWithBackups, ABackupThatFailsStopsTheSaveUntilTheUserSavesWithoutOne)
     prompts.answers = {ui::PromptAnswer::No};
     ui::CChildFrame* child = SaveChanged("Panther");
     EXPECT_NE(TextsAsked().back().find("Save it without a backup this once?"), std::string::npos);
+    // The reason names the file in the way, not the folder that could not be made inside it.
+    EXPECT_NE(TextsAsked().back().find((root / "profile").string() + ": is a file, where a folder is needed"),
+              std::string::npos)
+        << TextsAsked().back();
     EXPECT_EQ(ReadBytes(bw1 / "OBPZ"), original);
     EXPECT_TRUE(child->document().IsModified());
 
@@ -96,4 +106,16 @@ TEST_F(SaveWithBackups, RevertToABackupIsAStepOfUndoAndWritesNothing) {
     EXPECT_EQ(Command(ID_EDIT_UNDO)->text().toStdString().rfind("&Undo Revert to Backup of ", 0), 0u);
     Command(ID_EDIT_UNDO)->trigger();
     EXPECT_EQ(doc.Units[1].Name.trimmed(), "Tiger");
+
+    // Back to the file as last saved, the document is as after a save; Undo makes it modified again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Command(ID_FILE_REVERT_TO)->trigger();
+    dialog = frame->findChild<ui::RevertToDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->list()->setCurrentItem(dialog->list()->topLevelItem(0));
+    dialog->accept();
+    EXPECT_EQ(doc.Units[1].Name.trimmed(), "Panther");
+    EXPECT_FALSE(doc.IsModified());
+    Command(ID_EDIT_UNDO)->trigger();
+    EXPECT_TRUE(doc.IsModified());
 }

@@ -171,4 +171,19 @@ TEST_F(DesignerTools, CompareGroupsTheDifferencesByRecord) {
     chooser.answers = {QString::fromStdString((root / "KOBX").string())};
     Command(ID_FILE_COMPARE)->trigger();
     EXPECT_TRUE(TextsAsked().back().find("only files of one generation") != std::string::npos);
+
+    // Two nations' files differ once in their nation, not in each slot that holds it.
+    WriteBytes(root / "KOB09",
+               quorvant::testing::OBFileBuilder::BW3().unitName(1, "Leopard").column(25000, 1, 9).bytes());
+    ASSERT_NE(Open(32847 + 8), nullptr);
+    chooser.answers = {QString::fromStdString((root / "KOB09").string())};
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Command(ID_FILE_COMPARE)->trigger();
+    window = Window("CompareFiles");
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(window->list()->topLevelItemCount(), 2);
+    EXPECT_EQ(Row(window->list()->topLevelItem(0)).mid(0, 2), (QStringList{"File", "Nation"}));
+    EXPECT_NE(window->list()->topLevelItem(0)->text(2), window->list()->topLevelItem(0)->text(3));
+    EXPECT_EQ(window->list()->topLevelItem(1)->childCount(), 1);
+    window->close();
 }

@@ -81,10 +81,14 @@ TEST_F(RecoverAfterACrash, LaterKeepsTheJournalAndOpeningTheFileOffersItAgainDis
     QTRY_VERIFY(frame->childFrames().empty());
     EXPECT_TRUE(fs::exists(Journal())) << "closing a window that journals nothing keeps the waiting journal";
 
+    // Asked again, the journal is one the user kept, not the trace of a crash.
     prompts.answers = {ui::PromptAnswer::No};
     const std::size_t asked = prompts.asked.size();
     ASSERT_NE(Open(32842), nullptr);
     ASSERT_EQ(prompts.asked.size(), asked + 1);
+    EXPECT_EQ(TextsAsked().back().rfind("You chose to recover the unsaved changes to OBPZ (2 changes", 0), 0u)
+        << TextsAsked().back();
     EXPECT_EQ(Name(), "PzKpfw IV");
     EXPECT_FALSE(fs::exists(Journal()));
+    EXPECT_FALSE(fs::exists(LaterMarkFor(Journal())));
 }
