@@ -60,6 +60,10 @@ bool MarkForLater(const std::filesystem::path& journalFile, std::string& error) 
     return false;
 }
 
+bool IsJournalInUse(const std::filesystem::path& journalFile) {
+    return IsFileLockHeld(journalFile);
+}
+
 void RemoveLaterMark(const std::filesystem::path& journalFile) {
     const std::filesystem::path mark = LaterMarkFor(journalFile);
     std::error_code ec;
@@ -86,6 +90,7 @@ void JournalWriter::Begin(const JournalHeader& header) {
     pending_.clear();
     begun_ = true;
     created_ = false;
+    lock_.reset();
     undoable_ = redoable_ = 0;
 }
 
@@ -108,6 +113,7 @@ bool JournalWriter::Resume(const std::filesystem::path& journalFile, std::string
     Begin(contents.header);
     path_ = journalFile;
     created_ = true;
+    lock_ = HeldFileLock::Take(journalFile);
     RemoveLaterMark(journalFile);
     // The recovery made each step of the journal one step of the document.
     const JournalPosition position = PositionAfter(contents.entries);
@@ -169,6 +175,7 @@ bool JournalWriter::Flush(std::string& error) {
         error = "The recovery journal " + path_.string() + " could not be written: " + why;
         return false;
     }
+    if (!created_) lock_ = HeldFileLock::Take(path_);
     created_ = true;
     pending_.clear();
     return true;
@@ -184,6 +191,7 @@ bool JournalWriter::Remove(std::string& error) {
         return false;
     }
     created_ = false;
+    lock_.reset();
     RemoveLaterMark(path_);
     return true;
 }

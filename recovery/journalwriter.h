@@ -5,10 +5,12 @@
 // save removes the journal.
 
 #include "obdata/quorvantdoc.h"
+#include "platform/filelock.h"
 #include "recovery/journalformat.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ std::filesystem::path JournalPathFor(const std::filesystem::path& recoveryFolder
 // Beside a journal the user chose to recover later, so that the next start does not take it for the
 // trace of a crash.
 std::filesystem::path LaterMarkFor(const std::filesystem::path& journalFile);
+// Whether another journal writer keeps the journal now, in another running copy of the program: it
+// is no journal left behind.
+bool IsJournalInUse(const std::filesystem::path& journalFile);
 // Marks the journal as one the user chose Later for; true when it is marked.
 bool MarkForLater(const std::filesystem::path& journalFile, std::string& error);
 // Removes the mark, if any (a journal recovered, discarded or deleted).
@@ -67,6 +72,8 @@ class JournalWriter {
     std::vector<std::uint8_t> pending_;
     bool begun_ = false;
     bool created_ = false;
+    // Held on the journal while this program keeps it, so another running copy leaves it alone.
+    std::unique_ptr<HeldFileLock> lock_;
     // How many of the user's last steps are the journal's last steps in effect, which an undo entry
     // takes back; and how many of the user's steps to redo are the journal's, which a redo entry makes
     // again. A move past them is written as a step.

@@ -35,6 +35,17 @@ void CMainFrame::AttachJournal(CChildFrame* child) {
         doc, recoveryFolder_, [this](const QString& text) { ShowStatusMessage(text); }));
     if (!left) return;
     const QString name = QString::fromStdString(doc.FileName());
+    if (IsJournalInUse(waiting)) {
+        child->journal()->Hold();
+        Prompt(
+            PromptKind::Exclamation,
+            tr("%1 is open in another running copy of Quorvant, which keeps its unsaved changes for "
+               "recovery.\n\nThe changes you make in this window are not kept for recovery after a "
+               "crash, and each copy's Save writes over what the other saved: close the file in one of them.")
+                .arg(name),
+            this);
+        return;
+    }
     PromptAnswer answer = PromptAnswer::Yes;
     if (waiting != recovering_) {
         answer = Prompt(PromptKind::RecoverDiscardLater,
@@ -74,8 +85,11 @@ void CMainFrame::AttachJournal(CChildFrame* child) {
 void CMainFrame::OfferRecovery() {
     if (recoveryFolder_.empty()) return;
     for (const JournalSummary& summary : ListJournals(recoveryFolder_)) {
-        // A file open already was offered when it opened.
-        if (FindOpenDocument(QString::fromStdString(summary.obFile.string()))) continue;
+        // A file open already was offered when it opened; one open in another running copy is no
+        // journal left behind.
+        if (FindOpenDocument(QString::fromStdString(summary.obFile.string())) ||
+            IsJournalInUse(summary.journal))
+            continue;
         const PromptAnswer answer =
             Prompt(PromptKind::RecoverDiscardLater, QString::fromStdString(RecoveryQuestion(summary)), this);
         if (answer == PromptAnswer::Cancel) {

@@ -163,6 +163,26 @@ TEST(JournalRecovery, ARecoveredDocumentGoesOnInTheJournalItCameFrom) {
     EXPECT_TRUE(third.Units == again.doc.Units && third.SnapshotUnits == again.doc.SnapshotUnits);
 }
 
+TEST(JournalRecovery, AJournalIsInUseWhileAWriterKeepsItAndLeftBehindOnceNoneDoes) {
+    const fs::path root = FreshRoot();
+    WriteOB(root / "KOB12");
+    fs::path journal;
+    {
+        Session user(root / "KOB12", root / "recovery");
+        user.Run("p");
+        journal = user.writer.JournalPath();
+        EXPECT_TRUE(IsJournalInUse(journal));
+    } // the writer gone without a word, as in a crash
+    ASSERT_TRUE(fs::exists(journal));
+    EXPECT_FALSE(IsJournalInUse(journal));
+    Session again(root / "KOB12", root / "recovery");
+    std::string error;
+    ASSERT_TRUE(again.writer.Resume(journal, error)) << error;
+    EXPECT_TRUE(IsJournalInUse(journal));
+    ASSERT_TRUE(again.writer.Remove(error)) << error;
+    EXPECT_FALSE(IsJournalInUse(journal));
+}
+
 TEST(JournalRecovery, AFailedFlushKeepsTheJournalReadableAndWritesItsEntriesNextTime) {
     const fs::path root = FreshRoot();
     WriteOB(root / "KOB12");

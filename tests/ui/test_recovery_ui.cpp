@@ -92,3 +92,31 @@ TEST_F(RecoverAfterACrash, LaterKeepsTheJournalAndOpeningTheFileOffersItAgainDis
     EXPECT_FALSE(fs::exists(Journal()));
     EXPECT_FALSE(fs::exists(LaterMarkFor(Journal())));
 }
+
+TEST_F(RecoverAfterACrash, AJournalAnotherRunningCopyKeepsIsNeitherOfferedNorWritten) {
+    CrashLeaves(EditTwice());
+    const std::vector<std::uint8_t> kept = ReadBytes(Journal());
+    auto otherCopy = HeldFileLock::Take(Journal());
+    ASSERT_NE(otherCopy, nullptr);
+    const std::size_t asked = prompts.asked.size();
+    frame->OfferRecovery();
+    EXPECT_EQ(prompts.asked.size(), asked);
+
+    ui::CChildFrame* child = Open(32842);
+    ASSERT_NE(child, nullptr);
+    ASSERT_EQ(prompts.asked.size(), asked + 1);
+    EXPECT_NE(TextsAsked().back().find("open in another running copy"), std::string::npos);
+    child->document().Units[1].Name.assignPadded("Maus");
+    ASSERT_TRUE(child->document().RecordStep("Rename", {{{}, {1}, {}}}));
+    frame->FlushJournals();
+    EXPECT_EQ(ReadBytes(Journal()), kept);
+
+    // Once the other copy has ended, its journal is one left behind.
+    prompts.answers = {ui::PromptAnswer::No};
+    child->close();
+    QTRY_VERIFY(frame->childFrames().empty());
+    otherCopy.reset();
+    prompts.answers = {ui::PromptAnswer::Cancel};
+    frame->OfferRecovery();
+    EXPECT_NE(TextsAsked().back().find("Recover the unsaved changes to OBPZ"), std::string::npos);
+}
